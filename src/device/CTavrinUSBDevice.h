@@ -1,0 +1,131 @@
+#pragma once
+// The base of every device controller: identity, the command and event channels, the colour
+// records of all lights, the lighting state, the device information record and the folders
+// of the device's profiles. Device kinds derive from it and give the operations meaning.
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "CommandChannel.h"
+#include "DeviceFolders.h"
+#include "DeviceInformation.h"
+#include "DeviceTables.h"
+#include "DeviceView.h"
+#include "LightingTypes.h"
+
+namespace ilmo::device {
+
+class CTavrinUSBDevice {
+public:
+    static constexpr int kLinkWaitAttempts = 26;
+    static constexpr int kLinkWaitPauseMs = 50;
+
+    // `page_row` is the row of the device option and page tables this controller serves.
+    CTavrinUSBDevice(HidBackend& backend, int page_row, DeviceFolders folders,
+                     std::string device_folder_name, TraceSink trace, SleepFn sleep = {});
+    virtual ~CTavrinUSBDevice();
+    CTavrinUSBDevice(const CTavrinUSBDevice&) = delete;
+    CTavrinUSBDevice& operator=(const CTavrinUSBDevice&) = delete;
+
+    void set_view(DeviceView* view) { view_ = view; }
+
+    // Identity: the slot this controller was created for or last connected with.
+    void set_identity(int slot);
+    int slot() const { return slot_; }
+    DeviceKind kind() const { return record_.kind; }
+    const SupportedInterface& interface_record() const { return record_; }
+    int page_row() const { return page_row_; }
+    const DeviceOption& option() const { return kDeviceOptions[page_row_]; }
+    const DevicePage& page() const { return kDevicePages[page_row_]; }
+
+    // Opens `path` on the cable or receiver record of the command channel, marks the channel
+    // open and puts it in the connection mode of `kind`; 1 or 0.
+    int attach_command_interface(const std::string& path, DeviceKind kind);
+    // Opens the consumer-page interface as the event channel; 1 or 0.
+    int attach_event_interface(const std::string& path, DeviceKind kind);
+    void detach_event_interface();
+    // Closes both channels; the controller and its page stay.
+    void detach();
+    bool receiver_mode() const { return receiver_mode_; }
+
+    CommandChannel& command_channel() { return command_; }
+    CommandChannel& event_channel() { return events_; }
+
+    int light_count() const { return static_cast<int>(colors_.size()); }
+    int key_count() const { return page().key_count; }
+    // Out-of-range lights are ignored on set and read as all zero.
+    void set_color(int light, ColorRecord color);
+    ColorRecord color(int light) const;
+
+    void set_lighting_state(const LightingState& state);
+    LightingState lighting_state() const;
+    void set_audio_lighting(const AudioLighting& audio) { audio_ = audio; }
+    const AudioLighting& audio_lighting() const { return audio_; }
+
+    const DeviceInformation& information() const { return information_; }
+    // Reads the 34-byte information record; the channel's result.
+    int read_information();
+
+    // Loads the device's state after attaching; device kinds override. 1 on success.
+    virtual int load_after_attach() { return 1; }
+    // Power refresh: reads the power status when the channel is open, reads are not paused
+    // and the device is linked, then hands it to the page. The channel's result.
+    virtual int power_refresh();
+    // Linked by cable; through the receiver only when the device answers the link query.
+    virtual bool link_check() { return command_.link_query(); }
+    // After a switch to the receiver: asks for the link up to 26 times, 50 ms apart, then
+    // refreshes the power state. True when the device answered.
+    bool wait_for_receiver_link();
+
+    // Only pages with a power display accept the pause.
+    void set_power_reads_paused(bool paused);
+    bool power_reads_paused() const { return power_reads_paused_; }
+    // The light status switch of the main window; cleared while the system sleeps.
+    void set_light_status(bool on) { light_status_ = on; }
+    bool light_status() const { return light_status_; }
+
+    void set_function_switch_page(int page_type);
+    int function_switch_page() const { return function_switch_page_; }
+    void set_page_parameter(int value) { page_parameter_ = value; }
+    int page_parameter() const { return page_parameter_; }
+
+    const DeviceFolders& folders() const { return folders_; }
+    const std::string& device_folder_name() const { return device_folder_name_; }
+    const std::string& profile_name() const { return profile_name_; }
+    void set_profile_name(std::string name) { profile_name_ = std::move(name); }
+
+protected:
+    DeviceView* view() const { return view_; }
+    void trace(std::string_view line) const { trace_(line); }
+    void sleep_ms(int duration_ms) const { sleep_(duration_ms); }
+
+private:
+    const int page_row_;
+    DeviceFolders folders_;
+    std::string device_folder_name_;
+    TraceSink trace_;
+    SleepFn sleep_;
+    DeviceView* view_ = nullptr;
+
+    int slot_ = -1;
+    SupportedInterface record_{};
+    CommandChannel command_;
+    CommandChannel events_;
+    std::atomic<bool> receiver_mode_{false};
+
+    mutable std::mutex lights_mutex_;  // lighting producers write, the frame builder reads
+    std::vector<ColorRecord> colors_;
+    LightingState lighting_;
+    AudioLighting audio_;
+
+    DeviceInformation information_;
+    std::atomic<bool> power_reads_paused_{false};
+    std::atomic<bool> light_status_{true};
+    int function_switch_page_ = 0;
+    int page_parameter_ = 0;
+    std::string profile_name_;
+};
+
+}  // namespace ilmo::device
