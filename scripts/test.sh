@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+bash "$top/scripts/build.sh"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$top/build" --output-on-failure -j "$(nproc)" --timeout 300
