@@ -1,0 +1,102 @@
+#include "HidrawBackend.h"
+
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/file.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "HidrawHandle.h"
+#include "HidrawSysfs.h"
+
+namespace ilmo::platform {
+
+namespace {
+
+int open_flags(const device::OpenOptions& options) {
+    int access = O_RDONLY;
+    if (options.want_write) access = options.want_read ? O_RDWR : O_WRONLY;
+    return access | O_NONBLOCK | O_CLOEXEC;
+}
+
+// Sharing as the options ask: an exclusive opener leaves others only reading, so it shuts
+// out every other writer; a plain writer shuts out exclusive openers only. Advisory, so it
+// binds the programs that follow it, which is every instance of this one.
+bool lock_node(int fd, const device::OpenOptions& options) {
+    if (options.exclusive) return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (options.want_write) return ::flock(fd, LOCK_SH | LOCK_NB) == 0;
+    return true;
+}
+
+bool same_path(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && ::strcasecmp(a.c_str(), b.c_str()) == 0;
+}
+
+}  // namespace
+
+bool HidrawBackend::enumerate(std::vector<std::string>& paths) {
+    paths.clear();
+    const auto nodes = read_hidraw_nodes();
+    if (!nodes) return false;
+    for (const HidrawNodeInfo& node : *nodes) {
+        const auto descriptor = device::parse_report_descriptor(node.report_descriptor);
+        if (!descriptor) continue;
+        const size_t count = descriptor->collections.size();
+        for (size_t index = 0; index < count; ++index) {
+            paths.push_back(format_hidraw_path(node.devnode, node.identity, index, count));
+        }
+    }
+    return true;
+}
+
+std::unique_ptr<device::HidHandle> HidrawBackend::open(const std::string& path,
+                                                       const device::OpenOptions& options) {
+    const std::string devnode(hidraw_node_of(path));
+    UniqueFd fd(::open(devnode.c_str(), open_flags(options)));
+    const int open_error = errno;
+    // Read sysfs after opening: a node number taken over by another device since the path
+    // was listed then shows the new device's identity, and the open is refused.
+    const auto node = read_hidraw_node(devnode, WithDescriptor::Yes);
+    if (!node) return nullptr;
+    const device::PathIdentity wanted = device::parse_path_identity(path);
+    if (!identity_matches(wanted, node->identity)) return nullptr;
+    if (!fd.valid()) {
+        if (open_error == EACCES || open_error == EPERM) {
+            const auto notice = access_denied_.first_notice(path, node->identity.vendor_id,
+                                                            node->identity.product_id);
+            if (notice) std::fprintf(stderr, "%s\n", notice->c_str());
+        }
+        return nullptr;
+    }
+    const auto descriptor = device::parse_report_descriptor(node->report_descriptor);
+    if (!descriptor) return nullptr;
+    const size_t count = descriptor->collections.size();
+    const auto index = collection_index_of(wanted, count);
+    if (!index || !same_path(path, format_hidraw_path(devnode, node->identity, *index, count))) {
+        return nullptr;
+    }
+    if (!lock_node(fd.get(), options)) return nullptr;
+
+    const device::HidAttributes attributes{node->identity.vendor_id, node->identity.product_id,
+                                           node->release_number};
+    auto handle =
+        std::make_unique<HidrawHandle>(std::move(fd), attributes, descriptor->collections[*index]);
+    if (!handle->valid()) return nullptr;
+    return handle;
+}
+
+bool HidrawBackend::present(const std::string& path) {
+    const auto node = read_hidraw_node(std::string(hidraw_node_of(path)), WithDescriptor::No);
+    return node && identity_matches(device::parse_path_identity(path), node->identity);
+}
+
+void HidrawBackend::wait_for_change(int timeout_ms) {
+    monitor_.wait(timeout_ms);
+}
+
+void HidrawBackend::wake() {
+    monitor_.wake();
+}
+
+}  // namespace ilmo::platform
