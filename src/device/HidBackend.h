@@ -52,7 +52,8 @@ public:
 
     // Paths of every present HID top-level collection; false when enumeration cannot begin.
     virtual bool enumerate(std::vector<std::string>& paths) = 0;
-    // nullptr when the path has vanished or refuses the access asked for.
+    // nullptr when the path has vanished or refuses the access asked for. Asking for neither
+    // reading nor writing opens a probe: identity and usage only, reads and writes give 0.
     virtual std::unique_ptr<HidHandle> open(const std::string& path,
                                             const OpenOptions& options) = 0;
     // The cheap presence test of a claimed path ("open with no access rights").

@@ -53,7 +53,10 @@ bool HidrawBackend::enumerate(std::vector<std::string>& paths) {
 std::unique_ptr<device::HidHandle> HidrawBackend::open(const std::string& path,
                                                        const device::OpenOptions& options) {
     const std::string devnode(hidraw_node_of(path));
-    UniqueFd fd(::open(devnode.c_str(), open_flags(options)));
+    // Asking for neither reading nor writing is a probe of identity and usage, which sysfs
+    // answers without the node: it works even where the user may not open the device.
+    const bool probe = !options.want_read && !options.want_write;
+    UniqueFd fd(probe ? -1 : ::open(devnode.c_str(), open_flags(options)));
     const int open_error = errno;
     // Read sysfs after opening: a node number taken over by another device since the path
     // was listed then shows the new device's identity, and the open is refused.
@@ -61,7 +64,7 @@ std::unique_ptr<device::HidHandle> HidrawBackend::open(const std::string& path,
     if (!node) return nullptr;
     const device::PathIdentity wanted = device::parse_path_identity(path);
     if (!identity_matches(wanted, node->identity)) return nullptr;
-    if (!fd.valid()) {
+    if (!probe && !fd.valid()) {
         if (open_error == EACCES || open_error == EPERM) {
             const auto notice = access_denied_.first_notice(path, node->identity.vendor_id,
                                                             node->identity.product_id);
@@ -76,7 +79,7 @@ std::unique_ptr<device::HidHandle> HidrawBackend::open(const std::string& path,
     if (!index || !same_path(path, format_hidraw_path(devnode, node->identity, *index, count))) {
         return nullptr;
     }
-    if (!lock_node(fd.get(), options)) return nullptr;
+    if (!probe && !lock_node(fd.get(), options)) return nullptr;
 
     const device::HidAttributes attributes{node->identity.vendor_id, node->identity.product_id,
                                            node->release_number};

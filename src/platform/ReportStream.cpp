@@ -61,7 +61,7 @@ bool ReportStream::wanted(std::span<const uint8_t> report) const {
 
 int ReportStream::read(std::span<uint8_t> report, size_t& transferred, int timeout_ms) {
     transferred = 0;
-    if (report.empty()) return 0;
+    if (report.empty() || !fd_.valid()) return 0;
     // A node without report ids delivers bare data; byte 0 is kept for the id 0.
     const std::span<uint8_t> target = uses_report_ids_ ? report : report.subspan(1);
     const auto start = Clock::now();
@@ -80,7 +80,7 @@ int ReportStream::read(std::span<uint8_t> report, size_t& transferred, int timeo
 
 int ReportStream::write(std::span<const uint8_t> report, size_t& transferred, int timeout_ms) {
     transferred = 0;
-    if (report.empty()) return 0;
+    if (report.empty() || !fd_.valid()) return 0;
     // hidraw takes the id in byte 0 even for unnumbered reports (it drops a 0 there), which
     // is the form the caller already uses.
     const auto start = Clock::now();
