@@ -1,0 +1,160 @@
+// ilmoctl: the device link from the command line. Lists the HID interfaces and the slots
+// they claim, and reads a device's information record and power status.
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DemoBackend.h"
+#include "DeviceReport.h"
+#include "HidrawBackend.h"
+#include "InterfaceSurvey.h"
+
+namespace {
+
+using namespace ilmo;
+
+constexpr int kExitOk = 0;
+constexpr int kExitDeviceError = 1;
+constexpr int kExitUsage = 2;
+
+constexpr const char* kUsage =
+    "usage: ilmoctl [--demo] [--trace] list\n"
+    "       ilmoctl [--demo] [--trace] info [SLOT]\n"
+    "       ilmoctl [--demo] detect\n"
+    "  list    every HID interface, its identity and the slot it claims\n"
+    "  info    information record and power status of every device, or of SLOT\n"
+    "  detect  exit 0 when a supported device is connected, 1 otherwise\n"
+    "  --demo  use the built-in device emulator with every product attached\n"
+    "  --trace print each command and response\n";
+
+struct Arguments {
+    bool demo = false;
+    bool trace = false;
+    std::string command;
+    std::optional<int> slot;
+};
+
+std::optional<Arguments> parse_arguments(int argc, char** argv) {
+    Arguments args;
+    std::vector<std::string_view> rest;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--demo") args.demo = true;
+        else if (word == "--trace") args.trace = true;
+        else if (word.starts_with("-")) return std::nullopt;
+        else rest.push_back(word);
+    }
+    if (rest.empty() || rest.size() > 2) return std::nullopt;
+    args.command = rest[0];
+    if (rest.size() == 2) {
+        if (args.command != "info") return std::nullopt;
+        char* end = nullptr;
+        const std::string text(rest[1]);
+        const long slot = std::strtol(text.c_str(), &end, 10);
+        if (end == text.c_str() || *end != '\0' || slot < 0 || slot >= device::kSlotCount)
+            return std::nullopt;
+        args.slot = static_cast<int>(slot);
+    }
+    if (args.command != "list" && args.command != "info" && args.command != "detect")
+        return std::nullopt;
+    return args;
+}
+
+std::string describe_row(const device::SurveyRow& row) {
+    char text[200];
+    std::snprintf(text, sizeof text, "%04x:%04x mi %x col %x  usage %04x/%04x  ",
+                  row.from_path.vendor_id, row.from_path.product_id,
+                  row.from_path.interface_number, row.from_path.collection_number,
+                  row.opened.usage_page, row.opened.usage);
+    std::string line = text;
+    if (row.match.slot >= 0) {
+        std::snprintf(text, sizeof text, "slot %d  %s  %s", row.match.slot,
+                      std::string(device::kind_name(row.match.kind)).c_str(),
+                      row.match.role == device::InterfaceRole::Command ? "command" : "events");
+        line += text;
+    } else {
+        line += "unmatched: " + row.reason;
+    }
+    return line;
+}
+
+int run_list(const std::vector<device::SurveyRow>& rows) {
+    int claimed = 0;
+    std::printf("HID interfaces: %zu\n", rows.size());
+    for (const auto& row : rows) {
+        std::printf("  %s\n    %s\n", row.path.c_str(), describe_row(row).c_str());
+        if (row.match.slot >= 0) ++claimed;
+    }
+    std::printf("Slots claimed: %d of %d\n", claimed, device::kSlotCount);
+    return kExitOk;
+}
+
+int run_info(device::HidBackend& backend, const device::SlotTable& slots,
+             std::optional<int> only_slot, const device::TraceSink& trace) {
+    std::vector<int> wanted;
+    for (int slot = 0; slot < device::kSlotCount; ++slot) {
+        const bool command = device::kSupportedInterfaces[slot].role ==
+                             device::InterfaceRole::Command;
+        if (only_slot ? slot == *only_slot : command && slots.occupied(slot))
+            wanted.push_back(slot);
+    }
+    if (only_slot && !slots.occupied(*only_slot)) {
+        std::fprintf(stderr, "slot %d: no device\n", *only_slot);
+        return kExitDeviceError;
+    }
+    if (only_slot && device::kSupportedInterfaces[*only_slot].role != device::InterfaceRole::Command) {
+        std::fprintf(stderr, "slot %d is an event interface; ask for its command slot\n",
+                     *only_slot);
+        return kExitUsage;
+    }
+    if (wanted.empty()) {
+        std::printf("No supported device is connected.\n");
+        return kExitDeviceError;
+    }
+    int exit_code = kExitOk;
+    for (int slot : wanted) {
+        const auto report = ctl::read_device_report(backend, slots, slot, trace);
+        std::printf("%s", ctl::format_device_report(report).c_str());
+        if (!report.ok()) exit_code = kExitDeviceError;
+    }
+    return exit_code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto args = parse_arguments(argc, argv);
+    if (!args) {
+        std::fputs(kUsage, stderr);
+        return kExitUsage;
+    }
+    device::TraceSink trace = [](std::string_view) {};
+    if (args->trace) {
+        trace = [](std::string_view line) {
+            std::printf("%.*s\n", static_cast<int>(line.size()), line.data());
+        };
+    }
+
+    std::unique_ptr<ctl::DemoBackend> demo;
+    platform::HidrawBackend hidraw;
+    device::HidBackend* backend = &hidraw;
+    if (args->demo) {
+        demo = std::make_unique<ctl::DemoBackend>();
+        backend = &demo->backend();
+    }
+
+    device::SlotTable slots;
+    const auto rows = device::survey_interfaces(*backend, slots);
+    if (args->command == "list") return run_list(rows);
+    if (args->command == "detect") {
+        for (int slot = 0; slot < device::kSlotCount; ++slot)
+            if (slots.occupied(slot)) return kExitOk;
+        return kExitDeviceError;
+    }
+    return run_info(*backend, slots, args->slot, trace);
+}

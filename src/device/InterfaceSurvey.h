@@ -1,0 +1,27 @@
+#pragma once
+// One pass over every HID interface the backend sees: its identity, its usage, and the slot
+// it claims or why it claims none. What a listing shows and a first scan does.
+
+#include <string>
+#include <vector>
+
+#include "HidBackend.h"
+#include "SlotTable.h"
+
+namespace ilmo::device {
+
+struct SurveyRow {
+    std::string path;
+    PathIdentity from_path;
+    OpenedIdentity opened;
+    bool opened_ok = false;
+    uint16_t release_number = 0;
+    SlotMatch match;     // slot -1 when none was claimed
+    std::string reason;  // why no slot was claimed
+};
+
+// Probes every path (identity only, no access needed) and claims slots in `slots` as the
+// device scan would. Paths no supported row could take are still listed, with the reason.
+std::vector<SurveyRow> survey_interfaces(HidBackend& backend, SlotTable& slots);
+
+}  // namespace ilmo::device

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "InterfaceSurvey.h"
+#include "SimBackend.h"
+#include "SimBus.h"
+
+namespace ilmo::device {
+namespace {
+
+TEST(InterfaceSurvey, EveryProductAttachedClaimsAllElevenSlotsExactlyOnce) {
+    auto bus = std::make_shared<sim::SimBus>();
+    bus->plug_all();
+    sim::SimBackend backend(bus);
+    SlotTable slots;
+    const auto rows = survey_interfaces(backend, slots);
+    std::set<int> claimed;
+    int unmatched = 0;
+    for (const auto& row : rows) {
+        ASSERT_TRUE(row.opened_ok) << row.path;
+        if (row.match.slot < 0) {
+            ++unmatched;
+            EXPECT_FALSE(row.reason.empty()) << row.path;
+            continue;
+        }
+        EXPECT_TRUE(claimed.insert(row.match.slot).second) << "slot claimed twice";
+        const auto& expected = kSupportedInterfaces[row.match.slot];
+        EXPECT_EQ(row.from_path.vendor_id, expected.vendor_id);
+        EXPECT_EQ(row.opened.usage_page, expected.usage_page) << row.path;
+        EXPECT_EQ(slots.slot(row.match.slot).path, row.path);
+    }
+    EXPECT_EQ(claimed.size(), static_cast<size_t>(kSlotCount));
+    EXPECT_GT(unmatched, 0);  // the products' other interfaces are seen and left alone
+    EXPECT_FALSE(slots.any_free());
+}
+
+TEST(InterfaceSurvey, OnlyWhatIsPluggedIsClaimed) {
+    auto bus = std::make_shared<sim::SimBus>();
+    bus->plug(sim::SimProduct::KeyboardReceiver);
+    bus->plug(sim::SimProduct::Headset);
+    sim::SimBackend backend(bus);
+    SlotTable slots;
+    survey_interfaces(backend, slots);
+    std::vector<int> occupied;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (slots.occupied(slot)) occupied.push_back(slot);
+    EXPECT_EQ(occupied, (std::vector<int>{2, 3, 10}));
+}
+
+TEST(InterfaceSurvey, NothingAttachedListsNothing) {
+    auto bus = std::make_shared<sim::SimBus>();
+    sim::SimBackend backend(bus);
+    SlotTable slots;
+    EXPECT_TRUE(survey_interfaces(backend, slots).empty());
+    EXPECT_TRUE(slots.any_free());
+}
+
+}  // namespace
+}  // namespace ilmo::device
