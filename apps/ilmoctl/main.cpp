@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return kExitUsage;
     }
-    device::TraceSink trace = [](std::string_view) {};
+    device::TraceSink trace;  // none: the channel skips formatting its dumps
     if (args->trace) {
         trace = [](std::string_view line) {
             std::printf("%.*s\n", static_cast<int>(line.size()), line.data());

@@ -19,7 +19,7 @@ CTavrinUSBDevice::CTavrinUSBDevice(HidBackend& backend, int page_row, DeviceFold
     : page_row_(page_row),
       folders_(std::move(folders)),
       device_folder_name_(std::move(device_folder_name)),
-      trace_(trace ? std::move(trace) : TraceSink([](std::string_view) {})),
+      trace_(std::move(trace)),
       sleep_(sleep ? std::move(sleep) : real_sleep()),
       command_(backend, trace_, sleep_),
       events_(backend, trace_, sleep_),
@@ -111,7 +111,7 @@ bool CTavrinUSBDevice::wait_for_receiver_link() {
         linked = command_.link_query();
         if (!linked) {
             sleep_(kLinkWaitPauseMs);
-            trace_(kLinkWaitFailedTrace);
+            trace(kLinkWaitFailedTrace);
         }
     }
     power_refresh();

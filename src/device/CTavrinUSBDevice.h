@@ -98,7 +98,9 @@ public:
 
 protected:
     DeviceView* view() const { return view_; }
-    void trace(std::string_view line) const { trace_(line); }
+    void trace(std::string_view line) const {
+        if (trace_) trace_(line);
+    }
     void sleep_ms(int duration_ms) const { sleep_(duration_ms); }
 
 private:

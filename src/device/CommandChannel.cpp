@@ -45,7 +45,11 @@ SleepFn real_sleep() {
 }
 
 CommandChannel::CommandChannel(HidBackend& backend, TraceSink trace, SleepFn sleep)
-    : cable_(backend), receiver_(backend), trace_(std::move(trace)), sleep_(std::move(sleep)) {
+    : cable_(backend),
+      receiver_(backend),
+      trace_(std::move(trace)),
+      tracing_(static_cast<bool>(trace_)),
+      sleep_(std::move(sleep)) {
     if (!trace_) trace_ = [](std::string_view) {};
     if (!sleep_) sleep_ = real_sleep();
 }
@@ -64,6 +68,7 @@ bool CommandChannel::set_block_bytes(int block_bytes) {
 
 int CommandChannel::transact(const Packet& request, Packet& response, int timeout_ms,
                              bool traced) {
+    traced = traced && tracing_;
     if (traced) trace_(format_packet_trace(kRequestTitle, request));
     size_t transferred = 0;
     if (active().write(request, transferred, timeout_ms) != 1) return result::kWriteFailed;

@@ -34,6 +34,7 @@ public:
     static constexpr int kWirelessLightTimeoutMs = 500;
     static constexpr int kEndTransferPauseMs = 10;
 
+    // A null `trace` turns the command dumps off.
     CommandChannel(HidBackend& backend, TraceSink trace, SleepFn sleep = real_sleep());
 
     HidInterface& cable() { return cable_; }
@@ -110,6 +111,7 @@ private:
     HidInterface cable_;
     HidInterface receiver_;
     TraceSink trace_;
+    bool tracing_;  // without a sink the dumps are not even formatted
     SleepFn sleep_;
 
     std::atomic<bool> open_{false};

@@ -9,7 +9,8 @@ namespace ilmo::device {
 
 using TraceSink = std::function<void(std::string_view)>;
 
-// Writes each line to stderr when the environment sets ILMO_TRACE=1; otherwise does nothing.
+// Writes each line to stderr when the environment sets ILMO_TRACE=1; otherwise a null sink,
+// which tells tracing code to skip formatting altogether.
 TraceSink environment_trace_sink();
 
 }  // namespace ilmo::device
