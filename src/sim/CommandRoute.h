@@ -1,0 +1,23 @@
+#pragma once
+// The path of one command packet from a product's command collection to the device firmware
+// and back: a receiver whose device is out of reach answers for it, and the route's faults
+// are applied to the answer.
+
+#include <optional>
+
+#include "Firmware.h"
+#include "FirmwarePacket.h"
+#include "SimFaults.h"
+
+namespace ilmo::sim {
+
+struct RouteState {
+    bool via_receiver = false;
+    bool device_linked = true;  // receivers only: the device is paired and in range
+};
+
+// The answer to `request`, or nullopt when the route swallows it.
+std::optional<Packet> route_command(const Packet& request, Firmware& firmware,
+                                    const RouteState& route, const SimFaults& faults);
+
+}  // namespace ilmo::sim

@@ -1,0 +1,198 @@
+#include "Firmware.h"
+
+#include <algorithm>
+
+namespace ilmo::sim {
+
+namespace {
+
+constexpr size_t kConfigurationBytes = 64 * 1024;
+constexpr size_t kRecordBytes = 64 * 1024;
+constexpr size_t kTableBanks = 4;
+constexpr size_t kShootBytes = 8 * 1024;
+constexpr size_t kMacroBackingBytes = 255 * kMacroUnitBytes;  // the most byte 6 can announce
+constexpr size_t kMouseLeds = 15;  // the mouse's byte 5 counts buttons, not lights
+
+// Commands that move bytes between a packet and one memory.
+struct MemoryCommand {
+    uint8_t code;
+    FirmwareMemory memory;
+    bool reads;
+};
+
+constexpr std::array<MemoryCommand, 12> kMemoryCommands{{
+    {command::kReadInformation, FirmwareMemory::Information, true},
+    {command::kReadMemory, FirmwareMemory::Configuration, true},
+    {command::kWriteMemory, FirmwareMemory::Configuration, false},
+    {command::kReadTable, FirmwareMemory::FactoryTable, true},
+    {command::kWriteTable, FirmwareMemory::ActiveTable, false},
+    {command::kReadRecord, FirmwareMemory::Records, true},
+    {command::kWriteRecord, FirmwareMemory::Records, false},
+    {command::kWriteMacros, FirmwareMemory::Macros, false},
+    {command::kWriteShoot, FirmwareMemory::Shoot, false},
+    {command::kReadShort, FirmwareMemory::PowerStatus, true},
+    {command::kReadLedTable, FirmwareMemory::LedTable, true},
+    {command::kWriteSecondTable, FirmwareMemory::SecondTable, false},
+}};
+
+const MemoryCommand* find_memory_command(uint8_t code) {
+    const auto* found = std::find_if(kMemoryCommands.begin(), kMemoryCommands.end(),
+                                     [code](const MemoryCommand& c) { return c.code == code; });
+    return found == kMemoryCommands.end() ? nullptr : found;
+}
+
+size_t index(FirmwareMemory memory) {
+    return static_cast<size_t>(memory);
+}
+
+}  // namespace
+
+Firmware::Firmware(FirmwareKind kind) : kind_(kind) {
+    FactoryImage image = factory_image(kind);
+    memory(FirmwareMemory::Information).assign(image.info.begin(), image.info.end());
+    memory(FirmwareMemory::Configuration).assign(kConfigurationBytes, 0);
+    memory(FirmwareMemory::FactoryTable) = std::move(image.default_table);
+    memory(FirmwareMemory::ActiveTable).assign(kTableBanks * kTableBytes, 0);
+    memory(FirmwareMemory::SecondTable).assign(kTableBanks * kTableBytes, 0);
+    memory(FirmwareMemory::Records).assign(kRecordBytes, 0);
+    memory(FirmwareMemory::Macros).assign(kMacroBackingBytes, 0);
+    memory(FirmwareMemory::Shoot).assign(kShootBytes, 0);
+    memory(FirmwareMemory::PowerStatus)
+        .assign(image.power_status.begin(), image.power_status.end());
+    memory(FirmwareMemory::LedTable) = std::move(image.led_table);
+    memory(FirmwareMemory::LightFrame).assign(kTableBytes, 0);
+    frame_assembly_.assign(kTableBytes, 0);
+}
+
+std::vector<uint8_t>& Firmware::memory(FirmwareMemory which) {
+    return memories_[index(which)];
+}
+
+const std::vector<uint8_t>& Firmware::memory(FirmwareMemory which) const {
+    return memories_[index(which)];
+}
+
+size_t Firmware::size_bytes(FirmwareMemory which) const {
+    if (which == FirmwareMemory::Macros) {
+        return memory(FirmwareMemory::Information)[info_byte::kMacroUnits] * kMacroUnitBytes;
+    }
+    return memory(which).size();
+}
+
+std::vector<uint8_t> Firmware::read(FirmwareMemory which, size_t offset, size_t size) const {
+    const size_t end = std::min(size_bytes(which), offset + size);
+    if (offset >= end) return {};
+    const auto& bytes = memory(which);
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(offset),
+            bytes.begin() + static_cast<std::ptrdiff_t>(end)};
+}
+
+bool Firmware::write(FirmwareMemory which, size_t offset, std::span<const uint8_t> bytes) {
+    if (offset + bytes.size() > size_bytes(which)) return false;
+    std::copy(bytes.begin(), bytes.end(),
+              memory(which).begin() + static_cast<std::ptrdiff_t>(offset));
+    return true;
+}
+
+void Firmware::set_key_positions(int count) {
+    memory(FirmwareMemory::Information)[info_byte::kKeyPositions] = static_cast<uint8_t>(count);
+}
+
+void Firmware::set_macro_units(int units) {
+    memory(FirmwareMemory::Information)[info_byte::kMacroUnits] = static_cast<uint8_t>(units);
+}
+
+void Firmware::set_sensor(uint16_t sensor_id, int dpi_step, int highest_step, int lowest_dpi) {
+    auto& info = memory(FirmwareMemory::Information);
+    const auto put_u16 = [&info](size_t offset, int value) {
+        info[offset] = static_cast<uint8_t>(value);
+        info[offset + 1] = static_cast<uint8_t>(value >> 8);
+    };
+    put_u16(info_byte::kSensorId, sensor_id);
+    info[info_byte::kDpiStep] = static_cast<uint8_t>(dpi_step);
+    put_u16(info_byte::kHighestStep, highest_step);
+    put_u16(info_byte::kLowestDpi, lowest_dpi);
+}
+
+void Firmware::set_power_status(const PowerStatus& status) {
+    auto& record = memory(FirmwareMemory::PowerStatus);
+    record[power_byte::kBatteryPercent] = static_cast<uint8_t>(status.battery_percent);
+    record[power_byte::kChargeState] = static_cast<uint8_t>(status.charge_state);
+    record[power_byte::kPhoneType] = static_cast<uint8_t>(status.phone_type);
+}
+
+Packet Firmware::answer(const Packet& request) {
+    Packet reply = answer_frame(request);
+    reply[packet_byte::kStatus] = execute(request, reply);
+    seal_packet(reply);
+    return reply;
+}
+
+uint8_t Firmware::execute(const Packet& request, Packet& reply) {
+    if (!checksum_matches(request)) return kStatusBadChecksum;
+    const size_t length = request[packet_byte::kLength];
+    if (length > kMaxPayloadBytes) return kStatusRefused;
+    const size_t address = packet_address(request);
+    const auto payload = std::span<const uint8_t>(request).subspan(packet_byte::kPayload, length);
+    ++counters_.commands;
+
+    const uint8_t code = request[packet_byte::kCommand];
+    if (const MemoryCommand* route = find_memory_command(code)) {
+        return route->reads ? read_into(route->memory, address, length, reply)
+                            : write_from(route->memory, address, payload);
+    }
+    switch (code) {
+        case command::kBegin:
+            ++counters_.begin_transfers;
+            return kStatusOk;
+        case command::kEnd:
+            ++counters_.end_transfers;
+            return kStatusOk;
+        case command::kLightFrame:
+            return take_light_packet(address, payload);
+        case command::kLightStatusOn:
+            light_status_on_ = true;
+            ++counters_.light_status_on;
+            return kStatusOk;
+        case command::kLinkQuery:
+            reply[packet_byte::kPayload] = kLinkUp;
+            return kStatusOk;
+        default:
+            return kStatusRefused;
+    }
+}
+
+uint8_t Firmware::read_into(FirmwareMemory which, size_t address, size_t length,
+                            Packet& reply) const {
+    if (address + length > size_bytes(which)) return kStatusRefused;
+    const auto& bytes = memory(which);
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(address), length,
+                reply.begin() + packet_byte::kPayload);
+    return kStatusOk;
+}
+
+uint8_t Firmware::write_from(FirmwareMemory which, size_t address, std::span<const uint8_t> bytes) {
+    return write(which, address, bytes) ? kStatusOk : kStatusRefused;
+}
+
+size_t Firmware::light_frame_bytes() const {
+    const size_t lights = kind_ == FirmwareKind::Mouse
+                              ? kMouseLeds
+                              : memory(FirmwareMemory::Information)[info_byte::kKeyPositions];
+    return lights * 3;
+}
+
+// A frame arrives in chunks; it counts once the chunk that reaches its last byte is in, so
+// readers of the last frame never see half of one.
+uint8_t Firmware::take_light_packet(size_t address, std::span<const uint8_t> bytes) {
+    if (address + bytes.size() > frame_assembly_.size()) return kStatusRefused;
+    std::copy(bytes.begin(), bytes.end(),
+              frame_assembly_.begin() + static_cast<std::ptrdiff_t>(address));
+    if (address + bytes.size() >= light_frame_bytes()) {
+        memory(FirmwareMemory::LightFrame) = frame_assembly_;
+        ++counters_.light_frames;
+    }
+    return kStatusOk;
+}
+
+}  // namespace ilmo::sim

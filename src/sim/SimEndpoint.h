@@ -1,0 +1,27 @@
+#pragma once
+// The bus side of one open handle: which collection it opened, how, and the input reports
+// waiting for it.
+
+#include <span>
+
+#include "CollectionCatalog.h"
+#include "HidBackend.h"
+#include "ReportQueue.h"
+
+namespace ilmo::sim {
+
+struct SimEndpoint {
+    SimEndpoint(const SimCollection& opened, const device::OpenOptions& how)
+        : collection(opened), options(how) {}
+
+    const SimCollection& collection;  // owned by the bus's catalog, which outlives handles
+    const device::OpenOptions options;
+    ReportQueue queue;
+};
+
+// Share rules of an exclusive open: while an exclusive handle is open, others may open only
+// for reading; an exclusive open fails while any handle that can write is open.
+bool sharing_permits(std::span<const device::OpenOptions> already_open,
+                     const device::OpenOptions& wanted);
+
+}  // namespace ilmo::sim

@@ -1,0 +1,39 @@
+// The timing model: a report takes at least one 1 ms frame, and its answer another.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "SimTestSupport.h"
+#include "UsbFrameClock.h"
+
+namespace ilmo::sim {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = UsbFrameClock::Clock;
+
+TEST(UsbFrameClock, ReportsCompleteAtTheNextFreeFrameBoundaryOfTheirRoute) {
+    const Clock::time_point epoch{};
+    UsbFrameClock frames(2, epoch);
+    EXPECT_EQ(frames.next_boundary(epoch + 300us), epoch + 1ms);
+    EXPECT_EQ(frames.next_boundary(epoch + 1ms), epoch + 2ms);
+
+    EXPECT_EQ(frames.reserve(0, epoch + 300us), epoch + 1ms);
+    EXPECT_EQ(frames.reserve(0, epoch + 400us), epoch + 2ms);  // frame 1 is taken
+    EXPECT_EQ(frames.reserve(1, epoch + 400us), epoch + 1ms);  // another device's frames
+    EXPECT_EQ(frames.reserve(0, epoch + 7500us), epoch + 8ms);
+}
+
+TEST(UsbTiming, TwoRoundTripsTakeAtLeastTwoFrames) {
+    test::PluggedBus plugged;
+    plugged.bus->set_usb_timing(true);
+    auto keyboard = plugged.open_command(SimProduct::Keyboard);
+    const auto start = Clock::now();
+    ASSERT_TRUE(test::transact(*keyboard, test::read_request(0x03, 0, 34)));
+    ASSERT_TRUE(test::transact(*keyboard, test::read_request(0x03, 0, 34)));
+    EXPECT_GE(Clock::now() - start, 2 * UsbFrameClock::kFrame);
+}
+
+}  // namespace
+}  // namespace ilmo::sim
