@@ -13,7 +13,7 @@ packages=(
   # update service, audio capture, headset mixer, global input hooks
   libcurl4-openssl-dev libpulse-dev libasound2-dev libx11-dev libxi-dev libxtst-dev
   # windows
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 libgl-dev
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 libqt6opengl6-dev libgl-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
 )
