@@ -1,0 +1,104 @@
+#include "CDeviceKeyButtonUI.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+
+#include <algorithm>
+
+#include "CSelectPanelUI.h"
+
+namespace ilmo::shell::ui {
+
+namespace {
+constexpr qreal kCornerRadius_px = 3.0;
+}  // namespace
+
+CDeviceKeyButtonUI::CDeviceKeyButtonUI(QWidget* parent) : QAbstractButton(parent) {}
+
+void CDeviceKeyButtonUI::set_light_color(QRgb rgb) {
+    rgb_ = rgb & 0x00FFFFFFu;
+    update();
+}
+
+void CDeviceKeyButtonUI::set_brightness(int brightness) {
+    brightness_ = std::clamp(brightness, 0, 255);
+    update();
+}
+
+QColor CDeviceKeyButtonUI::shown_color() const {
+    const auto scaled = [this](int channel) { return channel * brightness_ / 256; };
+    return QColor(scaled(qRed(rgb_)), scaled(qGreen(rgb_)), scaled(qBlue(rgb_)));
+}
+
+void CDeviceKeyButtonUI::set_selected(bool selected) {
+    if (selected_ == selected) return;
+    selected_ = selected;
+    // Style sheets may match [selected="true"]; they look again only after a re-polish.
+    style()->unpolish(this);
+    style()->polish(this);
+    update();
+}
+
+void CDeviceKeyButtonUI::set_selection_color(const QColor& color) {
+    selection_color_ = color;
+    update();
+}
+
+int CDeviceKeyButtonUI::index() const {
+    const QString name = objectName();
+    const qsizetype separator = name.lastIndexOf(u'_');
+    if (separator < 0) return -1;
+    bool ok = false;
+    const int value = QStringView(name).mid(separator + 1).toInt(&ok);
+    return ok ? value : -1;
+}
+
+QSize CDeviceKeyButtonUI::sizeHint() const { return {40, 40}; }
+
+void CDeviceKeyButtonUI::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const QColor fill = shown_color();
+
+    painter.setBrush(fill);
+    painter.setPen(selected_ ? QPen(selection_color_, 2) : QPen(palette().color(QPalette::Mid), 1));
+    painter.drawRoundedRect(area, kCornerRadius_px, kCornerRadius_px);
+
+    if (!text().isEmpty()) {
+        // Dark text on light colours, light text on dark ones, so the caption stays legible.
+        painter.setPen(fill.lightness() > 140 ? Qt::black : Qt::white);
+        painter.drawText(area, Qt::AlignCenter, text());
+    }
+}
+
+bool CDeviceKeyButtonUI::inside_select_panel() const {
+    for (QWidget* ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget())
+        if (qobject_cast<CSelectPanelUI*>(ancestor)) return true;
+    return false;
+}
+
+// In a select panel a press, drag or release belongs to the panel (rubber band, modifiers);
+// ignoring the event hands it up the parent chain.
+void CDeviceKeyButtonUI::mousePressEvent(QMouseEvent* event) {
+    if (inside_select_panel()) return event->ignore();
+    QAbstractButton::mousePressEvent(event);
+}
+
+void CDeviceKeyButtonUI::mouseMoveEvent(QMouseEvent* event) {
+    if (inside_select_panel()) return event->ignore();
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void CDeviceKeyButtonUI::mouseReleaseEvent(QMouseEvent* event) {
+    if (inside_select_panel()) return event->ignore();
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void CDeviceKeyButtonUI::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (inside_select_panel()) return event->ignore();
+    QAbstractButton::mouseDoubleClickEvent(event);
+}
+
+}  // namespace ilmo::shell::ui
