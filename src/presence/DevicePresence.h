@@ -1,0 +1,70 @@
+#pragma once
+// Turns slot changes into device pages: which controller an arriving interface belongs to,
+// opening and closing its channels, moving a device between its cable and its receiver,
+// and what the selector strip shows meanwhile.
+//
+// Threading: every operation runs on the UI thread. arrival() and removal() are called
+// while the scanner waits for them (see DeviceScanner), which is what makes reading its
+// slot table here safe.
+
+#include "DeviceSelector.h"
+#include "ItemTimers.h"
+#include "PresenceView.h"
+#include "SlotTable.h"
+#include "Trace.h"
+
+namespace ilmo::presence {
+
+class DevicePresence {
+public:
+    DevicePresence(PresenceView& view, const device::SlotTable& slots, device::TraceSink trace);
+
+    // Creates one page per row of the device option table, in order, disconnected and with
+    // its item hidden. The scanner's slots start free.
+    void start();
+
+    void arrival(int slot);
+    void removal(int slot);
+    void item_timer_fired(int page, ItemTimer timer) { timers_.fired(page, timer); }
+
+    void select_page(int page, bool visible, bool select) {
+        selector_.select_page(page, visible, select);
+    }
+    void hide_page(int page) { selector_.hide_page(page); }
+    device::CTavrinUSBDevice* selected_device() const { return selector_.selected_device(); }
+    // The user ticked or cleared an item's sync choice.
+    void set_sync_choice(int page, bool chosen) { selector_.set_sync_choice(page, chosen); }
+
+    // While the window is hidden, pages with a power display stop reading it.
+    void set_window_hidden(bool hidden);
+    // The main window's light status switch, also cleared while the system sleeps.
+    void set_lighting_control(bool on);
+
+    int page_count() const { return selector_.page_count(); }
+    const PresencePage& page(int index) const { return selector_.page(index); }
+
+private:
+    enum class Link { Cable, Receiver };
+
+    // Asks the window for the page that serves `command_slot`'s product; -1 when none.
+    int create_page(int command_slot);
+    void connect(int command_slot);
+    void switch_link(int cable_slot, Link target);
+    void disconnect(int page);
+    void attach_events(int event_slot);
+    void detach_events(int event_slot);
+    // Both connections of a product are occupied right now.
+    bool twin_occupied(int slot) const;
+    // Kinds without a text of their own say nothing.
+    void trace(std::string_view line) const {
+        if (trace_ && !line.empty()) trace_(line);
+    }
+
+    PresenceView& view_;
+    const device::SlotTable& slots_;
+    device::TraceSink trace_;
+    DeviceSelector selector_;
+    ItemTimers timers_;
+};
+
+}  // namespace ilmo::presence

@@ -1,0 +1,37 @@
+#pragma once
+// The timers each selector item runs for its page: the first contact after connecting (and
+// its retries while a wireless device is away), the light frames, the power refresh and the
+// watch over the receiver link. The window arms and fires them; this class decides what a
+// firing does and what is armed next. UI thread only.
+
+#include "DeviceSelector.h"
+#include "ItemTimer.h"
+#include "PresenceView.h"
+
+namespace ilmo::presence {
+
+class ItemTimers {
+public:
+    // The presence retry counter wraps here.
+    static constexpr int kPresenceRetryWrap = 20;
+
+    ItemTimers(DeviceSelector& selector, PresenceView& view) : selector_(selector), view_(view) {}
+
+    void arm(int page, ItemTimer timer, int delay_ms) {
+        view_.start_item_timer(page, timer, delay_ms);
+    }
+    // A page that lost its device keeps no timer running.
+    void stop_all(int page);
+    void fired(int page, ItemTimer timer);
+
+private:
+    void presence_check(int page);
+    void frame(int page);
+    void power(int page);
+    void link_watch(int page);
+
+    DeviceSelector& selector_;
+    PresenceView& view_;
+};
+
+}  // namespace ilmo::presence
