@@ -26,6 +26,8 @@ public:
     void arrival(int slot);
     void removal(int slot);
     void item_timer_fired(int page, ItemTimer timer) { timers_.fired(page, timer); }
+    // The page drives host frames again (a host-driven lighting mode began).
+    void resume_frames(int page) { timers_.resume_frames(page); }
 
     void select_page(int page, bool visible, bool select) {
         selector_.select_page(page, visible, select);

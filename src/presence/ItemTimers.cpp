@@ -51,10 +51,16 @@ void ItemTimers::presence_check(int page) {
 void ItemTimers::frame(int page) {
     const PresencePage& p = selector_.page(page);
     if (!p.controller->command_channel().is_open()) return;
-    view_.send_light_frame(page);
+    if (!view_.send_light_frame(page)) return;
     // The receiver's radio link carries fewer frames than the cable.
     arm(page, ItemTimer::Frame,
         p.on_receiver_link ? Delay::kFrameReceiverMs : Delay::kFrameCableMs);
+}
+
+void ItemTimers::resume_frames(int page) {
+    const PresencePage& p = selector_.page(page);
+    if (p.connected && p.controller->command_channel().is_open())
+        arm(page, ItemTimer::Frame, Delay::kFirstFrameMs);
 }
 
 void ItemTimers::power(int page) {

@@ -22,6 +22,8 @@ public:
     }
     // A page that lost its device keeps no timer running.
     void stop_all(int page);
+    // A page that starts driving host frames again restarts its frame timer.
+    void resume_frames(int page);
     void fired(int page, ItemTimer timer);
 
 private:

@@ -41,8 +41,10 @@ public:
 
     // The page builds and sends its light frame, and repaints its picture when its item is
     // selected and the picture has changed. Device kinds build their frames; the base
-    // controller has none.
-    virtual void send_light_frame(int page) = 0;
+    // controller has none. Returns whether the page still drives host frames (a host-driven
+    // lighting mode is active): when it does not, the frame timer rests until the page
+    // resumes it, so an idle device costs no wake-ups.
+    virtual bool send_light_frame(int page) = 0;
     virtual void refresh_page(int page) = 0;
 
     // Closes the settings window and the other tool windows of the main window.

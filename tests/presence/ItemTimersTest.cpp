@@ -51,6 +51,20 @@ TEST_F(PresenceTest, LinkWatchFollowsTheWirelessDevice) {
     EXPECT_TRUE(sent_command(*bus, SimProduct::MouseReceiver, 0x1A));
 }
 
+TEST_F(PresenceTest, FramesRestWhileNoHostDrivenModeRunsAndResume) {
+    plug(SimProduct::Keyboard);
+    fire(kKeyboardPage, ItemTimer::Presence);
+    view.item(kKeyboardPage).drives_frames = false;
+    fire(kKeyboardPage, ItemTimer::Frame);
+    EXPECT_EQ(view.armed(kKeyboardPage, ItemTimer::Frame), -1);
+    view.item(kKeyboardPage).drives_frames = true;
+    presence.resume_frames(kKeyboardPage);
+    EXPECT_EQ(view.armed(kKeyboardPage, ItemTimer::Frame), 5);
+    unplug(SimProduct::Keyboard);
+    presence.resume_frames(kKeyboardPage);  // no device: nothing to drive
+    EXPECT_EQ(view.armed(kKeyboardPage, ItemTimer::Frame), -1);
+}
+
 TEST_F(PresenceTest, FramesRepeatAtTheLinksRateUntilTheDeviceGoes) {
     plug(SimProduct::Keyboard);
     fire(kKeyboardPage, ItemTimer::Presence);

@@ -20,6 +20,7 @@ public:
         bool selected = false;
         std::map<ItemTimer, int> armed_ms;
         int frames_sent = 0;
+        bool drives_frames = true;
     };
 
     RecordingPresenceView(device::HidBackend& backend, device::TraceSink trace,
@@ -47,7 +48,10 @@ public:
         item(page).armed_ms[timer] = delay_ms;
     }
     void stop_item_timer(int page, ItemTimer timer) override { item(page).armed_ms.erase(timer); }
-    void send_light_frame(int page) override { ++item(page).frames_sent; }
+    bool send_light_frame(int page) override {
+        ++item(page).frames_sent;
+        return item(page).drives_frames;
+    }
     void refresh_page(int) override {}
     void close_child_windows() override { ++child_window_closes; }
     void switch_hooks_off() override { ++hooks_switched_off; }

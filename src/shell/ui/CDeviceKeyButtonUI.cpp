@@ -1,6 +1,6 @@
 #include "CDeviceKeyButtonUI.h"
 
-#include <QMouseEvent>
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -79,26 +79,23 @@ bool CDeviceKeyButtonUI::inside_select_panel() const {
     return false;
 }
 
-// In a select panel a press, drag or release belongs to the panel (rubber band, modifiers);
-// ignoring the event hands it up the parent chain.
-void CDeviceKeyButtonUI::mousePressEvent(QMouseEvent* event) {
-    if (inside_select_panel()) return event->ignore();
-    QAbstractButton::mousePressEvent(event);
-}
-
-void CDeviceKeyButtonUI::mouseMoveEvent(QMouseEvent* event) {
-    if (inside_select_panel()) return event->ignore();
-    QAbstractButton::mouseMoveEvent(event);
-}
-
-void CDeviceKeyButtonUI::mouseReleaseEvent(QMouseEvent* event) {
-    if (inside_select_panel()) return event->ignore();
-    QAbstractButton::mouseReleaseEvent(event);
-}
-
-void CDeviceKeyButtonUI::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (inside_select_panel()) return event->ignore();
-    QAbstractButton::mouseDoubleClickEvent(event);
+bool CDeviceKeyButtonUI::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            // In a select panel a press, drag or release belongs to the panel (rubber band,
+            // modifiers); an ignored mouse event travels up the parent chain.
+            if (inside_select_panel()) {
+                event->ignore();
+                return false;
+            }
+            break;
+        default:
+            break;
+    }
+    return QAbstractButton::event(event);
 }
 
 }  // namespace ilmo::shell::ui

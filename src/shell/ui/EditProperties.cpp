@@ -19,12 +19,14 @@ int int_property(const QLineEdit& edit, const char* name, int fallback) {
 void apply_to(QLineEdit& edit) {
     const bool ranged = edit.property("minvalue").isValid() || edit.property("maxvalue").isValid();
     if (edit.property("numberonly").toBool() || ranged) {
-        // Digits only unless a negative minimum says otherwise; the C locale keeps group
-        // separators out, since the handlers read the text back with toInt().
+        // Digits only unless a negative minimum says otherwise, and no group separators:
+        // the handlers read the text back with toInt().
         auto* validator =
             new QIntValidator(int_property(edit, "minvalue", 0),
                               int_property(edit, "maxvalue", std::numeric_limits<int>::max()), &edit);
-        validator->setLocale(QLocale::c());
+        QLocale plain_digits = QLocale::c();
+        plain_digits.setNumberOptions(QLocale::RejectGroupSeparator);
+        validator->setLocale(plain_digits);
         edit.setValidator(validator);
     }
     const int max_chars = int_property(edit, "maxchar", 0);
