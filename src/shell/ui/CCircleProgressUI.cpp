@@ -40,7 +40,9 @@ void CCircleProgressUI::set_text_visible(bool visible) {
     update();
 }
 
-QSize CCircleProgressUI::sizeHint() const { return {64, 64}; }
+QSize CCircleProgressUI::sizeHint() const {
+    return {64, 64};
+}
 
 void CCircleProgressUI::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -42,7 +42,9 @@ void CColorPaletteUI::set_bar_height(int height_px) {
     update();
 }
 
-QSize CColorPaletteUI::sizeHint() const { return {240, 160}; }
+QSize CColorPaletteUI::sizeHint() const {
+    return {240, 160};
+}
 
 QRect CColorPaletteUI::field_rect() const {
     return QRect(0, 0, width(), std::max(height() - bar_height_px_ - kGap_px, 1));
@@ -59,11 +61,14 @@ void CColorPaletteUI::rebuild_field_image() {
         const int saturation = kMaxLevel - scale_to(y, field.height(), kMaxLevel);
         auto* line = reinterpret_cast<QRgb*>(field_image_.scanLine(y));
         for (int x = 0; x < field.width(); ++x)
-            line[x] = QColor::fromHsv(scale_to(x, field.width(), kMaxHue), saturation, kMaxLevel).rgb();
+            line[x] =
+                QColor::fromHsv(scale_to(x, field.width(), kMaxHue), saturation, kMaxLevel).rgb();
     }
 }
 
-void CColorPaletteUI::resizeEvent(QResizeEvent*) { rebuild_field_image(); }
+void CColorPaletteUI::resizeEvent(QResizeEvent*) {
+    rebuild_field_image();
+}
 
 void CColorPaletteUI::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -80,9 +85,9 @@ void CColorPaletteUI::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(value_ > 128 && saturation_ < 100 ? Qt::black : Qt::white, 1.5));
-    const QPoint field_marker(field.left() + position_of(hue_, kMaxHue, field.width()),
-                              field.top() + position_of(kMaxLevel - saturation_, kMaxLevel,
-                                                        field.height()));
+    const QPoint field_marker(
+        field.left() + position_of(hue_, kMaxHue, field.width()),
+        field.top() + position_of(kMaxLevel - saturation_, kMaxLevel, field.height()));
     painter.drawEllipse(field_marker, kMarkerRadius_px, kMarkerRadius_px);
 
     const int bar_x = bar.left() + position_of(value_, kMaxLevel, bar.width());
@@ -117,7 +122,9 @@ void CColorPaletteUI::mousePressEvent(QMouseEvent* event) {
     pick(pos);
 }
 
-void CColorPaletteUI::mouseMoveEvent(QMouseEvent* event) { pick(event->position().toPoint()); }
+void CColorPaletteUI::mouseMoveEvent(QMouseEvent* event) {
+    pick(event->position().toPoint());
+}
 
 void CColorPaletteUI::mouseReleaseEvent(QMouseEvent* event) {
     pick(event->position().toPoint());

@@ -43,7 +43,7 @@ private:
     void rebuild_field_image();
 
     QRgb color_ = 0xFFFF0000u;
-    int hue_ = 0;         // 0-359; kept when the colour is grey, where HSV has no hue
+    int hue_ = 0;  // 0-359; kept when the colour is grey, where HSV has no hue
     int saturation_ = 255;
     int value_ = 255;
     int bar_height_px_ = 14;

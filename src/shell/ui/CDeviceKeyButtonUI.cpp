@@ -54,7 +54,9 @@ int CDeviceKeyButtonUI::index() const {
     return ok ? value : -1;
 }
 
-QSize CDeviceKeyButtonUI::sizeHint() const { return {40, 40}; }
+QSize CDeviceKeyButtonUI::sizeHint() const {
+    return {40, 40};
+}
 
 void CDeviceKeyButtonUI::paintEvent(QPaintEvent*) {
     QPainter painter(this);

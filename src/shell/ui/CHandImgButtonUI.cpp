@@ -25,8 +25,8 @@ const QPixmap& CHandImgButtonUI::image(const QByteArray& property) const {
     auto it = images_.find(property);
     if (it == images_.end()) {
         const QString relative = this->property(property.constData()).toString();
-        it = images_.insert(property, relative.isEmpty() ? QPixmap()
-                                                         : QPixmap(paths_.resource_file(relative)));
+        it = images_.insert(
+            property, relative.isEmpty() ? QPixmap() : QPixmap(paths_.resource_file(relative)));
     }
     return *it;
 }

@@ -2,7 +2,9 @@
 
 namespace ilmo::shell::ui {
 
-QString ControlFactory::key(QStringView class_name) { return class_name.toString().toCaseFolded(); }
+QString ControlFactory::key(QStringView class_name) {
+    return class_name.toString().toCaseFolded();
+}
 
 void ControlFactory::add(const QString& class_name, Creator creator) {
     entries_.insert(key(class_name), Entry{std::move(creator), {}});

@@ -21,9 +21,9 @@ void apply_to(QLineEdit& edit) {
     if (edit.property("numberonly").toBool() || ranged) {
         // Digits only unless a negative minimum says otherwise, and no group separators:
         // the handlers read the text back with toInt().
-        auto* validator =
-            new QIntValidator(int_property(edit, "minvalue", 0),
-                              int_property(edit, "maxvalue", std::numeric_limits<int>::max()), &edit);
+        auto* validator = new QIntValidator(
+            int_property(edit, "minvalue", 0),
+            int_property(edit, "maxvalue", std::numeric_limits<int>::max()), &edit);
         QLocale plain_digits = QLocale::c();
         plain_digits.setNumberOptions(QLocale::RejectGroupSeparator);
         validator->setLocale(plain_digits);

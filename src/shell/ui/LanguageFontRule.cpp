@@ -7,10 +7,14 @@ namespace {
 // Indices into the language list whose scripts need a family of their own.
 QString own_family(int language_index) {
     switch (language_index) {
-        case 15: return QStringLiteral("Noto Sans Thai");
-        case 0: return QStringLiteral("汉仪菱心体简");
-        case 2: return QStringLiteral("Noto Sans CJK TC Regular");
-        default: return {};
+        case 15:
+            return QStringLiteral("Noto Sans Thai");
+        case 0:
+            return QStringLiteral("汉仪菱心体简");
+        case 2:
+            return QStringLiteral("Noto Sans CJK TC Regular");
+        default:
+            return {};
     }
 }
 

@@ -46,7 +46,8 @@ void NotificationBridge::attach(QWidget* root, NotificationSink* sink) {
         if (root->isVisible()) {
             initialised_roots_.insert(root);
             QMetaObject::invokeMethod(
-                this, [this, root, sink] {
+                this,
+                [this, root, sink] {
                     if (roots_.contains(root)) send(sink, QStringLiteral("windowinit"), root);
                 },
                 Qt::QueuedConnection);
@@ -146,11 +147,12 @@ void NotificationBridge::connect_button(QAbstractButton* button, NotificationSin
     auto checked_at_press = std::make_shared<bool>(button->isChecked());
     connect(button, &QAbstractButton::pressed, this,
             [button, checked_at_press] { *checked_at_press = button->isChecked(); });
-    connect(button, &QAbstractButton::clicked, this, [sink, button, checked_at_press](bool checked) {
-        if (!button->isCheckable()) return send(sink, QStringLiteral("click"), button);
-        if (checked != *checked_at_press)
-            send(sink, QStringLiteral("selectchanged"), button, checked ? 1 : 0, checked);
-    });
+    connect(button, &QAbstractButton::clicked, this,
+            [sink, button, checked_at_press](bool checked) {
+                if (!button->isCheckable()) return send(sink, QStringLiteral("click"), button);
+                if (checked != *checked_at_press)
+                    send(sink, QStringLiteral("selectchanged"), button, checked ? 1 : 0, checked);
+            });
 }
 
 bool NotificationBridge::eventFilter(QObject* watched, QEvent* event) {

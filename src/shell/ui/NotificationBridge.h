@@ -59,7 +59,7 @@ private:
 
     QSet<QObject*> tracked_;
     QSet<QObject*> connected_;
-    QHash<QObject*, NotificationSink*> roots_;       // show and resize
+    QHash<QObject*, NotificationSink*> roots_;        // show and resize
     QHash<QObject*, NotificationSink*> focus_watch_;  // edits: focus in and out
     QSet<QObject*> initialised_roots_;
 };

@@ -14,7 +14,9 @@ QString without_trailing_separators(QString folder) {
 SkinPaths::SkinPaths(QString program_folder)
     : program_folder_(without_trailing_separators(std::move(program_folder))) {}
 
-QString SkinPaths::skin_folder() const { return program_folder_ + QStringLiteral("/skin"); }
+QString SkinPaths::skin_folder() const {
+    return program_folder_ + QStringLiteral("/skin");
+}
 
 QString SkinPaths::layout_file(QStringView layout_name) const {
     return skin_folder() + u'/' + relative_layout_path(layout_name);

@@ -31,8 +31,7 @@ public:
     const SkinPaths& paths() const { return paths_; }
 
 protected:
-    QWidget* createWidget(const QString& class_name, QWidget* parent,
-                          const QString& name) override;
+    QWidget* createWidget(const QString& class_name, QWidget* parent, const QString& name) override;
 
 private:
     UiLoader(const ControlFactory& factory, SkinPaths paths, int depth);
