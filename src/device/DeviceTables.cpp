@@ -96,6 +96,15 @@ std::string_view kind_name(DeviceKind kind) {
     return "none";
 }
 
+std::string_view device_folder_name(int page_row) {
+    // The mouse, keyboard and pad carry their model codes; the headset has none of its own.
+    static constexpr std::array<std::string_view, kPageCount> kFolders{
+        kProductIdentities[0].model_code, kProductIdentities[1].model_code,
+        kProductIdentities[2].model_code, "HS6533"};
+    if (page_row < 0 || page_row >= kPageCount) return {};
+    return kFolders[static_cast<size_t>(page_row)];
+}
+
 int identity_row(int row) {
     if (row < 0 || row >= kSlotCount) return -1;
     const auto& r = kSupportedInterfaces[row];

@@ -120,6 +120,10 @@ inline constexpr std::array<ProductIdentity, kPageCount> kProductIdentities{{
     {{0, 1, 0}, "PELKO", "ALL", "ILMO RQ07", "AP", "V0106"},
 }};
 
+// The folder a device page keeps its profiles and data in, under the user's data folder:
+// the model code of the product, which stays the same on cable and receiver.
+std::string_view device_folder_name(int page_row);
+
 // The identity a path carries in its text.
 struct PathIdentity {
     uint32_t vendor_id = 0;

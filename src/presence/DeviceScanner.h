@@ -6,7 +6,7 @@
 // Threading: run() is the body of the scan worker. The callbacks are called on that thread
 // and must not return before the slot change has been handled (the main window makes a
 // blocking call into the UI thread). While a callback runs the scanner is parked inside it,
-// so the handler may read slots() without a lock; nothing else may read them.
+// so the handler may read slot_table() without a lock; nothing else may read them.
 
 #include <functional>
 #include <memory>
@@ -48,7 +48,7 @@ public:
     // Sets the stop event and cuts the current wait short; safe from any thread.
     void request_stop();
 
-    const device::SlotTable& slots() const { return slots_; }
+    const device::SlotTable& slot_table() const { return slots_; }
 
 private:
     PassOutcome claim_arrivals();

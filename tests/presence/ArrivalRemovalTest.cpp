@@ -69,7 +69,7 @@ TEST_F(PresenceTest, ChannelThatDoesNotOpenLeavesThePageHidden) {
         backend.open(bus->command_path(SimProduct::Mouse), {true, true, true, true});
     ASSERT_NE(holder, nullptr);
     scanner.scan_once();
-    EXPECT_TRUE(scanner.slots().slot(4).in_use);
+    EXPECT_TRUE(scanner.slot_table().slot(4).in_use);
     EXPECT_FALSE(presence.page(kMousePage).connected);
     EXPECT_FALSE(view.item(kMousePage).visible);
     EXPECT_EQ(view.armed(kMousePage, ItemTimer::Presence), -1);
@@ -78,7 +78,7 @@ TEST_F(PresenceTest, ChannelThatDoesNotOpenLeavesThePageHidden) {
 TEST_F(PresenceTest, PageThatCannotBeBuiltIsSkipped) {
     RecordingPresenceView failing(backend, {}, {});
     failing.failing_option_rows = {kPadPage};
-    DevicePresence own(failing, scanner.slots(), {});
+    DevicePresence own(failing, scanner.slot_table(), {});
     own.start();
     ASSERT_EQ(own.page_count(), 3);
     EXPECT_EQ(own.page(2).option_row, kHeadsetPage);

@@ -66,12 +66,12 @@ TEST_F(DeviceScannerTest, PluggingAndUnpluggingClaimsAndReleasesSlots) {
     scanner.scan_once();
     scanner.scan_once();  // nothing is reported twice
     EXPECT_EQ(log.sorted_arrivals(), (std::vector<int>{0, 1}));
-    EXPECT_EQ(scanner.slots().slot(0).path, bus->command_path(SimProduct::Keyboard));
+    EXPECT_EQ(scanner.slot_table().slot(0).path, bus->command_path(SimProduct::Keyboard));
 
     bus->unplug(SimProduct::Keyboard);
     scanner.scan_once();
     EXPECT_EQ(log.removals, (std::vector<int>{0, 1}));
-    EXPECT_TRUE(scanner.slots().slot(0).free());
+    EXPECT_TRUE(scanner.slot_table().slot(0).free());
     bus->plug(SimProduct::Keyboard);
     scanner.scan_once();
     EXPECT_EQ(log.sorted_arrivals(), (std::vector<int>{0, 0, 1, 1}));

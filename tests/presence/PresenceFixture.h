@@ -32,7 +32,7 @@ protected:
                    [this](int slot) { presence.removal(slot); },
                    {}},
                   recorder.trace_sink()),
-          presence(view, scanner.slots(), recorder.trace_sink()) {
+          presence(view, scanner.slot_table(), recorder.trace_sink()) {
         presence.start();
     }
 

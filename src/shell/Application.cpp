@@ -1,0 +1,146 @@
+#include "Application.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "CDevicePage.h"
+#include "CMainWnd.h"
+#include "DevSimPanel.h"
+#include "DevicePageNames.h"
+#include "HidrawBackend.h"
+#include "ProgramFolder.h"
+#include "SessionService.h"
+#include "SimBackend.h"
+#include "SimBus.h"
+#include "SingleInstance.h"
+#include "SkinResources.h"
+#include "SleepWatch.h"
+
+namespace ilmo::shell {
+
+namespace {
+
+// Long enough for the emulated devices to be found and their pages to start.
+constexpr int kScreenshotSettleMs = 1500;
+
+void register_program_controls(SkinResources& skin) {
+    for (const auto& page : names::device_page::kPages) {
+        skin.factory().add(QString::fromLatin1(page.root_class),
+                           [](QWidget* parent) { return new CDevicePage(parent); });
+    }
+    skin.factory().add_subtree("DeviceProfileUI", "XML\\CustomControlXML\\DeviceProfile.xml");
+}
+
+struct Backend {
+    std::shared_ptr<sim::SimBus> bus;
+    std::unique_ptr<device::HidBackend> hid;
+};
+
+Backend make_backend(bool demo) {
+    Backend backend;
+    if (demo) {
+        backend.bus = std::make_shared<sim::SimBus>();
+        backend.bus->set_usb_timing(true);
+        backend.bus->plug_all();
+        backend.hid = std::make_unique<sim::SimBackend>(backend.bus);
+    } else {
+        backend.hid = std::make_unique<platform::HidrawBackend>();
+    }
+    return backend;
+}
+
+}  // namespace
+
+bool parse_start_options(int argc, char** argv, StartOptions& options) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--demo") == 0) {
+            options.demo = true;
+        } else if (std::strcmp(argv[i], "--emulator-panel") == 0) {
+            options.show_emulator = true;
+        } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
+            options.screenshot = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+int run_application(int argc, char** argv) {
+    StartOptions options;
+    if (!parse_start_options(argc, argv, options)) {
+        std::fputs("usage: ilmo [--demo [--emulator-panel]] [--screenshot FILE.png]\n", stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("ILMO RQ07");
+    QApplication::setApplicationName("ilmo");
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ShellContext context;
+    context.program_folder = find_program_folder();
+    context.user_data_folder = user_data_folder();
+    context.trace = device::environment_trace_sink();
+    load_private_fonts(context.program_folder);
+
+    QString instance = qEnvironmentVariable("ILMO_INSTANCE_NAME");
+    if (instance.isEmpty()) instance = SingleInstance::default_name();
+    SingleInstance guard(instance);
+    if (!guard.claim()) return 0;  // the running copy shows itself
+
+    Backend backend = make_backend(options.demo);
+    context.backend = backend.hid.get();
+    context.demo_bus = backend.bus;
+
+    SkinResources skin(context.program_folder);
+    register_program_controls(skin);
+    SessionService session;
+    session.register_on_session_bus();
+    SleepWatch sleep_watch;
+    sleep_watch.start();
+
+    CMainWnd window(context, skin, session);
+    if (!window.built()) {
+        std::fprintf(stderr, "ilmo: the main window layout could not be built from %s/skin: %s\n",
+                     qPrintable(context.program_folder), qPrintable(skin.loader().error_text()));
+        return 1;
+    }
+    QObject::connect(&guard, &SingleInstance::show_requested, &window, &CMainWnd::show_and_raise);
+    QObject::connect(&session, &SessionService::show_requested, &window, &CMainWnd::show_and_raise);
+    QObject::connect(&session, &SessionService::lighting_control_requested, &window,
+                     &CMainWnd::set_lighting_control);
+    QObject::connect(&session, &SessionService::game_event, &window, &CMainWnd::handle_game_event);
+    QObject::connect(&sleep_watch, &SleepWatch::suspending, &window, &CMainWnd::suspend);
+    QObject::connect(&sleep_watch, &SleepWatch::resumed, &window, &CMainWnd::resume);
+
+    std::unique_ptr<DevSimPanel> emulator;
+    if (backend.bus) {
+        emulator = std::make_unique<DevSimPanel>(backend.bus);
+        window.add_tray_action("emulator", "menu_emulator_text", [&emulator] {
+            emulator->show();
+            emulator->raise();
+        });
+        if (options.show_emulator) emulator->show();
+    }
+
+    if (options.screenshot != nullptr) {
+        const QString target = QString::fromLocal8Bit(options.screenshot);
+        QObject::connect(&window, &CMainWnd::first_scan_done, &window, [&window, target] {
+            QTimer::singleShot(kScreenshotSettleMs, &window, [&window, target] {
+                const bool saved = window.grab().save(target);
+                std::printf("%s %s\n", saved ? "saved the main window to" : "could not write",
+                            qPrintable(target));
+                window.exit_program();
+            });
+        });
+    }
+    QTimer::singleShot(0, &window, &CMainWnd::initialise);
+    return QApplication::exec();
+}
+
+}  // namespace ilmo::shell

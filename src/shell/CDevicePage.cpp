@@ -1,0 +1,92 @@
+#include "CDevicePage.h"
+
+#include "CDeviceKeyButtonUI.h"
+#include "CMpDevicePowerUI.h"
+#include "ControlLookup.h"
+#include "DevicePageNames.h"
+
+namespace ilmo::shell {
+
+namespace page_names = names::device_page;
+
+namespace {
+
+// N of "<prefix>N", or -1.
+int indexed(const QString& name, QLatin1String prefix) {
+    if (!name.startsWith(prefix)) return -1;
+    bool ok = false;
+    const int index = name.mid(prefix.size()).toInt(&ok);
+    return ok && index >= 0 ? index : -1;
+}
+
+}  // namespace
+
+CDevicePage::CDevicePage(QWidget* parent) : QWidget(parent) {}
+
+CDevicePage::~CDevicePage() {
+    // The controller's channels close before the widgets it draws on go.
+    if (controller_) controller_->set_view(nullptr);
+}
+
+void CDevicePage::attach_controller(std::unique_ptr<device::CTavrinUSBDevice> controller) {
+    controller_ = std::move(controller);
+    controller_->set_view(this);
+    bind_page_controls();
+    refresh_lights();
+}
+
+void CDevicePage::bind_page_controls() {
+    keys_.assign(static_cast<size_t>(controller_->key_count()), nullptr);
+    lights_.assign(static_cast<size_t>(controller_->light_count()), nullptr);
+    const QLatin1String key_prefix(page_names::kKeyPrefix);
+    const QLatin1String light_prefix(page_names::kLightPrefix);
+    std::vector<ui::CDeviceKeyButtonUI*> keys_as_lights(lights_.size(), nullptr);
+    for (auto* control : findChildren<ui::CDeviceKeyButtonUI*>()) {
+        const QString name = control->objectName();
+        if (const int k = indexed(name, key_prefix); k >= 0) {
+            if (static_cast<size_t>(k) < keys_.size()) keys_[static_cast<size_t>(k)] = control;
+            // On the keyboard each key is also the light under it.
+            if (static_cast<size_t>(k) < keys_as_lights.size())
+                keys_as_lights[static_cast<size_t>(k)] = control;
+        } else if (const int l = indexed(name, light_prefix); l >= 0) {
+            if (static_cast<size_t>(l) < lights_.size()) lights_[static_cast<size_t>(l)] = control;
+        }
+    }
+    for (size_t i = 0; i < lights_.size(); ++i)
+        if (lights_[i] == nullptr) lights_[i] = keys_as_lights[i];
+}
+
+ui::CDeviceKeyButtonUI* CDevicePage::key_button(int index) const {
+    return index >= 0 && static_cast<size_t>(index) < keys_.size() ? keys_[static_cast<size_t>(index)]
+                                                                     : nullptr;
+}
+
+ui::CDeviceKeyButtonUI* CDevicePage::light_control(int index) const {
+    return index >= 0 && static_cast<size_t>(index) < lights_.size()
+               ? lights_[static_cast<size_t>(index)]
+               : nullptr;
+}
+
+void CDevicePage::refresh_lights() {
+    if (!controller_) return;
+    for (size_t i = 0; i < lights_.size(); ++i) {
+        ui::CDeviceKeyButtonUI* light = lights_[i];
+        if (light == nullptr) continue;
+        const device::ColorRecord c = controller_->color(static_cast<int>(i));
+        const QRgb rgb = qRgb(c.red, c.green, c.blue);
+        if (light->light_color() != rgb) light->set_light_color(rgb);
+        if (light->brightness() != c.brightness) light->set_brightness(c.brightness);
+    }
+}
+
+void CDevicePage::show_power(const device::PowerStatus& status) {
+    if (power_indicator_ != nullptr) power_indicator_->show_status(status);
+}
+
+void CDevicePage::select_function_tabs(const device::FunctionSwitchTabs& tabs) {
+    ui::select_tab(this, QString::fromLatin1(page_names::kFunctionSwitch), tabs.function_tab);
+    if (tabs.key_tab != device::FunctionSwitchTabs::kKeep)
+        ui::select_tab(this, QString::fromLatin1(page_names::kKeyFunctionSwitch), tabs.key_tab);
+}
+
+}  // namespace ilmo::shell

@@ -1,0 +1,49 @@
+#pragma once
+// A device page: the widget the page layout's root class creates, and the view its
+// controller draws on. The page owns the controller.
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "CTavrinUSBDevice.h"
+#include "DeviceView.h"
+
+namespace ilmo::shell {
+
+namespace ui {
+class CDeviceKeyButtonUI;
+}
+class CMpDevicePowerUI;
+
+class CDevicePage : public QWidget, public device::DeviceView {
+    Q_OBJECT
+public:
+    explicit CDevicePage(QWidget* parent = nullptr);
+    ~CDevicePage() override;
+
+    // Takes the controller, finds the key and light controls of the picture and shows the
+    // lights' colours.
+    void attach_controller(std::unique_ptr<device::CTavrinUSBDevice> controller);
+    device::CTavrinUSBDevice* controller() const { return controller_.get(); }
+    void set_power_indicator(CMpDevicePowerUI* indicator) { power_indicator_ = indicator; }
+
+    // Light controls show the colour records; repaints only what changed.
+    void refresh_lights();
+    ui::CDeviceKeyButtonUI* key_button(int index) const;
+    ui::CDeviceKeyButtonUI* light_control(int index) const;
+
+    // DeviceView
+    void show_power(const device::PowerStatus& status) override;
+    void select_function_tabs(const device::FunctionSwitchTabs& tabs) override;
+
+private:
+    void bind_page_controls();
+
+    std::unique_ptr<device::CTavrinUSBDevice> controller_;
+    std::vector<ui::CDeviceKeyButtonUI*> keys_;
+    std::vector<ui::CDeviceKeyButtonUI*> lights_;
+    CMpDevicePowerUI* power_indicator_ = nullptr;
+};
+
+}  // namespace ilmo::shell

@@ -1,0 +1,142 @@
+// The main window as device presence sees it: pages, selector items and power indicators
+// are built, shown, selected and timed here.
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QStackedWidget>
+
+#include "CDeviceOptionUI.h"
+#include "CDevicePage.h"
+#include "CMainWnd.h"
+#include "CMpDevicePowerUI.h"
+#include "SkinResources.h"
+
+namespace ilmo::shell {
+
+namespace {
+
+// Index 0 of both stacks is the empty page shown while no device is connected.
+int stack_index(int page) { return page + 1; }
+
+}  // namespace
+
+device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, int slot) {
+    const device::DeviceOption& option = device::kDeviceOptions[static_cast<size_t>(option_row)];
+    const device::DevicePage& layout = device::kDevicePages[static_cast<size_t>(option_row)];
+    const int slot_kind = device::to_int(device::kSupportedInterfaces[static_cast<size_t>(slot)].kind);
+
+    auto* indicator = layout.has_power_display ? new CMpDevicePowerUI(skin_, slot_kind) : nullptr;
+    auto* option_item =
+        new CDeviceOptionUI(skin_, device::to_int(option.kind), device::to_int(option.role));
+    QWidget* built = skin_.build(QString::fromUtf8(layout.page_layout.data(),
+                                                   static_cast<qsizetype>(layout.page_layout.size())),
+                                 nullptr, this);
+    auto* page = qobject_cast<CDevicePage*>(built);
+    if ((indicator != nullptr && !indicator->built()) || !option_item->built() || page == nullptr) {
+        delete indicator;
+        delete option_item;
+        delete built;
+        return nullptr;
+    }
+
+    auto controller = std::make_unique<device::CTavrinUSBDevice>(
+        *context_.backend, option_row,
+        device::DeviceFolders{context_.program_folder.toStdString(),
+                              context_.user_data_folder.toStdString()},
+        std::string(device::device_folder_name(option_row)), context_.trace);
+    controller->set_identity(slot);
+    device::CTavrinUSBDevice* raw = controller.get();
+    page->set_power_indicator(indicator);
+    page->attach_controller(std::move(controller));
+
+    // Pages arrive in order, so the new page's index is the next one in every list.
+    Q_ASSERT(page_index == static_cast<int>(pages_.size()));
+    pages_.push_back(page);
+    items_.push_back(option_item);
+    indicators_.push_back(indicator);
+    if (device_switch_ != nullptr) device_switch_->insertWidget(stack_index(page_index), page);
+    if (power_switch_ != nullptr) {
+        // Pages without a battery keep an empty place, so indices stay aligned.
+        power_switch_->insertWidget(stack_index(page_index),
+                                    indicator != nullptr ? static_cast<QWidget*>(indicator)
+                                                         : new QWidget);
+    }
+    if (select_strip_ != nullptr) {
+        auto* strip = qobject_cast<QBoxLayout*>(select_strip_->layout());
+        // Items go before the strip's trailing stretch.
+        if (strip != nullptr) strip->insertWidget(std::max(0, strip->count() - 1), option_item);
+    }
+    option_item->setVisible(false);
+    option_item->set_timer_handler([this, page_index](presence::ItemTimer timer) {
+        if (presence_) presence_->item_timer_fired(page_index, timer);
+    });
+    connect(option_item, &CDeviceOptionUI::select_clicked, this, [this, page_index] {
+        if (presence_) presence_->select_page(page_index, true, true);
+    });
+    connect(option_item, &CDeviceOptionUI::sync_toggled, this, [this, page_index](bool chosen) {
+        if (presence_) presence_->set_sync_choice(page_index, chosen);
+    });
+    return raw;
+}
+
+void CMainWnd::set_item_visible(int page, bool visible) {
+    if (CDeviceOptionUI* option = item(page)) option->setVisible(visible);
+}
+
+void CMainWnd::set_item_selected(int page, bool selected) {
+    if (CDeviceOptionUI* option = item(page)) option->set_selected(selected);
+}
+
+void CMainWnd::show_page(int page_index) {
+    if (page(page_index) == nullptr) return;
+    if (device_switch_ != nullptr) device_switch_->setCurrentIndex(stack_index(page_index));
+    if (power_switch_ != nullptr) {
+        const bool has_indicator = indicators_[static_cast<size_t>(page_index)] != nullptr;
+        power_switch_->setVisible(has_indicator);
+        power_switch_->setCurrentIndex(stack_index(page_index));
+    }
+}
+
+void CMainWnd::show_no_device(bool shown) {
+    if (no_device_ != nullptr) no_device_->setVisible(shown);
+    if (!shown) return;
+    if (device_switch_ != nullptr) device_switch_->setCurrentIndex(0);
+    if (power_switch_ != nullptr) power_switch_->setCurrentIndex(0);
+}
+
+void CMainWnd::set_sync_offered(bool offered) {
+    for (CDeviceOptionUI* option : items_) option->set_sync_offered(offered);
+}
+
+void CMainWnd::clear_sync_choices() {
+    for (CDeviceOptionUI* option : items_) option->set_sync_chosen(false);
+}
+
+void CMainWnd::raise_main_window() { show_and_raise(); }
+
+void CMainWnd::start_item_timer(int page, presence::ItemTimer timer, int delay_ms) {
+    if (CDeviceOptionUI* option = item(page)) option->start_timer(timer, delay_ms);
+}
+
+void CMainWnd::stop_item_timer(int page, presence::ItemTimer timer) {
+    if (CDeviceOptionUI* option = item(page)) option->stop_timer(timer);
+}
+
+bool CMainWnd::send_light_frame(int page_index) {
+    CDevicePage* p = page(page_index);
+    if (p == nullptr) return false;
+    if (item(page_index)->selected()) p->refresh_lights();
+    // No host-driven lighting mode exists on a plain device page: the frames rest.
+    return false;
+}
+
+void CMainWnd::refresh_page(int page_index) {
+    if (CDevicePage* p = page(page_index)) p->refresh_lights();
+}
+
+void CMainWnd::switch_hooks_off() {
+    // The global input hooks are only installed while a key is captured or a macro
+    // recorded; neither runs while a page is being hidden.
+}
+
+}  // namespace ilmo::shell

@@ -1,0 +1,31 @@
+#pragma once
+// The power indicator of a page with a battery: level, charge state, the wireless logo and,
+// on a mouse-pad, the phone charging on it.
+
+#include <QWidget>
+
+#include "PowerStatus.h"
+
+namespace ilmo::shell {
+
+class SkinResources;
+
+class CMpDevicePowerUI : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the indicator's layout inside itself; `kind` is the device kind it shows.
+    CMpDevicePowerUI(SkinResources& skin, int kind, QWidget* parent = nullptr);
+    bool built() const { return content_ != nullptr; }
+    int kind() const { return kind_; }
+
+    void show_status(const device::PowerStatus& status);
+
+private:
+    void show_image(const char* control, const char* relative_image);
+
+    SkinResources& skin_;
+    int kind_;
+    QWidget* content_ = nullptr;
+};
+
+}  // namespace ilmo::shell

@@ -1,0 +1,21 @@
+#include "SelectorLook.h"
+
+namespace ilmo::shell {
+
+std::optional<names::device_option::KindLook> selector_look(int kind, int role) {
+    namespace o = names::device_option;
+    switch (kind) {
+        case 1: return o::kKeyboard;
+        case 2: return o::kMouse;
+        case 3:
+            if (role == 1) return o::kSoftMousePad;
+            if (role == 0) return o::kHardMousePad;
+            return std::nullopt;
+        case 4:
+        case 7: return o::kHeadset;
+        case 5: return o::kHub;
+        default: return o::kUnknown;
+    }
+}
+
+}  // namespace ilmo::shell
