@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QXmlStreamReader>
@@ -143,6 +144,7 @@ private slots:
     void lightsLieApartOnTheirPicture();
     void mouseKeysClickOutsideTheSelectPanel();
     void selectorOptionsJoinOneGroup();
+    void everyTextCarriesALanguageKey();
     void everyShownLanguageKeyHasAWordingInEveryLanguage();
     void languageFilesShareOneKeySet();
     void languageListNamesItsFiles();
@@ -326,6 +328,25 @@ void SkinLayoutsTest::selectorOptionsJoinOneGroup() {
     QVERIFY(synchro && synchro->isCheckable());
     // Each item's sync choice is its own: grouping it would let one device's choice clear another's.
     QVERIFY(synchro->property("group").toString().isEmpty());
+}
+
+void SkinLayoutsTest::everyTextCarriesALanguageKey() {
+    // A text without a key would stay in the language the layout was written in.
+    for (const QString& file : ui_files(skin_folder())) {
+        ui::UiLoader loader(factory_, paths_);
+        std::unique_ptr<QWidget> root(loader.load_file(file));
+        QVERIFY2(root, qPrintable(file));
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets << root.get();
+        for (QWidget* widget : widgets) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+            if (text.isEmpty()) continue;
+            QVERIFY2(!widget->property("langkey").toString().isEmpty(),
+                     qPrintable(file + u' ' + widget->objectName() + QStringLiteral(": ") + text));
+        }
+    }
 }
 
 QStringList SkinLayoutsTest::language_files() const {
