@@ -105,6 +105,7 @@ QWidget* composed_main_window(const Preview& preview) {
                 tab->setChecked(true);
             if (auto* profiles = page->findChild<QComboBox*>(QStringLiteral("device_profile_combo")))
                 profiles->addItems({QStringLiteral("profile1"), QStringLiteral("FPS night")});
+            if (auto* menu = page->findChild<QWidget*>(QStringLiteral("profile_menu_layout"))) menu->show();
         }
     }
     return main;
