@@ -27,14 +27,6 @@ namespace {
 // Long enough for the emulated devices to be found and their pages to start.
 constexpr int kScreenshotSettleMs = 1500;
 
-void register_program_controls(SkinResources& skin) {
-    for (const auto& page : names::device_page::kPages) {
-        skin.factory().add(QString::fromLatin1(page.root_class),
-                           [](QWidget* parent) { return new CDevicePage(parent); });
-    }
-    skin.factory().add_subtree("DeviceProfileUI", "XML\\CustomControlXML\\DeviceProfile.xml");
-}
-
 struct Backend {
     std::shared_ptr<sim::SimBus> bus;
     std::unique_ptr<device::HidBackend> hid;
@@ -55,10 +47,20 @@ Backend make_backend(bool demo) {
 
 }  // namespace
 
+void register_program_controls(SkinResources& skin) {
+    for (const auto& page : names::device_page::kPages) {
+        skin.factory().add(QString::fromLatin1(page.root_class),
+                           [](QWidget* parent) { return new CDevicePage(parent); });
+    }
+    skin.factory().add_subtree("DeviceProfileUI", "XML\\CustomControlXML\\DeviceProfile.xml");
+}
+
 bool parse_start_options(int argc, char** argv, StartOptions& options) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--demo") == 0) {
             options.demo = true;
+        } else if (std::strcmp(argv[i], "--tray") == 0) {
+            options.start_in_tray = true;
         } else if (std::strcmp(argv[i], "--emulator-panel") == 0) {
             options.show_emulator = true;
         } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
@@ -73,7 +75,8 @@ bool parse_start_options(int argc, char** argv, StartOptions& options) {
 int run_application(int argc, char** argv) {
     StartOptions options;
     if (!parse_start_options(argc, argv, options)) {
-        std::fputs("usage: ilmo [--demo [--emulator-panel]] [--screenshot FILE.png]\n", stderr);
+        std::fputs("usage: ilmo [--tray] [--demo [--emulator-panel]] [--screenshot FILE.png]\n",
+                   stderr);
         return 2;
     }
     QApplication app(argc, argv);
@@ -99,6 +102,7 @@ int run_application(int argc, char** argv) {
 
     SkinResources skin(context.program_folder);
     register_program_controls(skin);
+    skin.install_style();
     SessionService session;
     session.register_on_session_bus();
     SleepWatch sleep_watch;
@@ -137,6 +141,14 @@ int run_application(int argc, char** argv) {
                             qPrintable(target));
                 window.exit_program();
             });
+        });
+    }
+    window.set_start_in_tray(options.start_in_tray);
+    if (qEnvironmentVariableIsSet("ILMO_REPORT_STARTUP")) {
+        // For the start-up benchmark: how long until the first scan is done and shown.
+        QObject::connect(&window, &CMainWnd::first_scan_done, &window, [] {
+            std::printf("first scan done, window %s\n", "ready");
+            std::fflush(stdout);
         });
     }
     QTimer::singleShot(0, &window, &CMainWnd::initialise);

@@ -1,8 +1,8 @@
 #include "CDeviceOptionUI.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QTimer>
 
@@ -30,6 +30,9 @@ CDeviceOptionUI::CDeviceOptionUI(SkinResources& skin, int kind, int role, QWidge
         name_key_ = QString::fromLatin1(look->name_text);
     }
     if (select_ != nullptr) {
+        // Which item is selected is decided across all items by device presence; a group of
+        // one inside this item would forbid ever unselecting it.
+        if (QButtonGroup* group = select_->group()) group->removeButton(select_);
         select_->setCheckable(true);
         connect(select_, &QAbstractButton::clicked, this, &CDeviceOptionUI::select_clicked);
         connect(select_, &QAbstractButton::toggled, this, [this] { update_icons(); });
@@ -54,10 +57,11 @@ void CDeviceOptionUI::update_icons() {
                                                         : option_names::kNormalSuffix);
     const QString chosen = base + QString::fromLatin1(synchro ? option_names::kSynchroSelectedSuffix
                                                         : option_names::kSelectedSuffix);
-    QIcon icon;
-    icon.addFile(skin_.paths().resource_file(normal), {}, QIcon::Normal, QIcon::Off);
-    icon.addFile(skin_.paths().resource_file(chosen), {}, QIcon::Normal, QIcon::On);
-    select_->setIcon(icon);
+    // The option draws itself from these images (paths under the skin folder).
+    select_->setProperty("normalimage", normal);
+    select_->setProperty("hotimage", chosen);
+    select_->setProperty("selectedimage", chosen);
+    select_->update();
 }
 
 void CDeviceOptionUI::retranslate() {

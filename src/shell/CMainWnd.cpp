@@ -47,6 +47,15 @@ constexpr int kTitleBarHeight = 44;
 
 QString latin(const char* text) { return QString::fromLatin1(text); }
 
+// The desktop's language as the environment names it (LC_ALL, LC_MESSAGES, LANG).
+std::string desktop_locale() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(name);
+        if (!value.isEmpty()) return value.toStdString();
+    }
+    return "C";
+}
+
 }  // namespace
 
 CMainWnd::CMainWnd(ShellContext context, SkinResources& skin, SessionService& session,
@@ -86,7 +95,10 @@ void CMainWnd::initialise() {
     QSettings settings;
     const auto languages = read_language_list(
         (context_.program_folder + "/DefaultData/Language.config").toStdString());
-    apply_language(language_index_for_id(languages, settings.value("LANGUAGE", -1).toInt()));
+    const QVariant stored = settings.value("LANGUAGE");
+    apply_language(stored.isValid()
+                       ? language_index_for_id(languages, stored.toInt())
+                       : language_index_for_locale(languages, desktop_locale()));
     start_scanning();
     hide();
     timers_->set_timer(this, kFitTimer, kFitDelayMs);
@@ -115,7 +127,8 @@ void CMainWnd::start_scanning() {
     };
     callbacks.first_pass_done = [this, hand_over] {
         hand_over([this] {
-            show_and_raise();
+            if (!start_in_tray_) show_and_raise();
+            first_scan_complete_ = true;
             emit first_scan_done();
         });
     };
@@ -265,8 +278,11 @@ void CMainWnd::announce_lighting_control() {
 void CMainWnd::show_lighting_control_label() {
     auto* control = ui::find_control<QWidget>(root_, latin(main_names::kControlLightStatus));
     if (control == nullptr) return;
-    const QString text = skin_.text(latin(lighting_control_ ? main_names::kControlLightOnText
-                                                            : main_names::kControlLightOffText));
+    const QString key = latin(lighting_control_ ? main_names::kControlLightOnText
+                                                : main_names::kControlLightOffText);
+    // The key goes with the state, so a later language switch shows the right wording.
+    control->setProperty("langkey", key);
+    const QString text = skin_.text(key);
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(text);
         button->setCheckable(true);

@@ -56,6 +56,8 @@ public:
 
     // Runs once when the layout is live: language, pages, workers, timers.
     void initialise();
+    // Started with the session: stay in the tray through the first scan instead of showing.
+    void set_start_in_tray(bool in_tray) { start_in_tray_ = in_tray; }
     // Shows, restores and raises the window (a second start, the first scan, the tray).
     void show_and_raise();
     // Ends the program: what the tray menu's "exit" does.
@@ -184,6 +186,8 @@ private:
     bool initialised_ = false;
     bool exiting_ = false;
     bool display_change_pending_ = false;
+    bool start_in_tray_ = false;
+    bool first_scan_complete_ = false;
 };
 
 }  // namespace ilmo::shell

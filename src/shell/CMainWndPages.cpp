@@ -112,7 +112,11 @@ void CMainWnd::clear_sync_choices() {
     for (CDeviceOptionUI* option : items_) option->set_sync_chosen(false);
 }
 
-void CMainWnd::raise_main_window() { show_and_raise(); }
+void CMainWnd::raise_main_window() {
+    // Devices found while starting in the tray do not pull the window up; later ones do.
+    if (start_in_tray_ && !first_scan_complete_) return;
+    show_and_raise();
+}
 
 void CMainWnd::start_item_timer(int page, presence::ItemTimer timer, int delay_ms) {
     if (CDeviceOptionUI* option = item(page)) option->start_timer(timer, delay_ms);

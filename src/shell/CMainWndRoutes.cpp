@@ -97,6 +97,12 @@ bool CMainWnd::route_click(const ui::Notification& n) {
 }
 
 bool CMainWnd::route_select(const ui::Notification& n) {
+    // The light status switch is drawn as an option; it acts like a button either way.
+    if (n.sender.compare(QString::fromLatin1(main_names::kControlLightStatus),
+                         Qt::CaseInsensitive) == 0) {
+        on_control_light_status(n);
+        return true;
+    }
     if (function_tabs_.contains(n.sender)) {
         on_function_tab(n);
         return true;

@@ -45,6 +45,22 @@ std::vector<LanguageEntry> read_language_list(const std::string& path) {
     return parse_language_list(document);
 }
 
+int language_index_for_locale(const std::vector<LanguageEntry>& entries, std::string locale) {
+    locale = locale.substr(0, locale.find_first_of(".@"));
+    if (locale.empty() || locale == "C" || locale == "POSIX") locale = "en";
+    for (char& c : locale)
+        if (c == '_') c = '-';
+    const std::string language = locale.substr(0, locale.find('-'));
+    int same_language = -1;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string& name = entries[i].name;
+        if (name == locale) return static_cast<int>(i);
+        if (same_language < 0 && name.substr(0, name.find('-')) == language)
+            same_language = static_cast<int>(i);
+    }
+    return same_language >= 0 ? same_language : 0;
+}
+
 int language_index_for_id(const std::vector<LanguageEntry>& entries, int stored_id) {
     for (size_t i = 0; i < entries.size(); ++i)
         if (entries[i].id == stored_id) return static_cast<int>(i);

@@ -27,4 +27,9 @@ std::vector<LanguageEntry> read_language_list(const std::string& path);
 // The index of the entry with `stored_id`; 0 when none has it or nothing was stored.
 int language_index_for_id(const std::vector<LanguageEntry>& entries, int stored_id);
 
+// Before the user has chosen: the entry whose name matches the desktop's language
+// ("zh-CN" for "zh_CN.UTF-8", else the first with the same language, "en" for the plain C
+// locale); 0 when none matches.
+int language_index_for_locale(const std::vector<LanguageEntry>& entries, std::string locale);
+
 }  // namespace ilmo::shell

@@ -1,5 +1,8 @@
 #include "SkinResources.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QWidget>
 
 #include "FontTable.h"
@@ -10,6 +13,13 @@ namespace ilmo::shell {
 SkinResources::SkinResources(const QString& program_folder) : paths_(program_folder) {
     ui::register_standard_controls(factory_, paths_);
     loader_ = std::make_unique<ui::UiLoader>(factory_, paths_);
+}
+
+void SkinResources::install_style() const {
+    QDir::setSearchPaths("skin", {paths_.skin_folder()});
+    QFile sheet(paths_.skin_folder() + "/style.qss");
+    if (sheet.open(QIODevice::ReadOnly | QIODevice::Text))
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
 }
 
 QWidget* SkinResources::build(QStringView layout_name, QWidget* parent,

@@ -28,6 +28,8 @@ public:
     // Builds a layout, gives it the current wording and the style sheet, and connects its
     // controls to `sink`. nullptr when it cannot be built.
     QWidget* build(QStringView layout_name, QWidget* parent, ui::NotificationSink* sink);
+    // Makes the skin's style sheet the application's, its images found under "skin:".
+    void install_style() const;
     // The text of a language key in the current language.
     QString text(QStringView key) const { return texts_.text(key); }
 

@@ -1,5 +1,8 @@
 #include "CDeviceKeyButtonUI.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -71,8 +74,40 @@ void CDeviceKeyButtonUI::paintEvent(QPaintEvent*) {
     if (!text().isEmpty()) {
         // Dark text on light colours, light text on dark ones, so the caption stays legible.
         painter.setPen(fill.lightness() > 140 ? Qt::black : Qt::white);
-        painter.drawText(area, Qt::AlignCenter, text());
+        draw_caption(painter, area.adjusted(2, 1, -2, -1));
     }
+}
+
+void CDeviceKeyButtonUI::draw_caption(QPainter& painter, const QRectF& inner) const {
+    // Long captions ("Backspace", "Num 7") must stay readable on small keys: first a smaller
+    // font, then the words stacked on two lines, and only at the smallest size an ellipsis.
+    constexpr int kSmallest_px = 7;
+    QFont font = painter.font();
+    const int largest_px = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const QString caption = text();
+    const qsizetype space = caption.indexOf(u' ');
+    for (int size_px = largest_px; size_px >= kSmallest_px; --size_px) {
+        font.setPixelSize(size_px);
+        const QFontMetricsF metrics(font);
+        if (metrics.horizontalAdvance(caption) <= inner.width()) {
+            painter.setFont(font);
+            painter.drawText(inner, Qt::AlignCenter, caption);
+            return;
+        }
+        if (space > 0 && 2 * metrics.height() <= inner.height() &&
+            metrics.horizontalAdvance(caption.left(space)) <= inner.width() &&
+            metrics.horizontalAdvance(caption.mid(space + 1)) <= inner.width()) {
+            painter.setFont(font);
+            painter.drawText(inner, Qt::AlignCenter,
+                             caption.left(space) + u'\n' + caption.mid(space + 1));
+            return;
+        }
+    }
+    font.setPixelSize(kSmallest_px);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    painter.drawText(inner, Qt::AlignCenter,
+                     metrics.elidedText(caption, Qt::ElideRight, inner.width()));
 }
 
 bool CDeviceKeyButtonUI::inside_select_panel() const {

@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QColor>
 
+class QPainter;
+class QRectF;
+
 namespace ilmo::shell::ui {
 
 // A key or a light on a device picture, named "key_N" or "light_N". It shows its caption
@@ -42,6 +45,7 @@ protected:
 
 private:
     bool inside_select_panel() const;
+    void draw_caption(QPainter& painter, const QRectF& inner) const;
 
     QRgb rgb_ = 0;
     int brightness_ = 255;

@@ -1,0 +1,35 @@
+#include "ShellSupport.h"
+
+#include <QStandardPaths>
+#include <QTest>
+
+#include "Application.h"
+
+namespace ilmo::shell::testing {
+
+QString program_folder() { return qEnvironmentVariable("ILMO_PROGRAM_FOLDER"); }
+
+ShellRig::ShellRig() : bus_(std::make_shared<sim::SimBus>()) {
+    QStandardPaths::setTestModeEnabled(true);
+    backend_ = std::make_unique<sim::SimBackend>(bus_);
+    skin_ = std::make_unique<SkinResources>(program_folder());
+    register_program_controls(*skin_);
+    skin_->install_style();
+    ShellContext context;
+    context.program_folder = program_folder();
+    context.user_data_folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    context.backend = backend_.get();
+    context.demo_bus = bus_;
+    window_ = std::make_unique<CMainWnd>(context, *skin_, session_);
+}
+
+ShellRig::~ShellRig() { window_.reset(); }
+
+bool ShellRig::settle() {
+    // The scanner wakes on the change at once; give the window its queued hand-overs and the
+    // item timers (the first contact comes 500 ms after connecting).
+    QTest::qWait(900);
+    return true;
+}
+
+}  // namespace ilmo::shell::testing

@@ -1,0 +1,38 @@
+#pragma once
+// A main window over the emulator, built from the assembled program folder, for tests that
+// drive the real window the way the tray program does.
+
+#include <QString>
+#include <memory>
+
+#include "CMainWnd.h"
+#include "SessionService.h"
+#include "SimBackend.h"
+#include "SimBus.h"
+#include "SkinResources.h"
+
+namespace ilmo::shell::testing {
+
+// The program folder the build assembled (ILMO_PROGRAM_FOLDER).
+QString program_folder();
+
+class ShellRig {
+public:
+    ShellRig();
+    ~ShellRig();
+
+    sim::SimBus& bus() { return *bus_; }
+    CMainWnd& window() { return *window_; }
+    SkinResources& skin() { return *skin_; }
+    // Waits until the window has handled the scan's slot changes after a plug or unplug.
+    bool settle();
+
+private:
+    std::shared_ptr<sim::SimBus> bus_;
+    std::unique_ptr<sim::SimBackend> backend_;
+    std::unique_ptr<SkinResources> skin_;
+    SessionService session_;
+    std::unique_ptr<CMainWnd> window_;
+};
+
+}  // namespace ilmo::shell::testing
