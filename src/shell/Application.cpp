@@ -11,7 +11,9 @@
 #include "CMainWnd.h"
 #include "DevSimPanel.h"
 #include "DevicePageNames.h"
+#include "Density.h"
 #include "HidrawBackend.h"
+#include "MonitorSize.h"
 #include "ProgramFolder.h"
 #include "SessionService.h"
 #include "SimBackend.h"
@@ -43,6 +45,21 @@ Backend make_backend(bool demo) {
         backend.hid = std::make_unique<platform::HidrawBackend>();
     }
     return backend;
+}
+
+// The layouts are drawn at 96 dots per inch; on a large monitor the whole program is laid out
+// at 144. Qt takes its scale before it starts, so the monitor is asked first. A scale the
+// user set keeps precedence.
+void scale_for_monitor() {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ||
+        qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"))
+        return;
+    const auto size = platform::x11_screen_size();
+    if (!size) return;
+    const int density = checked_density(density_for_monitor(size->width_px, size->height_px),
+                                        "MAIN_WND DPI SET ERROR", {});
+    if (density != kBaseDensity)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(density_scale(density)));
 }
 
 }  // namespace
@@ -79,6 +96,7 @@ int run_application(int argc, char** argv) {
                    stderr);
         return 2;
     }
+    scale_for_monitor();
     QApplication app(argc, argv);
     QApplication::setOrganizationName("ILMO RQ07");
     QApplication::setApplicationName("ilmo");

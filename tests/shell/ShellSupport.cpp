@@ -1,5 +1,7 @@
 #include "ShellSupport.h"
 
+#include <QCoreApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -11,6 +13,11 @@ QString program_folder() { return qEnvironmentVariable("ILMO_PROGRAM_FOLDER"); }
 
 ShellRig::ShellRig() : bus_(std::make_shared<sim::SimBus>()) {
     QStandardPaths::setTestModeEnabled(true);
+    // The stored language and the like go to a folder of the test's own.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
+                           QStringLiteral("/ilmo-test-settings-%1").arg(QCoreApplication::applicationPid()));
     backend_ = std::make_unique<sim::SimBackend>(bus_);
     skin_ = std::make_unique<SkinResources>(program_folder());
     register_program_controls(*skin_);
