@@ -21,6 +21,7 @@
 #include "SingleInstance.h"
 #include "SkinResources.h"
 #include "SleepWatch.h"
+#include "TerminationSignals.h"
 
 namespace ilmo::shell {
 
@@ -139,6 +140,9 @@ int run_application(int argc, char** argv) {
     QObject::connect(&session, &SessionService::game_event, &window, &CMainWnd::handle_game_event);
     QObject::connect(&sleep_watch, &SleepWatch::suspending, &window, &CMainWnd::suspend);
     QObject::connect(&sleep_watch, &SleepWatch::resumed, &window, &CMainWnd::resume);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::termination_requested, &window,
+                     &CMainWnd::exit_program);
 
     std::unique_ptr<DevSimPanel> emulator;
     if (backend.bus) {

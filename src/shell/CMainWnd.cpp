@@ -80,6 +80,16 @@ CMainWnd::CMainWnd(ShellContext context, SkinResources& skin, SessionService& se
     resize(kMainWidth, kMainHeight);
     build_routes();
     build_tray();
+    // A monitor that changes its resolution gets the window fitted again.
+    auto watch_screen = [this](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, this, [this] {
+            if (context_.trace) context_.trace("显示器分辨率发生变化");
+            display_change_pending_ = true;
+            fit_to_monitor();
+        });
+    };
+    for (QScreen* screen : QGuiApplication::screens()) watch_screen(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, watch_screen);
 }
 
 CMainWnd::~CMainWnd() {

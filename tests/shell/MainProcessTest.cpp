@@ -38,8 +38,11 @@ private slots:
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
 
+        // SIGTERM ends it like the tray's "exit": workers stopped, a normal exit.
         first.terminate();
         QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(first.exitCode(), 0);
     }
 
     void unknownOptionIsAUsageError() {
