@@ -4,6 +4,8 @@
 
 #include "CDeviceOptionUI.h"
 #include "CDevicePage.h"
+#include "DevSimPanel.h"
+#include <QCheckBox>
 #include "ControlLookup.h"
 #include "Density.h"
 #include "MainWindowNames.h"
@@ -134,6 +136,18 @@ private slots:
         QTest::mouseClick(close, Qt::LeftButton);
         // Without a tray (as here) the window goes to the task bar instead of vanishing.
         QVERIFY(rig.window().isMinimized());
+    }
+
+    void emulatorPanelPlugsAndUnplugs() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        DevSimPanel panel(rig.shared_bus());
+        auto* headset = panel.findChild<QCheckBox*>("plug_headset");
+        QVERIFY(headset != nullptr);
+        headset->click();
+        QTRY_VERIFY(rig.window().item(3)->isVisibleTo(&rig.window()));
+        headset->click();
+        QTRY_VERIFY(!rig.window().item(3)->isVisibleTo(&rig.window()));
     }
 
     void densityFollowsTheMonitor() {

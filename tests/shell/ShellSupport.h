@@ -22,6 +22,7 @@ public:
     ~ShellRig();
 
     sim::SimBus& bus() { return *bus_; }
+    std::shared_ptr<sim::SimBus> shared_bus() { return bus_; }
     CMainWnd& window() { return *window_; }
     SkinResources& skin() { return *skin_; }
     // Waits until the window has handled the scan's slot changes after a plug or unplug.
