@@ -48,8 +48,8 @@ QString caption_key(int index) {
         case 57: return key("End");
         case 58: return key("Page Down");
         case 62: return key("K42");
-        case 79: return key("K131");
-        case 80: return key("K132");
+        case 79: return key("K132");
+        case 80: return key("K131");
         case 81: return key("K151");
         case 82: return key("K150");
         case 83: return key("K133");
