@@ -3,11 +3,16 @@
 #include "CDeviceKeyButtonUI.h"
 #include "CMpDevicePowerUI.h"
 #include "ControlLookup.h"
+#include "CHs6533Profiledata.h"
+#include "CKeyboardProfiledata.h"
+#include "CMouseProfiledata.h"
 #include "DevicePageNames.h"
+#include "ProfilePanelNames.h"
 
 namespace ilmo::shell {
 
 namespace page_names = names::device_page;
+namespace profile_names = names::profile_panel;
 
 namespace {
 
@@ -77,6 +82,53 @@ void CDevicePage::refresh_lights() {
         if (light->light_color() != rgb) light->set_light_color(rgb);
         if (light->brightness() != c.brightness) light->set_brightness(c.brightness);
     }
+}
+
+CDeviceProfileUI* CDevicePage::attach_profile_panel(SkinResources& skin,
+                                                    CDeviceProfileUI::Hooks hooks) {
+    QWidget* panel = ui::find_control<QWidget>(this, QString::fromLatin1(profile_names::kPanelItem));
+    if (panel == nullptr) return nullptr;
+    profile_panel_ = new CDeviceProfileUI(panel, skin, std::move(hooks), this);
+    return profile_panel_;
+}
+
+namespace {
+
+// The document kind of each device: the mouse-pad keeps the keyboard's lighting sections.
+std::unique_ptr<profiles::CBasicProfiledata> profile_data_for(device::ControllerKind kind) {
+    switch (kind) {
+        case device::ControllerKind::Mouse: return std::make_unique<profiles::CMouseProfiledata>();
+        case device::ControllerKind::Headset:
+            return std::make_unique<profiles::CHs6533Profiledata>();
+        default: return std::make_unique<profiles::CKeyboardProfiledata>();
+    }
+}
+
+}  // namespace
+
+void CDevicePage::load_profile(const std::filesystem::path& document) {
+    if (!controller_ || document.empty()) return;
+    if (!profile_data_) {
+        profile_data_ = profile_data_for(device::controller_for(controller_->option().kind));
+        const auto& folders = controller_->folders();
+        profile_data_->set_default_document_path(
+            folders.default_profile_file(controller_->device_folder_name()));
+    }
+    profile_data_->set_document_path(document);
+    profile_data_->load_section();
+    profile_data_->read_key_list();
+    const profiles::LightRecord& light = profile_data_->read_light_info();
+    device::LightingState state = controller_->lighting_state();
+    state.mode = light.mode;
+    state.brightness = light.brightness;
+    state.speed = light.speed;
+    state.direction = light.direction;
+    state.colourful = light.multicolor;
+    state.red = light.red;
+    state.green = light.green;
+    state.blue = light.blue;
+    controller_->set_lighting_state(state);
+    if (profile_panel_ != nullptr) controller_->set_profile_name(profile_panel_->current_name());
 }
 
 void CDevicePage::show_power(const device::PowerStatus& status) {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "CDeviceProfileUI.h"
+#include "CBasicProfiledata.h"
 #include "CTavrinUSBDevice.h"
 #include "DeviceView.h"
 
@@ -15,6 +17,7 @@ namespace ui {
 class CDeviceKeyButtonUI;
 }
 class CMpDevicePowerUI;
+class SkinResources;
 
 class CDevicePage : public QWidget, public device::DeviceView {
     Q_OBJECT
@@ -27,6 +30,12 @@ public:
     void attach_controller(std::unique_ptr<device::CTavrinUSBDevice> controller);
     device::CTavrinUSBDevice* controller() const { return controller_.get(); }
     void set_power_indicator(CMpDevicePowerUI* indicator) { power_indicator_ = indicator; }
+    // The page's profile panel, built from its layout; null when the layout has none.
+    CDeviceProfileUI* attach_profile_panel(SkinResources& skin, CDeviceProfileUI::Hooks hooks);
+    CDeviceProfileUI* profile_panel() const { return profile_panel_; }
+    // Loads a profile document of the device into the page and its controller.
+    void load_profile(const std::filesystem::path& document);
+    profiles::CBasicProfiledata* profile_data() const { return profile_data_.get(); }
 
     // Light controls show the colour records; repaints only what changed.
     void refresh_lights();
@@ -44,6 +53,8 @@ private:
     std::vector<ui::CDeviceKeyButtonUI*> keys_;
     std::vector<ui::CDeviceKeyButtonUI*> lights_;
     CMpDevicePowerUI* power_indicator_ = nullptr;
+    CDeviceProfileUI* profile_panel_ = nullptr;
+    std::unique_ptr<profiles::CBasicProfiledata> profile_data_;
 };
 
 }  // namespace ilmo::shell

@@ -10,10 +10,12 @@
 #include <memory>
 #include <vector>
 
+#include "CDeviceProfileUI.h"
 #include "DevicePresence.h"
 #include "NotificationSink.h"
 #include "PresenceView.h"
 #include "ShellContext.h"
+#include "TimestampId.h"
 
 class QStackedWidget;
 class QSystemTrayIcon;
@@ -31,6 +33,7 @@ namespace ui {
 class ControlTimers;
 }
 class CDevicePage;
+class CDeviceProfileUI;
 class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CSetWnd;
@@ -137,6 +140,12 @@ private:
     void on_select_next(const ui::Notification&);
     void on_window_device_set(const ui::Notification&);
     void on_function_tab(const ui::Notification&);
+    void on_profile_combo(const ui::Notification&);
+    // The profile buttons act on the selected page's panel.
+    template <void (CDeviceProfileUI::*Operation)()>
+    void on_profile_button(const ui::Notification&);
+    CDeviceProfileUI* selected_profile_panel() const;
+    CDeviceProfileUI::Hooks profile_hooks(CDevicePage* page);
     void on_timer(const ui::Notification&);
     void on_window_size(const ui::Notification&);
     void ignore(const ui::Notification&) {}
@@ -179,6 +188,8 @@ private:
     QPointer<CSetWnd> settings_;
     QPointer<CSkinFrame> skin_frame_;
 
+    profiles::TimestampIdSource identifiers_;  // profiles and macros of every page
+    int pending_profile_ = -1;                  // the combo's choice, taken up by timer 1055
     int density_ = 96;
     int language_index_ = -1;
     bool lighting_control_ = true;

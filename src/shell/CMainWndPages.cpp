@@ -9,6 +9,8 @@
 #include "CDevicePage.h"
 #include "CMainWnd.h"
 #include "CMpDevicePowerUI.h"
+#include "CMsgWnd.h"
+#include <QFileDialog>
 #include "SkinResources.h"
 
 namespace ilmo::shell {
@@ -48,6 +50,12 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     device::CTavrinUSBDevice* raw = controller.get();
     page->set_power_indicator(indicator);
     page->attach_controller(std::move(controller));
+    if (CDeviceProfileUI* panel = page->attach_profile_panel(skin_, profile_hooks(page))) {
+        const auto& folders = raw->folders();
+        panel->initialise(device::to_int(option.kind), folders.profile_folder(raw->device_folder_name()),
+                          folders.default_profile_file(raw->device_folder_name()), identifiers_);
+        page->load_profile(panel->current_document());
+    }
 
     // Pages arrive in order, so the new page's index is the next one in every list.
     Q_ASSERT(page_index == static_cast<int>(pages_.size()));
@@ -77,6 +85,26 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
         if (presence_) presence_->set_sync_choice(page_index, chosen);
     });
     return raw;
+}
+
+CDeviceProfileUI::Hooks CMainWnd::profile_hooks(CDevicePage* page) {
+    CDeviceProfileUI::Hooks hooks;
+    hooks.confirm = [this](const QString& key) {
+        return CMsgWnd::ask(this, skin_, {}, key, CMsgWnd::Buttons::ConfirmAndCancel, density_,
+                            context_.trace) == 1;
+    };
+    hooks.notify = [this](const QString& key) {
+        CMsgWnd::ask(this, skin_, {}, key, CMsgWnd::Buttons::ConfirmOnly, density_, context_.trace);
+    };
+    hooks.choose_file = [this](bool for_saving) {
+        const QString filter = QStringLiteral("Profile Files(*.json) (*.json)");
+        return for_saving ? QFileDialog::getSaveFileName(this, {}, {}, filter)
+                          : QFileDialog::getOpenFileName(this, {}, {}, filter);
+    };
+    hooks.profile_loaded = [page](const std::filesystem::path& document) {
+        page->load_profile(document);
+    };
+    return hooks;
 }
 
 void CMainWnd::set_item_visible(int page, bool visible) {

@@ -7,6 +7,7 @@
 
 #include "CDeviceOptionUI.h"
 #include "CDevicePage.h"
+#include "CDeviceProfileUI.h"
 #include "CMainWnd.h"
 #include "CSkinFrame.h"
 #include "ControlTimers.h"
@@ -48,6 +49,18 @@ void CMainWnd::build_routes() {
         {folded(main_names::kDeviceSelectPrev), &CMainWnd::on_select_prev},
         {folded(main_names::kDeviceSelectNext), &CMainWnd::on_select_next},
     };
+    // Profile panel.
+    click_routes_.insert(folded("device_add_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::add_profile>);
+    click_routes_.insert(folded("device_sub_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::delete_profile>);
+    click_routes_.insert(folded("device_copy_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::copy_profile>);
+    click_routes_.insert(folded("device_import_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::import_profile>);
+    click_routes_.insert(folded("device_export_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::export_profile>);
+    click_routes_.insert(folded("device_reset_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::reset_profile>);
+    click_routes_.insert(folded("device_profile_edit_save_btn"),
+                         &CMainWnd::on_profile_button<&CDeviceProfileUI::rename_profile>);
+    // Compared as written, unlike the other names.
+    exact_click_routes_.insert("profile_fun_spread_btn",
+                               &CMainWnd::on_profile_button<&CDeviceProfileUI::toggle_menu>);
     click_prefix_routes_ = {
         {"windowdeviceset_", &CMainWnd::on_window_device_set},
     };
@@ -67,6 +80,8 @@ void CMainWnd::notify(const ui::Notification& n) {
         route_click(n);
     } else if (n.type == QString::fromLatin1("selectchanged")) {
         route_select(n);
+    } else if (n.type == QString::fromLatin1("itemselect")) {
+        if (n.sender == QString::fromLatin1("device_profile_combo")) on_profile_combo(n);
     } else if (n.type == QString::fromLatin1("timer")) {
         on_timer(n);
     } else if (n.type == QString::fromLatin1("windowsize")) {
@@ -185,6 +200,22 @@ void CMainWnd::on_function_tab(const ui::Notification& n) {
         controller->set_function_switch_page(function_tabs_.value(n.sender));
 }
 
+CDeviceProfileUI* CMainWnd::selected_profile_panel() const {
+    const int index = selected_page();
+    return index >= 0 ? pages_[static_cast<size_t>(index)]->profile_panel() : nullptr;
+}
+
+template <void (CDeviceProfileUI::*Operation)()>
+void CMainWnd::on_profile_button(const ui::Notification&) {
+    if (CDeviceProfileUI* panel = selected_profile_panel()) (panel->*Operation)();
+}
+
+void CMainWnd::on_profile_combo(const ui::Notification& n) {
+    // Scrolling through the list must not load every profile on the way.
+    pending_profile_ = n.wparam;
+    timers_->set_timer(this, kProfileSwitchTimer, 400);
+}
+
 void CMainWnd::on_timer(const ui::Notification& n) {
     timers_->kill_timer(this, n.wparam);
     switch (n.wparam) {
@@ -193,6 +224,9 @@ void CMainWnd::on_timer(const ui::Notification& n) {
             update();
             break;
         case kTrayMenuTimer: show_tray_menu(); break;
+        case kProfileSwitchTimer:
+            if (CDeviceProfileUI* panel = selected_profile_panel()) panel->select_profile(pending_profile_);
+            break;
         default: break;
     }
 }

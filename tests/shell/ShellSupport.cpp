@@ -24,7 +24,7 @@ ShellRig::ShellRig() : bus_(std::make_shared<sim::SimBus>()) {
     skin_->install_style();
     ShellContext context;
     context.program_folder = program_folder();
-    context.user_data_folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    context.user_data_folder = user_data_.path();
     context.backend = backend_.get();
     context.demo_bus = bus_;
     window_ = std::make_unique<CMainWnd>(context, *skin_, session_);

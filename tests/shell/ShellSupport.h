@@ -3,6 +3,7 @@
 // drive the real window the way the tray program does.
 
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "CMainWnd.h"
@@ -25,10 +26,12 @@ public:
     std::shared_ptr<sim::SimBus> shared_bus() { return bus_; }
     CMainWnd& window() { return *window_; }
     SkinResources& skin() { return *skin_; }
+    QString user_data_folder() const { return user_data_.path(); }
     // Waits until the window has handled the scan's slot changes after a plug or unplug.
     bool settle();
 
 private:
+    QTemporaryDir user_data_;  // every rig starts with no profiles
     std::shared_ptr<sim::SimBus> bus_;
     std::unique_ptr<sim::SimBackend> backend_;
     std::unique_ptr<SkinResources> skin_;

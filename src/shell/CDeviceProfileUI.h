@@ -1,0 +1,87 @@
+#pragma once
+// The profile panel of a device page: the drop-down of the model's profiles, the name edit
+// and the buttons that create, copy, rename, delete, import, export and reset profiles. It
+// asks the user first where an operation cannot be undone, shows what went wrong, and lets
+// the page reload its device when the profile in use changes.
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "ProfileList.h"
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace ilmo::shell {
+
+class SkinResources;
+
+class CDeviceProfileUI : public QObject {
+    Q_OBJECT
+public:
+    // Asks a confirmation (language key) and answers whether the user agreed; shows a
+    // notice (language key). The main window gives its message box.
+    using Confirm = std::function<bool(const QString& text_key)>;
+    using Notify = std::function<void(const QString& text_key)>;
+    // Asks for a file to read or to write; empty when the user cancelled.
+    using ChooseFile = std::function<QString(bool for_saving)>;
+
+    struct Hooks {
+        Confirm confirm;
+        Notify notify;
+        ChooseFile choose_file;
+        // The profile in use changed or was rewritten: the page loads its document.
+        std::function<void(const std::filesystem::path& document)> profile_loaded;
+    };
+
+    // `panel` is the built profile layout inside the page.
+    CDeviceProfileUI(QWidget* panel, SkinResources& skin, Hooks hooks, QObject* parent = nullptr);
+    ~CDeviceProfileUI() override;
+
+    // Kind, folder and default document, then the list is read (or made) and shown and the
+    // tabs suited to the kind are offered. Returns false when the panel's layout is missing.
+    bool initialise(int device_kind, const std::filesystem::path& profile_folder,
+                    const std::filesystem::path& default_document,
+                    profiles::TimestampIdSource& identifiers);
+
+    profiles::ProfileList* list() const { return list_.get(); }
+    int current_index() const;
+    std::filesystem::path current_document() const;
+    // The name of the profile in use; empty before the list is read.
+    std::string current_name() const;
+
+    // Operations behind the panel's controls.
+    void add_profile();
+    void delete_profile();
+    void copy_profile();
+    void import_profile();
+    void export_profile();
+    void reset_profile();
+    void rename_profile();
+    void toggle_menu();
+    // The combo's choice, taken up after a short pause so that scrolling through the list
+    // does not load every profile on the way.
+    void select_profile(int index);
+    // Selects exactly one of the eight feature tabs (1..8); any other number clears them.
+    void select_tab(int tab);
+
+private:
+    void fill_combo();
+    void show_selection(int index);
+    void apply_tab_visibility(int device_kind);
+    bool report(const profiles::ProfileResult& result);
+    void reload_current();
+
+    QWidget* panel_;
+    SkinResources& skin_;
+    Hooks hooks_;
+    QComboBox* combo_ = nullptr;
+    QLineEdit* name_edit_ = nullptr;
+    QWidget* menu_ = nullptr;
+    std::unique_ptr<profiles::ProfileList> list_;
+};
+
+}  // namespace ilmo::shell

@@ -1,0 +1,189 @@
+// The profile panel on a real page layout: what the user's clicks do to the list, the files
+// and the device page.
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "CDeviceOptionUI.h"
+#include "CDevicePage.h"
+#include "CDeviceProfileUI.h"
+#include "ControlLookup.h"
+#include "JsonFile.h"
+#include "ProfilePanelNames.h"
+#include "ShellSupport.h"
+
+using namespace ilmo;
+using namespace ilmo::shell;
+
+namespace {
+
+constexpr int kMousePage = 0;
+constexpr int kKeyboardPage = 1;
+constexpr int kPadPage = 2;
+constexpr int kHeadsetPage = 3;
+
+QString latin(const char* text) { return QString::fromLatin1(text); }
+
+QStringList combo_items(QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    return items;
+}
+
+// A panel on its own layout, with answers and file choices the test decides.
+struct LonePanel {
+    explicit LonePanel(testing::ShellRig& rig)
+        : layout(rig.skin().build(latin(names::profile_panel::kUiFile), nullptr, nullptr)) {
+        CDeviceProfileUI::Hooks hooks;
+        hooks.confirm = [this](const QString& key) {
+            asked << key;
+            return agree;
+        };
+        hooks.notify = [this](const QString& key) { notices << key; };
+        hooks.choose_file = [this](bool) { return chosen_file; };
+        hooks.profile_loaded = [this](const std::filesystem::path& path) { loaded.push_back(path); };
+        panel = std::make_unique<CDeviceProfileUI>(layout.get(), rig.skin(), hooks);
+        combo = ui::find_control<QComboBox>(layout.get(), latin(names::profile_panel::kProfileCombo));
+        name_edit = ui::find_control<QLineEdit>(layout.get(), latin(names::profile_panel::kProfileNameEdit));
+    }
+    std::unique_ptr<QWidget> layout;
+    std::unique_ptr<CDeviceProfileUI> panel;
+    QComboBox* combo = nullptr;
+    QLineEdit* name_edit = nullptr;
+    bool agree = true;
+    QString chosen_file;
+    QStringList asked;
+    QStringList notices;
+    std::vector<std::filesystem::path> loaded;
+};
+
+}  // namespace
+
+class ProfilePanelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPageStartsWithItsFirstProfileLoaded() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        for (int page = 0; page < 4; ++page) {
+            CDevicePage* p = rig.window().page(page);
+            QVERIFY(p->profile_panel() != nullptr);
+            auto* combo = ui::find_control<QComboBox>(p, latin(names::profile_panel::kProfileCombo));
+            QCOMPARE(combo_items(combo), QStringList{"profile1"});
+            QVERIFY(p->profile_data() != nullptr);
+            QVERIFY(std::filesystem::exists(p->profile_data()->document_path()));
+            // The first load took the model's default section into the document.
+            QVERIFY(!p->profile_data()->section().isNull());
+        }
+    }
+
+    void tabsFollowTheDeviceKind() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        auto tab_visible = [&](int page, const char* tab) {
+            return ui::find_control<QWidget>(rig.window().page(page), latin(tab))->isVisibleTo(rig.window().page(page));
+        };
+        namespace n = names::profile_panel;
+        QVERIFY(tab_visible(kMousePage, n::kCursorTab));
+        QVERIFY(!tab_visible(kKeyboardPage, n::kCursorTab));
+        QVERIFY(tab_visible(kKeyboardPage, n::kMacroTab));
+        for (const char* hidden : {n::kCursorTab, n::kMacroTab, n::kSystemTab, n::kKeyTab})
+            QVERIFY(!tab_visible(kPadPage, hidden));
+        for (const char* shown : {n::kVoiceTab, n::kMagicTab, n::kVirtualTab})
+            QVERIFY(tab_visible(kHeadsetPage, shown));
+        QVERIFY(!tab_visible(kHeadsetPage, n::kKeyTab));
+    }
+
+    void confirmedOperationsChangeTheListAndCancelledOnesDoNot() {
+        testing::ShellRig rig;
+        QTemporaryDir folder;
+        LonePanel lone(rig);
+        const auto default_document = std::filesystem::path(testing::program_folder().toStdString()) /
+                                      "DefaultData" / "RM52X30C.Json";
+        QVERIFY(lone.panel->initialise(1, folder.path().toStdString(), default_document, identifiers_));
+        lone.agree = false;
+        lone.panel->add_profile();
+        QCOMPARE(combo_items(lone.combo), QStringList{"profile1"});
+        QCOMPARE(lone.asked, QStringList{"message_text_27"});
+        lone.agree = true;
+        lone.panel->add_profile();
+        lone.panel->copy_profile();
+        QCOMPARE(combo_items(lone.combo), (QStringList{"profile1", "profile2", "profile1 copy"}));
+        // The profile in use stays the first one.
+        QCOMPARE(lone.combo->currentIndex(), 0);
+
+        lone.name_edit->setText("   ");
+        lone.panel->rename_profile();
+        QCOMPARE(lone.notices, QStringList{"message_text_25"});
+        lone.name_edit->setText("PROFILE2");
+        lone.panel->rename_profile();
+        QCOMPARE(lone.notices.last(), QString("message_text_5"));
+        lone.name_edit->setText("Raid night");
+        lone.panel->rename_profile();
+        QCOMPARE(lone.combo->itemText(0), QString("Raid night"));
+
+        lone.panel->select_profile(2);
+        QCOMPARE(lone.combo->currentIndex(), 2);
+        QCOMPARE(lone.loaded.back().filename().string().substr(0, 2), std::string("20"));
+        lone.panel->delete_profile();
+        QCOMPARE(combo_items(lone.combo), (QStringList{"Raid night", "profile2"}));
+        QCOMPARE(lone.combo->currentIndex(), 1);
+        QVERIFY(lone.asked.contains("message_text_29"));
+    }
+
+    void importAndExportGoThroughTheChosenFile() {
+        testing::ShellRig rig;
+        QTemporaryDir folder;
+        QTemporaryDir elsewhere;
+        LonePanel lone(rig);
+        const auto default_document = std::filesystem::path(testing::program_folder().toStdString()) /
+                                      "DefaultData" / "RM52X31C.Json";
+        QVERIFY(lone.panel->initialise(2, folder.path().toStdString(), default_document, identifiers_));
+        lone.chosen_file = elsewhere.filePath("mine.json");
+        lone.panel->export_profile();
+        QVERIFY(QFile::exists(lone.chosen_file));
+        lone.panel->import_profile();
+        QCOMPARE(combo_items(lone.combo), (QStringList{"profile1", "mine"}));
+        // A cancelled dialog does nothing.
+        lone.chosen_file.clear();
+        lone.panel->import_profile();
+        QCOMPARE(lone.combo->count(), 2);
+        // A file that is no profile is ignored without a word.
+        lone.chosen_file = elsewhere.filePath("junk.json");
+        QFile junk(lone.chosen_file);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("{ not json");
+        junk.close();
+        lone.panel->import_profile();
+        QCOMPARE(lone.combo->count(), 2);
+        QVERIFY(lone.notices.isEmpty());
+    }
+
+    void choosingInTheComboLoadsTheProfileAfterAPause() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        rig.bus().plug(sim::SimProduct::Mouse);
+        QTRY_VERIFY(rig.window().item(kMousePage)->isVisibleTo(&rig.window()));
+        CDevicePage* mouse = rig.window().page(kMousePage);
+        mouse->profile_panel()->list()->add_new();
+        auto* combo = ui::find_control<QComboBox>(mouse, latin(names::profile_panel::kProfileCombo));
+        combo->addItem("profile2");
+        const auto before = mouse->profile_data()->document_path();
+        combo->setCurrentIndex(1);
+        emit combo->activated(1);
+        QCOMPARE(mouse->profile_data()->document_path(), before);  // not at once
+        QTRY_VERIFY(mouse->profile_data()->document_path() != before);
+        QCOMPARE(mouse->profile_data()->document_path(),
+                 mouse->profile_panel()->list()->document_path(1));
+    }
+
+private:
+    profiles::TimestampIdSource identifiers_;
+};
+
+QTEST_MAIN(ProfilePanelTest)
+#include "ProfilePanelTest.moc"
