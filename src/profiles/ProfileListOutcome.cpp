@@ -1,0 +1,18 @@
+#include "ProfileListOutcome.h"
+
+namespace ilmo::profiles {
+
+std::string_view notice_key(ProfileOutcome outcome) {
+    switch (outcome) {
+        case ProfileOutcome::LimitReached:
+            return "message_text_30";
+        case ProfileOutcome::NameTaken:
+            return "message_text_5";
+        case ProfileOutcome::NameBlank:
+            return "message_text_25";
+        default:
+            return {};
+    }
+}
+
+}  // namespace ilmo::profiles
