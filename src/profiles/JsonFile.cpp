@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -36,6 +37,23 @@ bool write_all(int fd, const std::string& bytes) {
     return true;
 }
 
+// The styled writer cuts member names at a NUL byte: such a member would be stored as a
+// second member of the shortened name and, read back, win over the real one. So it is
+// dropped on reading, and what the program writes reads back as written.
+void drop_unwritable_names(Json::Value& value) {
+    if (value.isObject()) {
+        for (const std::string& name : value.getMemberNames()) {
+            // The removal that takes a string cuts at the NUL too; this one takes the length.
+            if (name.find('\0') != std::string::npos)
+                value.removeMember(name.data(), name.data() + name.size(), nullptr);
+            else
+                drop_unwritable_names(value[name]);
+        }
+    } else if (value.isArray()) {
+        for (Json::Value& element : value) drop_unwritable_names(element);
+    }
+}
+
 }  // namespace
 
 bool read_file_bytes(const std::filesystem::path& path, std::string& bytes) {
@@ -57,8 +75,14 @@ Json::Value parse_json(const std::string& text) {
     std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     Json::Value document;
     std::string errors;
-    if (!reader->parse(text.data(), text.data() + text.size(), &document, &errors))
+    try {
+        if (!reader->parse(text.data(), text.data() + text.size(), &document, &errors))
+            return Json::Value();
+    } catch (const std::exception&) {
+        // The reader throws instead of failing on nesting deeper than its stack limit.
         return Json::Value();
+    }
+    drop_unwritable_names(document);
     return document;
 }
 

@@ -18,7 +18,8 @@ namespace ilmo::profiles {
 // Traces what went wrong when a sink is given.
 Json::Value read_json_file(const std::filesystem::path& path,
                            const device::TraceSink& trace = {});
-// Parses text; null when it is not a JSON document.
+// Parses text; null when it is not a JSON document. Members whose names hold a NUL byte are
+// left out: the writer could not store them.
 Json::Value parse_json(const std::string& text);
 
 // The stored form: the styled writer's text (three-space indents, keys sorted), which ends

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "MacroNames.h"
+#include "Utf8.h"
+
+namespace ilmo::macros {
+namespace {
+
+TEST(MacroNames, NewNameSkipsTakenOnesIgnoringCase) {
+    EXPECT_EQ(new_macro_name({"macro_1", "MACRO_2"}), "macro_3");
+    // macro_2 is met before macro_1 frees the way: the search must start over after each step.
+    EXPECT_EQ(new_macro_name({"Macro_2", "macro_1"}), "macro_3");
+    EXPECT_EQ(new_macro_name({"macro_2"}), "macro_1");
+}
+
+TEST(MacroNames, ImportedNameGrowsOneSuffixPerClash) {
+    EXPECT_EQ(imported_macro_name("A", {"a"}), "A_1");
+    EXPECT_EQ(imported_macro_name("A", {"A_1", "A"}), "A_1_2");
+}
+
+TEST(MacroNames, OnlyAsciiLettersFoldAndRenameSkipsItself) {
+    EXPECT_FALSE(same_name("\xC3\x84", "\xC3\xA4"));  // Ä and ä stay apart
+    EXPECT_FALSE(name_taken({"one", "Two"}, "TWO", 1));
+    EXPECT_TRUE(name_taken({"one", "Two"}, "TWO", 0));
+}
+
+TEST(MacroNames, MalformedUtf8BecomesOneReplacementPerByte) {
+    const std::string r = "\xEF\xBF\xBD";
+    EXPECT_EQ(to_valid_utf8("a\xFF"
+                            "b \xE5\xAE\x8F"),
+              "a" + r + "b \xE5\xAE\x8F");
+    EXPECT_EQ(to_valid_utf8("cut \xE5\xAE"), "cut " + r + r);
+    EXPECT_EQ(to_valid_utf8("\xC0\xAF"), r + r);                  // overlong '/'
+    EXPECT_EQ(to_valid_utf8("\xED\xA0\x80"), r + r + r);          // surrogate
+    EXPECT_EQ(to_valid_utf8("\xF4\x90\x80\x80"), r + r + r + r);  // above U+10FFFF
+}
+
+}  // namespace
+}  // namespace ilmo::macros
