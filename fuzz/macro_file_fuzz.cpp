@@ -7,13 +7,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "JsonFields.h"
+#include "JsonFile.h"
 #include "MacroDocument.h"
 
 using namespace ilmo::macros;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const Json::Value file = parse_document(std::string(reinterpret_cast<const char*>(data), size));
+    const Json::Value file =
+        ilmo::profiles::parse_json(std::string(reinterpret_cast<const char*>(data), size));
     const MacroDocument read = decode_macro_document(file);
     const std::vector<EventRow> rows = event_rows(file);
     if (rows.size() != read.events.size() || rows.size() > kMaxLoadedEventRows) std::abort();

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "JsonFields.h"
 #include "JsonFile.h"
 #include "KeyListFixUp.h"
 #include "MacroIndex.h"
@@ -17,14 +16,14 @@ using namespace ilmo::macros;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Json::Value document =
-        parse_document(std::string(reinterpret_cast<const char*>(data), size));
+        ilmo::profiles::parse_json(std::string(reinterpret_cast<const char*>(data), size));
     const std::vector<MacroInfo> macros = decode_macro_index(document);
     for (const MacroInfo& macro : macros) {
         if (!macro.guid.empty() && !is_usable_identifier(macro.guid)) std::abort();
         if (to_valid_utf8(macro.name) != macro.name) std::abort();
     }
     const std::string stored = ilmo::profiles::styled_json(encode_macro_index(macros));
-    if (decode_macro_index(parse_document(stored)) != macros) std::abort();
+    if (decode_macro_index(ilmo::profiles::parse_json(stored)) != macros) std::abort();
 
     // The same bytes as a profile document and as a bare key list.
     const int macro_index = size > 0 ? data[0] : 0;

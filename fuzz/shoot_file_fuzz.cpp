@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "JsonFields.h"
+#include "JsonFile.h"
 #include "WeaponDocument.h"
 
 using namespace ilmo::macros;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Json::Value weapon =
-        parse_document(std::string(reinterpret_cast<const char*>(data), size));
+        ilmo::profiles::parse_json(std::string(reinterpret_cast<const char*>(data), size));
     Bullet bullets[kBulletsPerWeapon];
     for (int b = 0; b < kBulletsPerWeapon; ++b) bullets[b] = read_bullet(weapon, b);
 

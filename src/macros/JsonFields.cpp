@@ -1,9 +1,6 @@
 #include "JsonFields.h"
 
-#include <exception>
 #include <string>
-
-#include "JsonFile.h"
 
 namespace ilmo::macros {
 
@@ -27,22 +24,6 @@ std::string string_member(const Json::Value& object, const char* key) {
 const Json::Value& element(const Json::Value& array, Json::ArrayIndex index) {
     if (!array.isArray() || index >= array.size()) return Json::Value::nullSingleton();
     return array[index];
-}
-
-Json::Value read_document(const std::filesystem::path& path) {
-    try {
-        return profiles::read_json_file(path);
-    } catch (const std::exception&) {
-        return Json::Value();
-    }
-}
-
-Json::Value parse_document(const std::string& text) {
-    try {
-        return profiles::parse_json(text);
-    } catch (const std::exception&) {
-        return Json::Value();
-    }
 }
 
 }  // namespace ilmo::macros

@@ -6,7 +6,6 @@
 
 #include <json/value.h>
 
-#include <filesystem>
 #include <string>
 
 namespace ilmo::macros {
@@ -19,11 +18,5 @@ int int_member(const Json::Value& object, const char* key, int fallback);
 std::string string_member(const Json::Value& object, const char* key);
 // Element `index` of `array`, or null when `array` is not an array or is shorter.
 const Json::Value& element(const Json::Value& array, Json::ArrayIndex index);
-
-// A document from disk, null when it is missing, empty or not JSON. Also null when the
-// parser gives up on it (nesting deeper than it allows makes jsoncpp throw).
-Json::Value read_document(const std::filesystem::path& path);
-// Text to a document, null when it is not JSON (with the same guard).
-Json::Value parse_document(const std::string& text);
 
 }  // namespace ilmo::macros

@@ -61,7 +61,7 @@ RowsSave macro_document_from_rows(const std::string& name, const std::string& gu
     RowsSave save{document_frame(name, guid), rows};
     for (EventRow& row : save.rows) {
         row.delay_text = std::to_string(parse_delay_ms(row.delay_text));
-        Json::Value event = parse_document(row.event_json);
+        Json::Value event = profiles::parse_json(row.event_json);
         if (!event.isObject()) continue;
         event["Delay"] = row.delay_text;
         row.event_json = profiles::styled_json(event);

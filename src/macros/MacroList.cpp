@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "JsonFields.h"
 #include "JsonFile.h"
 #include "KeyListFixUp.h"
 #include "MacroNames.h"
@@ -29,7 +28,7 @@ std::vector<std::filesystem::path> renumber_profiles(
     std::vector<std::filesystem::path> unwritten;
     for (const auto& path : paths) {
         // A profile that cannot be read loads as its defaults, which bind no user macro.
-        const Json::Value profile = read_document(path);
+        const Json::Value profile = profiles::read_json_file(path);
         const Json::Value fixed = profile_without_macro(profile, macro_index);
         if (fixed != profile && !profiles::write_json_file(path, fixed)) unwritten.push_back(path);
     }
@@ -49,7 +48,7 @@ MacroList::MacroList(std::filesystem::path profile_folder, profiles::TimestampId
     : folder_(std::move(profile_folder)), ids_(ids) {}
 
 void MacroList::load() {
-    macros_ = decode_macro_index(read_document(macro_index_path(folder_)));
+    macros_ = decode_macro_index(profiles::read_json_file(macro_index_path(folder_)));
     selected_ = -1;
 }
 
@@ -116,7 +115,7 @@ MacroSelection MacroList::select(int index) {
 
 std::vector<EventRow> MacroList::selected_rows() const {
     if (!has_file_name(selected_)) return {};
-    return event_rows(read_document(macro_file_path(folder_, macros_[selected_].guid)));
+    return event_rows(profiles::read_json_file(macro_file_path(folder_, macros_[selected_].guid)));
 }
 
 SaveOutcome MacroList::save_selected(const std::vector<EventRow>& rows, bool quiet) {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "JsonFields.h"
 #include "JsonFile.h"
 
 namespace ilmo::macros {
@@ -38,7 +37,7 @@ std::filesystem::path ShootData::default_weapon_file(int weapon) const {
 std::vector<int> ShootData::initialise() const {
     std::vector<int> unrestored;
     for (int weapon = 0; weapon < kWeaponCount; ++weapon) {
-        if (!read_document(weapon_file(weapon)).isNull()) continue;
+        if (!profiles::read_json_file(weapon_file(weapon)).isNull()) continue;
         if (copy_bytes(default_weapon_file(weapon), weapon_file(weapon)) != ShootStatus::Done)
             unrestored.push_back(weapon);
     }
@@ -55,14 +54,14 @@ Bullet ShootData::select_bullet(int bullet) {
 }
 
 Bullet ShootData::current_bullet() const {
-    return read_bullet(read_document(weapon_file(weapon_)), bullet_ < 0 ? 0 : bullet_);
+    return read_bullet(profiles::read_json_file(weapon_file(weapon_)), bullet_ < 0 ? 0 : bullet_);
 }
 
 ShootStatus ShootData::save_bullet(const BulletEdits& edits) {
     if (bullet_ < 0) return ShootStatus::NoBullet;
     const auto path = weapon_file(weapon_);
     const Json::Value document =
-        with_bullet(read_document(path), bullet_, bullet_from_edits(edits));
+        with_bullet(profiles::read_json_file(path), bullet_, bullet_from_edits(edits));
     return profiles::write_json_file(path, document) ? ShootStatus::Done : ShootStatus::WriteFailed;
 }
 
