@@ -1,0 +1,35 @@
+#pragma once
+// Profile data of the headset: its audio settings and equaliser curves on top of the common
+// lighting sections.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CBasicProfiledata.h"
+#include "EqualizerSection.h"
+#include "HeadsetSettingsSection.h"
+
+namespace ilmo::profiles {
+
+class CHs6533Profiledata : public CBasicProfiledata {
+public:
+    // "SystemSetStages"; the writer also keeps the values.
+    const HeadsetSettings& read_settings();
+    void write_settings(const HeadsetSettings& settings);
+    const HeadsetSettings& settings() const { return settings_; }
+
+    // Preset p of "EQHzValueInfo" / "CustomEQHzValueInfo", p 0-13 (see EqualizerSection.h).
+    std::optional<EqBands> read_eq_preset(int preset);
+    bool write_eq_preset(int preset, const EqBands& bands);
+    std::optional<EqBands> read_custom_eq_preset(int preset);
+    bool write_custom_eq_preset(int preset, const EqBands& bands);
+
+    std::vector<std::string> read_custom_eq_names() const;
+    void write_custom_eq_names(const std::vector<std::string>& names);
+
+private:
+    HeadsetSettings settings_;
+};
+
+}  // namespace ilmo::profiles

@@ -1,0 +1,25 @@
+#include "ColorOptionFile.h"
+
+#include "JsonFile.h"
+
+namespace ilmo::profiles {
+
+ColorOptionFile::ColorOptionFile(const std::filesystem::path& user_data_folder)
+    : path_(user_data_folder / kFileName) {}
+
+bool ColorOptionFile::load() {
+    document_ = read_json_file(path_);
+    options_ = default_color_options();
+    merge_color_options(document_, options_);
+    return !document_.isNull();
+}
+
+bool ColorOptionFile::save() {
+    encode_color_options(document_, options_);
+    // The user data folder may not exist yet on a first run; a failure shows in the write.
+    std::error_code ignored;
+    std::filesystem::create_directories(path_.parent_path(), ignored);
+    return write_json_file(path_, document_);
+}
+
+}  // namespace ilmo::profiles

@@ -1,0 +1,36 @@
+#pragma once
+// The colour option file on disk: read once when the colour dialog opens, rewritten whole
+// each time the dialog saves its presets or collected swatches.
+
+#include <json/value.h>
+
+#include <filesystem>
+
+#include "ColorOptions.h"
+
+namespace ilmo::profiles {
+
+class ColorOptionFile {
+public:
+    static constexpr const char* kFileName = "color_option_info.config";
+
+    // `user_data_folder`: the folder that holds the file.
+    explicit ColorOptionFile(const std::filesystem::path& user_data_folder);
+
+    // Starts from the defaults and takes what the file holds; a missing or unreadable file
+    // leaves the defaults (every collected swatch empty). False when the file gave nothing.
+    bool load();
+    const ColorOptions& options() const { return options_; }
+    void set_options(const ColorOptions& options) { options_ = options; }
+    // Writes the whole document, keeping keys of the file this program does not know.
+    bool save();
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    Json::Value document_;
+    ColorOptions options_ = default_color_options();
+};
+
+}  // namespace ilmo::profiles
