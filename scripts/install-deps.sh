@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # toolchain
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3
   # device link
   libudev-dev
   # documents
