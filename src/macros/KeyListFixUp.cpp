@@ -2,9 +2,13 @@
 
 #include <cstdint>
 
-#include "JsonFields.h"
+#include "SectionFields.h"
 
 namespace ilmo::macros {
+
+using profiles::member;
+using profiles::element;
+using profiles::int_member;
 
 namespace {
 
@@ -48,7 +52,7 @@ Json::Value key_list_without_macro(const Json::Value& key_list, int macro_index)
     Json::Value fixed = key_list;
     for (Json::Value& key : fixed) {
         if (!key.isObject()) continue;
-        const int default_code = int_member(key, "DefaultAssignment", 0);
+        const int default_code = int_member(key, "DefaultAssignment");
         for (const char* layer : kLayers) {
             const Json::Value& assignment = member(key, layer);
             if (bound_macro(assignment) >= 0)

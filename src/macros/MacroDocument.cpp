@@ -1,10 +1,13 @@
 #include "MacroDocument.h"
 
-#include "JsonFields.h"
+#include "SectionFields.h"
 #include "JsonFile.h"
 #include "Utf8.h"
 
 namespace ilmo::macros {
+
+using profiles::member;
+using profiles::string_member;
 
 namespace {
 

@@ -3,10 +3,14 @@
 #include <algorithm>
 
 #include "DecimalText.h"
-#include "JsonFields.h"
+#include "SectionFields.h"
 #include "Utf8.h"
 
 namespace ilmo::macros {
+
+using profiles::member;
+using profiles::int_member;
+using profiles::string_member;
 
 namespace {
 
@@ -31,8 +35,8 @@ int decode_delay_ms(const Json::Value& delay) {
 
 std::optional<MacroEvent> decode_macro_event(const Json::Value& value) {
     if (!value.isObject()) return std::nullopt;
-    return MacroEvent{to_valid_utf8(string_member(value, "Action")), int_member(value, "Type", 0),
-                      int_member(value, "Button", 0), decode_delay_ms(member(value, "Delay"))};
+    return MacroEvent{to_valid_utf8(string_member(value, "Action")), int_member(value, "Type"),
+                      int_member(value, "Button"), decode_delay_ms(member(value, "Delay"))};
 }
 
 Json::Value encode_macro_event(const MacroEvent& event, DelayForm form) {

@@ -1,9 +1,12 @@
 #include "MacroIndex.h"
 
-#include "JsonFields.h"
+#include "SectionFields.h"
 #include "Utf8.h"
 
 namespace ilmo::macros {
+
+using profiles::member;
+using profiles::string_member;
 
 std::filesystem::path macro_index_path(const std::filesystem::path& profile_folder) {
     return profile_folder / "macro.config";

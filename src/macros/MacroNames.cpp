@@ -1,24 +1,15 @@
 #include "MacroNames.h"
 
+#include "ProfileNamesFold.h"
+
 #include <algorithm>
 
 namespace ilmo::macros {
 
-namespace {
-
-char fold_ascii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
-bool same_name(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return fold_ascii(x) == fold_ascii(y); });
-}
-
 bool name_taken(const std::vector<std::string>& names, std::string_view name, int skip_index) {
     for (size_t i = 0; i < names.size(); ++i) {
-        if (static_cast<int>(i) != skip_index && same_name(names[i], name)) return true;
+        // Macro names follow the same rule as profile names, in every script.
+        if (static_cast<int>(i) != skip_index && profiles::same_name(names[i], name)) return true;
     }
     return false;
 }

@@ -9,7 +9,6 @@
 
 namespace ilmo::macros {
 
-bool same_name(std::string_view a, std::string_view b);
 // Whether any name other than the one at `skip_index` equals `name` ignoring case.
 bool name_taken(const std::vector<std::string>& names, std::string_view name, int skip_index = -1);
 

@@ -3,10 +3,15 @@
 #include <algorithm>
 
 #include "DecimalText.h"
-#include "JsonFields.h"
+#include "SectionFields.h"
 #include "MacroEvent.h"
 
 namespace ilmo::macros {
+
+using profiles::member;
+using profiles::element;
+using profiles::int_member;
+using profiles::string_member;
 
 namespace {
 
@@ -49,8 +54,8 @@ Bullet read_bullet(const Json::Value& weapon_document, int bullet) {
     const auto first = static_cast<Json::ArrayIndex>(clamp_bullet(bullet) * kEventsPerBullet);
     const Json::Value& x_move = element(events, first + 2);
     const Json::Value& y_move = element(events, first + 3);
-    return {string_member(x_move, "Action") == kActionDown, int_member(x_move, "Button", 0),
-            string_member(y_move, "Action") == kActionDown, int_member(y_move, "Button", 0),
+    return {string_member(x_move, "Action") == kActionDown, int_member(x_move, "Button"),
+            string_member(y_move, "Action") == kActionDown, int_member(y_move, "Button"),
             decode_delay_ms(member(y_move, "Delay"))};
 }
 

@@ -100,4 +100,15 @@ void set_member(Json::Value& parent, const char* key, const Json::Value& value) 
     as_object(parent)[key] = value;
 }
 
+int int_member(const Json::Value& object, const char* key) {
+    const Json::Value& value = member(object, key);
+    // isInt() also holds for an unsigned or a whole double that fits, which asInt converts.
+    return value.isInt() ? value.asInt() : 0;
+}
+
+std::string string_member(const Json::Value& object, const char* key) {
+    const Json::Value& value = member(object, key);
+    return value.isString() ? value.asString() : std::string();
+}
+
 }  // namespace ilmo::profiles

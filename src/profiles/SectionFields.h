@@ -30,6 +30,9 @@ int32_t int32_of(const Json::Value& value);
 bool bool_of(const Json::Value& value);
 // Strings only; anything else reads as "".
 std::string string_of(const Json::Value& value);
+// A member that holds a whole number fitting in int, else 0; a member that holds text, else "".
+int int_member(const Json::Value& object, const char* key);
+std::string string_member(const Json::Value& object, const char* key);
 
 // `parent` becomes an object if it is not one; its member `key` becomes an object (or an
 // array) if it is not one already. Returns the member.
