@@ -1,7 +1,6 @@
 #pragma once
-// Names in the macro list are unique ignoring case. Only ASCII letters are folded: folding
-// other scripts depends on the locale, and a list must not be valid on one machine and
-// hold duplicates on another.
+// Names in the macro list are unique ignoring case, folded as profile names are: by a fixed
+// table, the same on every machine whatever its locale.
 
 #include <string>
 #include <string_view>
