@@ -93,4 +93,16 @@ std::vector<LightRecord> decode_light_list(const Json::Value& section) {
     return records;
 }
 
+device::LightingState with_light_record(device::LightingState state, const LightRecord& record) {
+    state.mode = record.mode;
+    state.brightness = record.brightness;
+    state.speed = record.speed;
+    state.direction = record.direction;
+    state.colourful = record.multicolor;
+    state.red = record.red;
+    state.green = record.green;
+    state.blue = record.blue;
+    return state;
+}
+
 }  // namespace ilmo::profiles

@@ -3,6 +3,7 @@
 // (one effect per light) and "AudioLightInfo" (colours of the music lighting). The records
 // keep the byte layout the device and the effect engine work with.
 
+#include "LightingTypes.h"
 #include <json/value.h>
 
 #include <array>
@@ -38,6 +39,10 @@ struct LightRecord {
 
 std::array<uint8_t, kLightRecordBytes> light_record_bytes(const LightRecord& record);
 LightRecord light_record_from_bytes(std::span<const uint8_t, kLightRecordBytes> bytes);
+
+// The controller's lighting state with the profile's mode, brightness, speed, direction,
+// colour flag and colour taken from `record`; the effect's running step stays as in `state`.
+device::LightingState with_light_record(device::LightingState state, const LightRecord& record);
 
 // The 9-byte music lighting record.
 struct AudioLightRecord {

@@ -117,17 +117,8 @@ void CDevicePage::load_profile(const std::filesystem::path& document) {
     profile_data_->set_document_path(document);
     profile_data_->load_section();
     profile_data_->read_key_list();
-    const profiles::LightRecord& light = profile_data_->read_light_info();
-    device::LightingState state = controller_->lighting_state();
-    state.mode = light.mode;
-    state.brightness = light.brightness;
-    state.speed = light.speed;
-    state.direction = light.direction;
-    state.colourful = light.multicolor;
-    state.red = light.red;
-    state.green = light.green;
-    state.blue = light.blue;
-    controller_->set_lighting_state(state);
+    controller_->set_lighting_state(profiles::with_light_record(
+        controller_->lighting_state(), profile_data_->read_light_info()));
     if (profile_panel_ != nullptr) controller_->set_profile_name(profile_panel_->current_name());
 }
 

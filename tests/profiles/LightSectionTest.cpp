@@ -74,5 +74,31 @@ TEST(LightSection, LightListEntriesUseLowerCaseColoursAndANullEntryIsAbsent) {
     EXPECT_TRUE(decode_light_list(json(R"({"LightList": {"0": {}}})")).empty());
 }
 
+TEST(LightSection, ProfileLightingReachesTheControllerAndKeepsTheRunningEffect) {
+    LightRecord record;
+    record.mode = 7;
+    record.brightness = 3;
+    record.speed = 1;
+    record.direction = 1;
+    record.multicolor = 1;
+    record.red = 10;
+    record.green = 20;
+    record.blue = 30;
+    device::LightingState running;
+    running.effect_step = 99;
+    running.blink_phase = 5;
+    const device::LightingState state = with_light_record(running, record);
+    EXPECT_EQ(state.mode, 7);
+    EXPECT_EQ(state.brightness, 3);
+    EXPECT_EQ(state.speed, 1);
+    EXPECT_EQ(state.direction, 1);
+    EXPECT_EQ(state.colourful, 1);
+    EXPECT_EQ(state.red, 10);
+    EXPECT_EQ(state.green, 20);
+    EXPECT_EQ(state.blue, 30);
+    EXPECT_EQ(state.effect_step, 99);
+    EXPECT_EQ(state.blink_phase, 5);
+}
+
 }  // namespace
 }  // namespace ilmo::profiles

@@ -32,11 +32,10 @@ ShellRig::ShellRig() : bus_(std::make_shared<sim::SimBus>()) {
 
 ShellRig::~ShellRig() { window_.reset(); }
 
-bool ShellRig::settle() {
+void ShellRig::settle() {
     // The scanner wakes on the change at once; give the window its queued hand-overs and the
     // item timers (the first contact comes 500 ms after connecting).
     QTest::qWait(900);
-    return true;
 }
 
 }  // namespace ilmo::shell::testing

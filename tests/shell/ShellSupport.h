@@ -28,7 +28,7 @@ public:
     SkinResources& skin() { return *skin_; }
     QString user_data_folder() const { return user_data_.path(); }
     // Waits until the window has handled the scan's slot changes after a plug or unplug.
-    bool settle();
+    void settle();
 
 private:
     QTemporaryDir user_data_;  // every rig starts with no profiles
