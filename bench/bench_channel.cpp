@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "CommandChannel.h"
-#include "SimBackend.h"
-#include "SimBus.h"
+#include "device/CommandChannel.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void report_rate(benchmark::State& state, int64_t packets, Clock::time_point sta
 void BM_RoundTrip_TimingOff(benchmark::State& state) {
     Rig rig(false);
     int64_t failures = 0;
-    for (auto _ : state) failures += rig.channel.begin_transfer() != 1;
+    for (auto _ : state) failures += rig.channel.begin_transfer() != ilmo::device::Result::kOk;
     state.counters["failures"] = static_cast<double>(failures);
     state.SetItemsProcessed(state.iterations());
 }
@@ -62,7 +62,7 @@ void BM_RoundTrip_TimingOn(benchmark::State& state) {
     Rig rig(true);
     int64_t packets = 0;
     const auto started = Clock::now();
-    for (auto _ : state) packets += rig.channel.begin_transfer() == 1;
+    for (auto _ : state) packets += rig.channel.begin_transfer() == ilmo::device::Result::kOk;
     report_rate(state, packets, started);
 }
 BENCHMARK(BM_RoundTrip_TimingOn)->UseRealTime()->Iterations(1000);
@@ -76,7 +76,7 @@ void BM_TableWrite_TimingOn(benchmark::State& state) {
     int64_t packets = 0;
     const auto started = Clock::now();
     for (auto _ : state) {
-        if (rig.channel.write_table(0, table) == 1) packets += packets_per_table;
+        if (rig.channel.write_table(0, table) == ilmo::device::Result::kOk) packets += packets_per_table;
     }
     report_rate(state, packets, started);
 }
@@ -87,7 +87,7 @@ void BM_LightFrame_TimingOn(benchmark::State& state) {
     Rig rig(true);
     const std::vector<uint8_t> frame(510, 0x40);
     int64_t frames = 0;
-    for (auto _ : state) frames += rig.channel.write_light_frame(frame) == 1;
+    for (auto _ : state) frames += rig.channel.write_light_frame(frame) == ilmo::device::Result::kOk;
     state.counters["frames_per_s"] =
         benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
 }

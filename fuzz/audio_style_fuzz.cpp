@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "AudioStyleDocument.h"
-#include "JsonFile.h"
-#include "SectionFields.h"
+#include "profiles/AudioStyleDocument.h"
+#include "profiles/JsonFile.h"
+#include "profiles/SectionFields.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ilmo::profiles;

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "ColorOptions.h"
-#include "JsonFile.h"
+#include "profiles/ColorOptions.h"
+#include "profiles/JsonFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ilmo::profiles;

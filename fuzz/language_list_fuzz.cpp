@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "LanguageList.h"
+#include "shell/LanguageList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* text = reinterpret_cast<const char*>(data);

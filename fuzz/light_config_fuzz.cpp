@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "ConfigListDocuments.h"
-#include "JsonFile.h"
+#include "profiles/ConfigListDocuments.h"
+#include "profiles/JsonFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace ilmo::profiles;

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "JsonFile.h"
-#include "MacroDocument.h"
+#include "macros/MacroDocument.h"
+#include "profiles/JsonFile.h"
 
 using namespace ilmo::macros;
 

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "JsonFile.h"
-#include "KeyListFixUp.h"
-#include "MacroIndex.h"
-#include "Utf8.h"
+#include "macros/KeyListFixUp.h"
+#include "macros/MacroIndex.h"
+#include "macros/Utf8.h"
+#include "profiles/JsonFile.h"
 
 using namespace ilmo::macros;
 

@@ -7,16 +7,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "CorrectInfoSection.h"
-#include "CustomLightSection.h"
-#include "DeviceSection.h"
-#include "DpiStagesSection.h"
-#include "EqualizerSection.h"
-#include "HeadsetSettingsSection.h"
-#include "JsonFile.h"
-#include "KeyListSection.h"
-#include "LightSection.h"
-#include "SystemStagesSection.h"
+#include "profiles/CorrectInfoSection.h"
+#include "profiles/CustomLightSection.h"
+#include "profiles/DeviceSection.h"
+#include "profiles/DpiStagesSection.h"
+#include "profiles/EqualizerSection.h"
+#include "profiles/HeadsetSettingsSection.h"
+#include "profiles/JsonFile.h"
+#include "profiles/KeyListSection.h"
+#include "profiles/LightSection.h"
+#include "profiles/SystemStagesSection.h"
 
 namespace {
 

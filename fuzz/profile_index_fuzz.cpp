@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "JsonFile.h"
-#include "ProfileIndex.h"
-#include "ProfileListDocuments.h"
-#include "ProfileNames.h"
-#include "ProfileNamesFold.h"
+#include "profiles/JsonFile.h"
+#include "profiles/ProfileIndex.h"
+#include "profiles/ProfileListDocuments.h"
+#include "profiles/ProfileNames.h"
+#include "profiles/ProfileNamesFold.h"
 
 using namespace ilmo::profiles;
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "JsonFile.h"
-#include "WeaponDocument.h"
+#include "macros/WeaponDocument.h"
+#include "profiles/JsonFile.h"
 
 using namespace ilmo::macros;
 

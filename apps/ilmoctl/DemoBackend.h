@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "SimBackend.h"
-#include "SimBus.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::ctl {
 

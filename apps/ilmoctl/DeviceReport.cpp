@@ -2,15 +2,15 @@
 
 #include <cstdio>
 
-#include "CTavrinUSBDevice.h"
-#include "CommandResult.h"
+#include "device/CTavrinUSBDevice.h"
+#include "device/CommandResult.h"
 
 namespace ilmo::ctl {
 
 namespace {
 
 using device::DeviceKind;
-namespace result = device::result;
+using device::Result;
 
 // Keeps the last power record the controller hands to its page.
 class PowerCapture : public device::DeviceView {
@@ -51,8 +51,8 @@ const char* charge_text(int state) {
 
 bool DeviceReport::ok() const {
     if (!speaks_commands) return true;
-    return open_result == result::kOk && information_result == result::kOk &&
-           power_result == result::kOk;
+    return open_result == Result::kOk && information_result == Result::kOk &&
+           power_result == Result::kOk;
 }
 
 DeviceReport read_device_report(device::HidBackend& backend, const device::SlotTable& slots,
@@ -72,13 +72,13 @@ DeviceReport read_device_report(device::HidBackend& backend, const device::SlotT
     auto& channel = controller.command_channel();
     const auto& opened = controller.receiver_mode() ? channel.receiver() : channel.cable();
     report.release_number = opened.attributes().version_number;
-    if (report.open_result != result::kOk || !report.speaks_commands) return report;
+    if (report.open_result != Result::kOk || !report.speaks_commands) return report;
 
     report.linked = controller.link_check();
     report.information_result = channel.begin_transfer();
-    if (report.information_result == result::kOk)
+    if (report.information_result == Result::kOk)
         report.information_result = controller.read_information();
-    if (report.information_result == result::kOk)
+    if (report.information_result == Result::kOk)
         report.information_result = channel.end_transfer();
     report.information = controller.information();
     report.power_result = controller.power_refresh();
@@ -96,7 +96,7 @@ std::string format_device_report(const DeviceReport& r) {
     };
     add("slot %d: %s", r.slot, std::string(device::kind_name(r.kind)).c_str());
     add("  path            %s", r.path.c_str());
-    if (r.open_result != device::result::kOk) {
+    if (r.open_result != device::Result::kOk) {
         add("  open failed     the interface could not be opened for reading and writing");
         return text;
     }
@@ -106,8 +106,8 @@ std::string format_device_report(const DeviceReport& r) {
         return text;
     }
     add("  link            %s", r.linked ? "linked" : "device not reachable");
-    if (r.information_result != device::result::kOk) {
-        add("  information     failed: %s (%d)", device::result::describe(r.information_result),
+    if (r.information_result != device::Result::kOk) {
+        add("  information     failed: %s (%d)", device::describe(r.information_result),
             r.information_result);
     } else {
         const auto& info = r.information;
@@ -118,8 +118,8 @@ std::string format_device_report(const DeviceReport& r) {
         add("  DPI             lowest %d, step %d, highest step %d", info.lowest_dpi(),
             info.dpi_step(), info.highest_dpi_step());
     }
-    if (r.power_result != device::result::kOk) {
-        add("  power           failed: %s (%d)", device::result::describe(r.power_result),
+    if (r.power_result != device::Result::kOk) {
+        add("  power           failed: %s (%d)", device::describe(r.power_result),
             r.power_result);
     } else {
         add("  power           %s, %s, %s", device::battery_text(r.power).c_str(),

@@ -4,11 +4,12 @@
 
 #include <string>
 
-#include "DeviceInformation.h"
-#include "HidBackend.h"
-#include "PowerStatus.h"
-#include "SlotTable.h"
-#include "Trace.h"
+#include "device/CommandResult.h"
+#include "device/DeviceInformation.h"
+#include "device/HidBackend.h"
+#include "device/PowerStatus.h"
+#include "device/SlotTable.h"
+#include "device/Trace.h"
 
 namespace ilmo::ctl {
 
@@ -18,11 +19,11 @@ struct DeviceReport {
     std::string path;
     uint16_t release_number = 0;
     bool speaks_commands = true;  // the headset has lighting reports only
-    int open_result = 0;
+    device::Result open_result = device::Result::kNoAnswer;
     bool linked = false;
-    int information_result = 0;
+    device::Result information_result = device::Result::kNoAnswer;
     device::DeviceInformation information;
-    int power_result = 0;
+    device::Result power_result = device::Result::kNoAnswer;
     device::PowerStatus power;
 
     bool ok() const;

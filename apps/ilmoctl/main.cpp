@@ -11,8 +11,8 @@
 
 #include "DemoBackend.h"
 #include "DeviceReport.h"
-#include "HidrawBackend.h"
-#include "InterfaceSurvey.h"
+#include "device/InterfaceSurvey.h"
+#include "platform/HidrawBackend.h"
 
 namespace {
 

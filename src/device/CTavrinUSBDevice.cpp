@@ -1,6 +1,6 @@
-#include "CTavrinUSBDevice.h"
+#include "device/CTavrinUSBDevice.h"
 
-#include "CommandResult.h"
+#include "device/CommandResult.h"
 
 namespace ilmo::device {
 
@@ -38,23 +38,23 @@ void CTavrinUSBDevice::set_identity(int slot) {
     record_ = kSupportedInterfaces[slot];
 }
 
-int CTavrinUSBDevice::attach_command_interface(const std::string& path, DeviceKind kind) {
+Result CTavrinUSBDevice::attach_command_interface(const std::string& path, DeviceKind kind) {
     const bool receiver = is_receiver_kind(kind);
     HidInterface& record = receiver ? command_.receiver() : command_.cable();
-    if (record.open(path, kChannelOpen) != 1) return result::kNoAnswer;
+    if (record.open(path, kChannelOpen) != 1) return Result::kNoAnswer;
     command_.set_connection_mode(receiver ? ConnectionMode::Receiver : ConnectionMode::Cable);
     command_.set_open(true);
     receiver_mode_ = receiver;
-    return result::kOk;
+    return Result::kOk;
 }
 
-int CTavrinUSBDevice::attach_event_interface(const std::string& path, DeviceKind kind) {
+Result CTavrinUSBDevice::attach_event_interface(const std::string& path, DeviceKind kind) {
     const bool receiver = is_receiver_kind(kind);
     HidInterface& record = receiver ? events_.receiver() : events_.cable();
-    if (record.open(path, kChannelOpen) != 1) return result::kNoAnswer;
+    if (record.open(path, kChannelOpen) != 1) return Result::kNoAnswer;
     events_.set_connection_mode(receiver ? ConnectionMode::Receiver : ConnectionMode::Cable);
     events_.set_open(true);
-    return result::kOk;
+    return Result::kOk;
 }
 
 void CTavrinUSBDevice::detach_event_interface() {
@@ -92,15 +92,15 @@ LightingState CTavrinUSBDevice::lighting_state() const {
     return lighting_;
 }
 
-int CTavrinUSBDevice::read_information() {
+Result CTavrinUSBDevice::read_information() {
     return command_.read_information(information_.bytes);
 }
 
-int CTavrinUSBDevice::power_refresh() {
-    if (!command_.is_open() || power_reads_paused_ || !link_check()) return result::kNoAnswer;
+Result CTavrinUSBDevice::power_refresh() {
+    if (!command_.is_open() || power_reads_paused_ || !link_check()) return Result::kNoAnswer;
     std::array<uint8_t, kPowerStatusBytes> record{};
-    const int outcome = command_.read_short(0, record);
-    if (outcome != result::kOk) return outcome;
+    const Result outcome = command_.read_short(0, record);
+    if (outcome != Result::kOk) return outcome;
     if (view_) view_->show_power(decode_power_status(record, receiver_mode_));
     return outcome;
 }
@@ -114,7 +114,8 @@ bool CTavrinUSBDevice::wait_for_receiver_link() {
             trace(kLinkWaitFailedTrace);
         }
     }
-    power_refresh();
+    // Whatever it reads lands on the page's power display; the link is what the caller asks.
+    static_cast<void>(power_refresh());
     return linked;
 }
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "CommandChannel.h"
-#include "DeviceFolders.h"
-#include "DeviceInformation.h"
-#include "DeviceTables.h"
-#include "DeviceView.h"
-#include "LightingTypes.h"
+#include "device/CommandChannel.h"
+#include "device/DeviceFolders.h"
+#include "device/DeviceInformation.h"
+#include "device/DeviceTables.h"
+#include "device/DeviceView.h"
+#include "device/LightingTypes.h"
 
 namespace ilmo::device {
 
@@ -42,9 +42,9 @@ public:
 
     // Opens `path` on the cable or receiver record of the command channel, marks the channel
     // open and puts it in the connection mode of `kind`; 1 or 0.
-    int attach_command_interface(const std::string& path, DeviceKind kind);
+    Result attach_command_interface(const std::string& path, DeviceKind kind);
     // Opens the consumer-page interface as the event channel; 1 or 0.
-    int attach_event_interface(const std::string& path, DeviceKind kind);
+    Result attach_event_interface(const std::string& path, DeviceKind kind);
     void detach_event_interface();
     // Closes both channels; the controller and its page stay.
     void detach();
@@ -66,13 +66,13 @@ public:
 
     const DeviceInformation& information() const { return information_; }
     // Reads the 34-byte information record; the channel's result.
-    int read_information();
+    Result read_information();
 
     // Loads the device's state after attaching; device kinds override. 1 on success.
-    virtual int load_after_attach() { return 1; }
+    virtual Result load_after_attach() { return Result::kOk; }
     // Power refresh: reads the power status when the channel is open, reads are not paused
     // and the device is linked, then hands it to the page. The channel's result.
-    virtual int power_refresh();
+    virtual Result power_refresh();
     // Linked by cable; through the receiver only when the device answers the link query.
     virtual bool link_check() { return command_.link_query(); }
     // After a switch to the receiver: asks for the link up to 26 times, 50 ms apart, then

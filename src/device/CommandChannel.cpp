@@ -1,11 +1,11 @@
-#include "CommandChannel.h"
+#include "device/CommandChannel.h"
 
 #include <algorithm>
 #include <chrono>
 #include <optional>
 #include <thread>
 
-#include "CommandResult.h"
+#include "device/CommandResult.h"
 
 namespace ilmo::device {
 
@@ -28,11 +28,11 @@ private:
     std::atomic<int>& busy_;
 };
 
-int status_result(const Packet& response) {
+Result status_result(const Packet& response) {
     switch (response[packet_offset::kStatus]) {
-        case kStatusError: return result::kStatusError;
-        case kStatusRefused: return result::kStatusRefused;
-        default: return result::kOk;
+        case kStatusError: return Result::kStatusError;
+        case kStatusRefused: return Result::kStatusRefused;
+        default: return Result::kOk;
     }
 }
 
@@ -66,65 +66,65 @@ bool CommandChannel::set_block_bytes(int block_bytes) {
     return true;
 }
 
-int CommandChannel::transact(const Packet& request, Packet& response, int timeout_ms,
+Result CommandChannel::transact(const Packet& request, Packet& response, int timeout_ms,
                              bool traced) {
     traced = traced && tracing_;
     if (traced) trace_(format_packet_trace(kRequestTitle, request));
     size_t transferred = 0;
-    if (active().write(request, transferred, timeout_ms) != 1) return result::kWriteFailed;
+    if (active().write(request, transferred, timeout_ms) != 1) return Result::kWriteFailed;
 
     // A late answer to an earlier, timed-out request may be waiting; one more read finds ours.
     const uint8_t command = request[packet_offset::kCommand];
-    int outcome = result::kNoAnswer;
+    Result outcome = Result::kNoAnswer;
     for (int attempt = 0; attempt < 2; ++attempt) {
         response.fill(0);
         if (active().read(response, transferred, timeout_ms) != 1) {
-            outcome = result::kNoAnswer;
+            outcome = Result::kNoAnswer;
             break;
         }
         const uint8_t echo = response[packet_offset::kCommand];
         if (echo == command) {
-            outcome = result::kOk;
+            outcome = Result::kOk;
             break;
         }
         if (wireless_ && echo == kReceiverAloneEcho) {
-            outcome = result::kReceiverAlone;
+            outcome = Result::kReceiverAlone;
             break;
         }
         // Two answers to other commands mean this one was not answered: reporting success
         // would hand the caller someone else's data.
-        outcome = result::kNoAnswer;
+        outcome = Result::kNoAnswer;
     }
     if (traced) trace_(format_packet_trace(kResponseTitle, response));
     return outcome;
 }
 
-int CommandChannel::exchange(const Packet& request, Packet& response) {
-    if (!open_) return result::kNoAnswer;
+Result CommandChannel::exchange(const Packet& request, Packet& response) {
+    if (!open_) return Result::kNoAnswer;
     BusyScope busy(busy_);
-    int outcome;
+    Result outcome;
     {
         std::lock_guard wire(wire_mutex_);
         outcome = transact(request, response, command_timeout_ms(), true);
     }
-    return outcome == result::kOk ? status_result(response) : outcome;
+    return outcome == Result::kOk ? status_result(response) : outcome;
 }
 
-int CommandChannel::exchange_light(const Packet& request) {
-    if (!open_) return result::kNoAnswer;
+Result CommandChannel::exchange_light(const Packet& request) {
+    if (!open_) return Result::kNoAnswer;
     std::unique_lock wire(wire_mutex_, std::try_to_lock);
     if (busy() || !wire.owns_lock()) {
         trace_(kLightDroppedTrace);
         ++dropped_light_packets_;
-        return result::kOk;
+        return Result::kOk;
     }
     Packet response{};
-    const int outcome = transact(request, response, light_timeout_ms(), false);
-    return outcome == result::kOk ? status_result(response) : outcome;
+    const Result outcome = transact(request, response, light_timeout_ms(), false);
+    return outcome == Result::kOk ? status_result(response) : outcome;
 }
 
-int CommandChannel::chunked_read(const Chunking& how, std::span<uint8_t> destination) {
-    if (how.base_address + destination.size() > kAddressLimit) return result::kWriteFailed;
+Result CommandChannel::chunked_read(const Chunking& how, std::span<uint8_t> destination) {
+    if (how.base_address + destination.size() > kAddressLimit) return Result::kWriteFailed;
     std::lock_guard lock(command_mutex_);
     BusyScope busy(busy_);
     Packet response{};
@@ -132,16 +132,16 @@ int CommandChannel::chunked_read(const Chunking& how, std::span<uint8_t> destina
         const size_t n = std::min<size_t>(how.chunk_bytes, destination.size() - offset);
         const auto address = static_cast<uint16_t>(how.base_address + offset);
         const Packet request = make_request(how.command, static_cast<uint8_t>(n), address);
-        const int outcome = exchange(request, response);
-        if (outcome != result::kOk) return outcome;
+        const Result outcome = exchange(request, response);
+        if (outcome != Result::kOk) return outcome;
         std::copy_n(response.begin() + packet_offset::kPayload, n, destination.begin() + offset);
         offset += n;
     }
-    return result::kOk;
+    return Result::kOk;
 }
 
-int CommandChannel::chunked_write(const Chunking& how, std::span<const uint8_t> data) {
-    if (how.base_address + data.size() > kAddressLimit) return result::kWriteFailed;
+Result CommandChannel::chunked_write(const Chunking& how, std::span<const uint8_t> data) {
+    if (how.base_address + data.size() > kAddressLimit) return Result::kWriteFailed;
     const bool frame = how.command == Command::WriteLightFrame;
     std::unique_lock lock(how.lock == Lock::Lighting ? lighting_mutex_ : command_mutex_);
     std::optional<BusyScope> busy;
@@ -152,83 +152,83 @@ int CommandChannel::chunked_write(const Chunking& how, std::span<const uint8_t> 
         const auto address = static_cast<uint16_t>(how.base_address + offset);
         const Packet request =
             make_request(how.command, static_cast<uint8_t>(n), address, data.subspan(offset, n));
-        const int outcome = frame ? exchange_light(request) : exchange(request, response);
-        if (outcome != result::kOk) return outcome;
+        const Result outcome = frame ? exchange_light(request) : exchange(request, response);
+        if (outcome != Result::kOk) return outcome;
         offset += n;
     }
-    return result::kOk;
+    return Result::kOk;
 }
 
-int CommandChannel::single(Command command) {
+Result CommandChannel::single(Command command) {
     std::lock_guard lock(command_mutex_);
     Packet response{};
     return exchange(make_request(command, 0, 0), response);
 }
 
-int CommandChannel::begin_transfer() { return single(Command::BeginTransfer); }
+Result CommandChannel::begin_transfer() { return single(Command::BeginTransfer); }
 
-int CommandChannel::end_transfer() {
+Result CommandChannel::end_transfer() {
     sleep_(kEndTransferPauseMs);
     return single(Command::EndTransfer);
 }
 
-int CommandChannel::light_status_on() { return single(Command::LightStatusOn); }
+Result CommandChannel::light_status_on() { return single(Command::LightStatusOn); }
 
-int CommandChannel::read_information(std::span<uint8_t, kInformationBytes> information) {
+Result CommandChannel::read_information(std::span<uint8_t, kInformationBytes> information) {
     return chunked_read({Command::ReadInformation, 0, chunk_bytes(), Lock::Command}, information);
 }
 
-int CommandChannel::read_memory(uint16_t address, std::span<uint8_t> destination) {
+Result CommandChannel::read_memory(uint16_t address, std::span<uint8_t> destination) {
     return chunked_read({Command::ReadMemory, address, chunk_bytes(), Lock::Command}, destination);
 }
 
-int CommandChannel::write_memory(uint16_t address, std::span<const uint8_t> data) {
+Result CommandChannel::write_memory(uint16_t address, std::span<const uint8_t> data) {
     return chunked_write({Command::WriteMemory, address, chunk_bytes(), Lock::Command}, data);
 }
 
-int CommandChannel::read_table(std::span<uint8_t> destination) {
+Result CommandChannel::read_table(std::span<uint8_t> destination) {
     const size_t n = std::min<size_t>(destination.size(), static_cast<size_t>(block_bytes()));
     return chunked_read({Command::ReadTable, 0, chunk_bytes(), Lock::Command},
                         destination.first(n));
 }
 
-int CommandChannel::table_write(Command command, int bank, std::span<const uint8_t> table) {
-    if (bank != 0) return result::kBadBank;
+Result CommandChannel::table_write(Command command, int bank, std::span<const uint8_t> table) {
+    if (bank != 0) return Result::kBadBank;
     std::vector<uint8_t> block(static_cast<size_t>(block_bytes()), 0);
     std::copy_n(table.begin(), std::min(table.size(), block.size()), block.begin());
     const auto base = static_cast<uint32_t>(bank * kTableBankBytes);
     return chunked_write({command, base, chunk_bytes(), Lock::Command}, block);
 }
 
-int CommandChannel::write_table(int bank, std::span<const uint8_t> table) {
+Result CommandChannel::write_table(int bank, std::span<const uint8_t> table) {
     return table_write(Command::WriteTable, bank, table);
 }
 
-int CommandChannel::write_second_table(int bank, std::span<const uint8_t> table) {
+Result CommandChannel::write_second_table(int bank, std::span<const uint8_t> table) {
     return table_write(Command::WriteSecondTable, bank, table);
 }
 
-int CommandChannel::read_record(int record_bytes, int index, std::span<uint8_t> destination) {
-    if (record_bytes < 0 || index < 0) return result::kWriteFailed;
+Result CommandChannel::read_record(int record_bytes, int index, std::span<uint8_t> destination) {
+    if (record_bytes < 0 || index < 0) return Result::kWriteFailed;
     const auto base = static_cast<uint32_t>(record_bytes) * static_cast<uint32_t>(index);
     return chunked_read({Command::ReadRecord, base, chunk_bytes(), Lock::Command}, destination);
 }
 
-int CommandChannel::write_record(int record_bytes, int index, std::span<const uint8_t> data) {
-    if (record_bytes < 0 || index < 0) return result::kWriteFailed;
+Result CommandChannel::write_record(int record_bytes, int index, std::span<const uint8_t> data) {
+    if (record_bytes < 0 || index < 0) return Result::kWriteFailed;
     const auto base = static_cast<uint32_t>(record_bytes) * static_cast<uint32_t>(index);
     return chunked_write({Command::WriteRecord, base, chunk_bytes(), Lock::Lighting}, data);
 }
 
-int CommandChannel::write_light_frame(std::span<const uint8_t> frame) {
+Result CommandChannel::write_light_frame(std::span<const uint8_t> frame) {
     return chunked_write({Command::WriteLightFrame, 0, chunk_bytes(), Lock::Lighting}, frame);
 }
 
-int CommandChannel::write_stream(std::span<const uint8_t> data) {
+Result CommandChannel::write_stream(std::span<const uint8_t> data) {
     return chunked_write({Command::WriteStream, 0, chunk_bytes(), Lock::Command}, data);
 }
 
-int CommandChannel::write_stream_56(std::span<const uint8_t> data) {
+Result CommandChannel::write_stream_56(std::span<const uint8_t> data) {
     // Runs under the command lock as well: its packets must not land between those of
     // another command's transfer.
     return chunked_write(
@@ -236,14 +236,14 @@ int CommandChannel::write_stream_56(std::span<const uint8_t> data) {
         data);
 }
 
-int CommandChannel::read_short(uint16_t address, std::span<uint8_t> destination) {
+Result CommandChannel::read_short(uint16_t address, std::span<uint8_t> destination) {
     const size_t n = std::min(destination.size(), kPacketPayloadMax);
     return chunked_read(
         {Command::ReadShort, address, static_cast<uint8_t>(kPacketPayloadMax), Lock::Command},
         destination.first(n));
 }
 
-int CommandChannel::read_key_bytes(std::span<uint8_t> destination) {
+Result CommandChannel::read_key_bytes(std::span<uint8_t> destination) {
     const size_t n = std::min<size_t>(destination.size(), static_cast<size_t>(block_bytes() / 3));
     return chunked_read({Command::ReadKeyBytes, 0, chunk_bytes(), Lock::Command},
                         destination.first(n));
@@ -253,7 +253,7 @@ bool CommandChannel::link_query() {
     if (!wireless_) return true;
     std::lock_guard lock(command_mutex_);
     Packet response{};
-    return exchange(make_request(Command::LinkQuery, 0, 0), response) == result::kOk &&
+    return exchange(make_request(Command::LinkQuery, 0, 0), response) == Result::kOk &&
            response[packet_offset::kPayload] == kLinkedMarker;
 }
 

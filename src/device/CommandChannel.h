@@ -10,9 +10,10 @@
 #include <span>
 #include <vector>
 
-#include "CommandPacket.h"
-#include "HidInterface.h"
-#include "Trace.h"
+#include "device/CommandPacket.h"
+#include "device/CommandResult.h"
+#include "device/HidInterface.h"
+#include "device/Trace.h"
 
 namespace ilmo::device {
 
@@ -55,29 +56,29 @@ public:
 
     bool busy() const { return busy_ > 0; }
 
-    int begin_transfer();
+    Result begin_transfer();
     // Pauses 10 ms first so the device has taken the last data packet.
-    int end_transfer();
-    int read_information(std::span<uint8_t, kInformationBytes> information);
-    int read_memory(uint16_t address, std::span<uint8_t> destination);
-    int write_memory(uint16_t address, std::span<const uint8_t> data);
+    Result end_transfer();
+    Result read_information(std::span<uint8_t, kInformationBytes> information);
+    Result read_memory(uint16_t address, std::span<uint8_t> destination);
+    Result write_memory(uint16_t address, std::span<const uint8_t> data);
     // The block-size bytes of the table; `destination` must hold them.
-    int read_table(std::span<uint8_t> destination);
+    Result read_table(std::span<uint8_t> destination);
     // Writes block-size bytes of `table` (missing bytes are sent as 0); only bank 0 is allowed.
-    int write_table(int bank, std::span<const uint8_t> table);
-    int write_second_table(int bank, std::span<const uint8_t> table);
-    int read_record(int record_bytes, int index, std::span<uint8_t> destination);
-    int write_record(int record_bytes, int index, std::span<const uint8_t> data);
+    Result write_table(int bank, std::span<const uint8_t> table);
+    Result write_second_table(int bank, std::span<const uint8_t> table);
+    Result read_record(int record_bytes, int index, std::span<uint8_t> destination);
+    Result write_record(int record_bytes, int index, std::span<const uint8_t> data);
     // Light frames never wait: a packet due while a configuration transfer runs is dropped.
-    int write_light_frame(std::span<const uint8_t> frame);
-    int write_stream(std::span<const uint8_t> data);
+    Result write_light_frame(std::span<const uint8_t> frame);
+    Result write_stream(std::span<const uint8_t> data);
     // Always 56 bytes a packet, also in wireless mode.
-    int write_stream_56(std::span<const uint8_t> data);
+    Result write_stream_56(std::span<const uint8_t> data);
     // One packet of at most 56 bytes.
-    int read_short(uint16_t address, std::span<uint8_t> destination);
+    Result read_short(uint16_t address, std::span<uint8_t> destination);
     // Block size / 3 bytes: one byte per key position.
-    int read_key_bytes(std::span<uint8_t> destination);
-    int light_status_on();
+    Result read_key_bytes(std::span<uint8_t> destination);
+    Result light_status_on();
     // By cable the device is always linked; through the receiver only when it answers so.
     bool link_query();
 
@@ -98,15 +99,15 @@ private:
     int light_timeout_ms() const { return wireless_ ? kWirelessLightTimeoutMs : kCableTimeoutMs; }
 
     // One request and its response; `response` holds what came back.
-    int transact(const Packet& request, Packet& response, int timeout_ms, bool traced);
+    Result transact(const Packet& request, Packet& response, int timeout_ms, bool traced);
     // Transaction plus the status check of the response.
-    int exchange(const Packet& request, Packet& response);
-    int exchange_light(const Packet& request);
+    Result exchange(const Packet& request, Packet& response);
+    Result exchange_light(const Packet& request);
 
-    int chunked_read(const Chunking& how, std::span<uint8_t> destination);
-    int chunked_write(const Chunking& how, std::span<const uint8_t> data);
-    int single(Command command);
-    int table_write(Command command, int bank, std::span<const uint8_t> table);
+    Result chunked_read(const Chunking& how, std::span<uint8_t> destination);
+    Result chunked_write(const Chunking& how, std::span<const uint8_t> data);
+    Result single(Command command);
+    Result table_write(Command command, int bank, std::span<const uint8_t> table);
 
     HidInterface cable_;
     HidInterface receiver_;

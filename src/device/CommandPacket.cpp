@@ -1,4 +1,4 @@
-#include "CommandPacket.h"
+#include "device/CommandPacket.h"
 
 #include <algorithm>
 #include <cstdio>

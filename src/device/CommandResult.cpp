@@ -1,18 +1,24 @@
-#include "CommandResult.h"
+#include "device/CommandResult.h"
 
-namespace ilmo::device::result {
+#include <ostream>
 
-const char* describe(int result) {
+namespace ilmo::device {
+
+const char* describe(Result result) {
     switch (result) {
-        case kOk: return "success";
-        case kNoAnswer: return "no answer (channel closed or time-out)";
-        case kWriteFailed: return "the request could not be written";
-        case kReceiverAlone: return "the receiver answered: its device is not reachable";
-        case kStatusError: return "the device answered with status 0xFF";
-        case kStatusRefused: return "the device answered with status 0xFE";
-        case kBadBank: return "table bank other than 0 refused";
-        default: return "unknown result";
+        case Result::kOk: return "success";
+        case Result::kNoAnswer: return "no answer (channel closed or time-out)";
+        case Result::kWriteFailed: return "the request could not be written";
+        case Result::kReceiverAlone: return "the receiver answered: its device is not reachable";
+        case Result::kStatusError: return "the device answered with status 0xFF";
+        case Result::kStatusRefused: return "the device answered with status 0xFE";
+        case Result::kBadBank: return "table bank other than 0 refused";
     }
+    return "unknown result";
 }
 
-}  // namespace ilmo::device::result
+void PrintTo(Result result, std::ostream* out) {
+    *out << code(result) << " (" << describe(result) << ")";
+}
+
+}  // namespace ilmo::device

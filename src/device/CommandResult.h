@@ -1,16 +1,25 @@
 #pragma once
 // Results of every device operation: 1 success, 0 no answer, negatives for named failures.
+// The values are the ones traces and the command line print, so they stay fixed.
 
-namespace ilmo::device::result {
+#include <iosfwd>
 
-constexpr int kOk = 1;
-constexpr int kNoAnswer = 0;          // channel not open, or nothing came within the time-out
-constexpr int kWriteFailed = -1;      // the request could not be written
-constexpr int kReceiverAlone = -101;  // the receiver answered for its absent device
-constexpr int kStatusError = -102;    // the device answered status 0xFF
-constexpr int kStatusRefused = -103;  // the device answered status 0xFE
-constexpr int kBadBank = -201;        // a table write asked for a bank other than 0
+namespace ilmo::device {
 
-const char* describe(int result);
+enum class [[nodiscard]] Result : int {
+    kOk = 1,
+    kNoAnswer = 0,           // channel not open, or nothing came within the time-out
+    kWriteFailed = -1,       // the request could not be written
+    kReceiverAlone = -101,   // the receiver answered for its absent device
+    kStatusError = -102,     // the device answered status 0xFF
+    kStatusRefused = -103,   // the device answered status 0xFE
+    kBadBank = -201,         // a table write asked for a bank other than 0
+};
 
-}  // namespace ilmo::device::result
+inline bool succeeded(Result result) { return result == Result::kOk; }
+inline int code(Result result) { return static_cast<int>(result); }
+const char* describe(Result result);
+// Lets test failures print "-102 (the device answered with status 0xFF)".
+void PrintTo(Result result, std::ostream* out);
+
+}  // namespace ilmo::device

@@ -1,4 +1,4 @@
-#include "DeviceFolders.h"
+#include "device/DeviceFolders.h"
 
 #include <string>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
 
 #include <cctype>
 

@@ -2,8 +2,8 @@
 // The narrow window a controller has onto its page. The shell implements it with widgets;
 // tests and the command-line tool implement it with plain records.
 
-#include "FunctionSwitchPage.h"
-#include "PowerStatus.h"
+#include "device/FunctionSwitchPage.h"
+#include "device/PowerStatus.h"
 
 namespace ilmo::device {
 

@@ -1,4 +1,4 @@
-#include "FunctionSwitchPage.h"
+#include "device/FunctionSwitchPage.h"
 
 namespace ilmo::device {
 

@@ -2,7 +2,7 @@
 // Which tabs of the function switch ("device_function_switch") and the key function switch
 // ("device_key_function_switch") a page type selects.
 
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
 
 namespace ilmo::device {
 

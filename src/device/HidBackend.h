@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "HidReportDescriptor.h"
+#include "device/HidReportDescriptor.h"
 
 namespace ilmo::device {
 

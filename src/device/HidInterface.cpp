@@ -1,6 +1,6 @@
-#include "HidInterface.h"
+#include "device/HidInterface.h"
 
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
 
 namespace ilmo::device {
 

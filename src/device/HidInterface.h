@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "HidBackend.h"
+#include "device/HidBackend.h"
 
 namespace ilmo::device {
 

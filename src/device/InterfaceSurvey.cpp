@@ -1,4 +1,4 @@
-#include "InterfaceSurvey.h"
+#include "device/InterfaceSurvey.h"
 
 namespace ilmo::device {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "HidBackend.h"
-#include "SlotTable.h"
+#include "device/HidBackend.h"
+#include "device/SlotTable.h"
 
 namespace ilmo::device {
 

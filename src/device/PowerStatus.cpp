@@ -1,4 +1,4 @@
-#include "PowerStatus.h"
+#include "device/PowerStatus.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
 
 namespace ilmo::device {
 

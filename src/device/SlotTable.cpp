@@ -1,4 +1,4 @@
-#include "SlotTable.h"
+#include "device/SlotTable.h"
 
 #include <cstdio>
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
 
 namespace ilmo::device {
 

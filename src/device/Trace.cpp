@@ -1,4 +1,4 @@
-#include "Trace.h"
+#include "device/Trace.h"
 
 #include <cstdio>
 #include <cstdlib>

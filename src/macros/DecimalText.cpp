@@ -1,4 +1,4 @@
-#include "DecimalText.h"
+#include "macros/DecimalText.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
-#include "KeyListFixUp.h"
+#include "macros/KeyListFixUp.h"
 
 #include <cstdint>
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::macros {
 

@@ -1,8 +1,8 @@
-#include "MacroDocument.h"
+#include "macros/MacroDocument.h"
 
-#include "SectionFields.h"
-#include "JsonFile.h"
-#include "Utf8.h"
+#include "macros/Utf8.h"
+#include "profiles/JsonFile.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::macros {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "MacroEvent.h"
+#include "macros/MacroEvent.h"
 
 namespace ilmo::macros {
 

@@ -1,10 +1,10 @@
-#include "MacroEvent.h"
+#include "macros/MacroEvent.h"
 
 #include <algorithm>
 
-#include "DecimalText.h"
-#include "SectionFields.h"
-#include "Utf8.h"
+#include "macros/DecimalText.h"
+#include "macros/Utf8.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::macros {
 

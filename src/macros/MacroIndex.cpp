@@ -1,7 +1,7 @@
-#include "MacroIndex.h"
+#include "macros/MacroIndex.h"
 
-#include "SectionFields.h"
-#include "Utf8.h"
+#include "macros/Utf8.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::macros {
 

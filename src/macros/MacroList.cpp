@@ -1,12 +1,12 @@
-#include "MacroList.h"
+#include "macros/MacroList.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "JsonFile.h"
-#include "KeyListFixUp.h"
-#include "MacroNames.h"
-#include "Utf8.h"
+#include "macros/KeyListFixUp.h"
+#include "macros/MacroNames.h"
+#include "macros/Utf8.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros {
 

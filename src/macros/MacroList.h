@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "MacroIndex.h"
-#include "MacroOutcome.h"
-#include "TimestampId.h"
+#include "macros/MacroIndex.h"
+#include "macros/MacroOutcome.h"
+#include "profiles/TimestampId.h"
 
 namespace ilmo::macros {
 

@@ -1,6 +1,6 @@
-#include "MacroNames.h"
+#include "macros/MacroNames.h"
 
-#include "ProfileNamesFold.h"
+#include "profiles/ProfileNamesFold.h"
 
 #include <algorithm>
 

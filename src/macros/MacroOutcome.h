@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "MacroDocument.h"
+#include "macros/MacroDocument.h"
 
 namespace ilmo::macros {
 

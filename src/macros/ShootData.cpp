@@ -1,8 +1,8 @@
-#include "ShootData.h"
+#include "macros/ShootData.h"
 
 #include <string>
 
-#include "JsonFile.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros {
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "WeaponDocument.h"
+#include "macros/WeaponDocument.h"
 
 namespace ilmo::macros {
 

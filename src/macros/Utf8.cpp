@@ -1,4 +1,4 @@
-#include "Utf8.h"
+#include "macros/Utf8.h"
 
 namespace ilmo::macros {
 

@@ -1,10 +1,10 @@
-#include "WeaponDocument.h"
+#include "macros/WeaponDocument.h"
 
 #include <algorithm>
 
-#include "DecimalText.h"
-#include "SectionFields.h"
-#include "MacroEvent.h"
+#include "macros/DecimalText.h"
+#include "macros/MacroEvent.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::macros {
 

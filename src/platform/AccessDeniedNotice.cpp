@@ -1,8 +1,8 @@
-#include "AccessDeniedNotice.h"
+#include "platform/AccessDeniedNotice.h"
 
 #include <cstdio>
 
-#include "HidrawPath.h"
+#include "platform/HidrawPath.h"
 
 namespace ilmo::platform {
 

@@ -1,4 +1,4 @@
-#include "HidrawBackend.h"
+#include "platform/HidrawBackend.h"
 
 #include <fcntl.h>
 #include <strings.h>
@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "HidrawHandle.h"
-#include "HidrawSysfs.h"
+#include "platform/HidrawHandle.h"
+#include "platform/HidrawSysfs.h"
 
 namespace ilmo::platform {
 

@@ -2,9 +2,9 @@
 // The HID backend over Linux hidraw: one path per top-level collection of every hidraw
 // node, identities from sysfs, reports through the node with poll() and an abort eventfd.
 
-#include "AccessDeniedNotice.h"
-#include "HidBackend.h"
-#include "HidrawMonitor.h"
+#include "device/HidBackend.h"
+#include "platform/AccessDeniedNotice.h"
+#include "platform/HidrawMonitor.h"
 
 namespace ilmo::platform {
 

@@ -1,4 +1,4 @@
-#include "HidrawHandle.h"
+#include "platform/HidrawHandle.h"
 
 #include <linux/hidraw.h>
 #include <sys/ioctl.h>

@@ -1,8 +1,8 @@
 #pragma once
 // One open top-level collection on a hidraw node.
 
-#include "HidBackend.h"
-#include "ReportStream.h"
+#include "device/HidBackend.h"
+#include "platform/ReportStream.h"
 
 namespace ilmo::platform {
 

@@ -1,4 +1,4 @@
-#include "HidrawMonitor.h"
+#include "platform/HidrawMonitor.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>

@@ -1,8 +1,8 @@
 #pragma once
 // Sleeps until a hidraw node appears or vanishes, a wake-up comes or a time-out passes.
 
-#include "UdevPtr.h"
-#include "UniqueFd.h"
+#include "platform/UdevPtr.h"
+#include "platform/UniqueFd.h"
 
 namespace ilmo::platform {
 

@@ -1,4 +1,4 @@
-#include "HidrawPath.h"
+#include "platform/HidrawPath.h"
 
 #include <charconv>
 #include <cstdio>

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
 
 namespace ilmo::platform {
 

@@ -1,10 +1,10 @@
-#include "HidrawSysfs.h"
+#include "platform/HidrawSysfs.h"
 
 #include <charconv>
 #include <fstream>
 #include <string_view>
 
-#include "UdevPtr.h"
+#include "platform/UdevPtr.h"
 
 namespace ilmo::platform {
 

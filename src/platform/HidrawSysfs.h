@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "HidrawPath.h"
+#include "platform/HidrawPath.h"
 
 namespace ilmo::platform {
 

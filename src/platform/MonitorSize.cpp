@@ -1,4 +1,4 @@
-#include "MonitorSize.h"
+#include "platform/MonitorSize.h"
 
 #include <X11/Xlib.h>
 

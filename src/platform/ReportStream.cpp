@@ -1,4 +1,4 @@
-#include "ReportStream.h"
+#include "platform/ReportStream.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>

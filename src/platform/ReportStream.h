@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <span>
 
-#include "HidReportDescriptor.h"
-#include "UniqueFd.h"
+#include "device/HidReportDescriptor.h"
+#include "platform/UniqueFd.h"
 
 namespace ilmo::platform {
 

@@ -1,6 +1,6 @@
-#include "DevicePresence.h"
+#include "presence/DevicePresence.h"
 
-#include "CommandResult.h"
+#include "device/CommandResult.h"
 
 namespace ilmo::presence {
 
@@ -65,7 +65,7 @@ DevicePresence::DevicePresence(PresenceView& view, const device::SlotTable& slot
       slots_(slots),
       trace_(std::move(trace)),
       selector_(view),
-      timers_(selector_, view) {}
+      timers_(selector_, view, trace_) {}
 
 void DevicePresence::start() {
     for (const device::DeviceOption& option : device::kDeviceOptions) {
@@ -135,7 +135,7 @@ void DevicePresence::connect(int command_slot) {
     // A channel that does not open leaves the page disconnected and its item hidden; the
     // slot stays claimed, so the device is offered again only after it is re-plugged.
     if (p.controller->attach_command_interface(slots_.slot(command_slot).path, row.kind) !=
-        device::result::kOk)
+        device::Result::kOk)
         return;
     p.connected = true;
     p.on_receiver_link = device::is_receiver_kind(row.kind);
@@ -154,11 +154,11 @@ void DevicePresence::switch_link(int cable_slot, Link target) {
     // Going to the receiver means the cable was pulled: its slot is already empty, and the
     // device is reached through the receiver's interface instead.
     const int open_slot = target == Link::Cable ? cable_slot : row_of(cable_slot).twin_row;
-    const int opened =
+    const device::Result opened =
         controller.attach_command_interface(slots_.slot(open_slot).path, row_of(open_slot).kind);
     if (target == Link::Receiver) controller.command_channel().cable().close();
     view_.refresh_page(page);
-    if (opened != device::result::kOk) {
+    if (opened != device::Result::kOk) {
         disconnect(page);
         return;
     }
@@ -169,7 +169,7 @@ void DevicePresence::switch_link(int cable_slot, Link target) {
             controller.wait_for_receiver_link();
             view_.refresh_page(page);
         }
-        controller.load_after_attach();
+        trace_failure("load after the switch to the receiver", controller.load_after_attach());
         timers_.arm(page, ItemTimer::LinkWatch, ItemTimerDelays::kFirstLinkWatchMs);
         view_.refresh_page(page);
     } else {
@@ -191,8 +191,9 @@ void DevicePresence::disconnect(int page) {
 void DevicePresence::attach_events(int event_slot) {
     const int page = selector_.page_serving(command_slot_of(event_slot));
     if (page < 0) return;
-    selector_.page(page).controller->attach_event_interface(slots_.slot(event_slot).path,
-                                                            row_of(event_slot).kind);
+    trace_failure("event interface open",
+                  selector_.page(page).controller->attach_event_interface(
+                      slots_.slot(event_slot).path, row_of(event_slot).kind));
 }
 
 void DevicePresence::detach_events(int event_slot) {
@@ -204,8 +205,14 @@ void DevicePresence::detach_events(int event_slot) {
     // through its other one keeps its events there.
     if (twin_occupied(event_slot)) {
         const int twin = row_of(event_slot).twin_row;
-        controller.attach_event_interface(slots_.slot(twin).path, row_of(twin).kind);
+        trace_failure("event interface open",
+                      controller.attach_event_interface(slots_.slot(twin).path, row_of(twin).kind));
     }
+}
+
+void DevicePresence::trace_failure(std::string_view what, device::Result outcome) const {
+    if (device::succeeded(outcome)) return;
+    trace(std::string(what) + " failed: " + device::describe(outcome));
 }
 
 bool DevicePresence::twin_occupied(int slot) const {

@@ -7,11 +7,11 @@
 // while the scanner waits for them (see DeviceScanner), which is what makes reading its
 // slot table here safe.
 
-#include "DeviceSelector.h"
-#include "ItemTimers.h"
-#include "PresenceView.h"
-#include "SlotTable.h"
-#include "Trace.h"
+#include "device/SlotTable.h"
+#include "device/Trace.h"
+#include "presence/DeviceSelector.h"
+#include "presence/ItemTimers.h"
+#include "presence/PresenceView.h"
 
 namespace ilmo::presence {
 
@@ -58,6 +58,8 @@ private:
     // Both connections of a product are occupied right now.
     bool twin_occupied(int slot) const;
     // Kinds without a text of their own say nothing.
+    // The page stays usable when a step fails; the trace says which one did.
+    void trace_failure(std::string_view what, device::Result outcome) const;
     void trace(std::string_view line) const {
         if (trace_ && !line.empty()) trace_(line);
     }

@@ -1,4 +1,4 @@
-#include "DeviceScanner.h"
+#include "presence/DeviceScanner.h"
 
 namespace ilmo::presence {
 

@@ -11,10 +11,10 @@
 #include <functional>
 #include <memory>
 
-#include "HidBackend.h"
-#include "SlotTable.h"
-#include "StopEvent.h"
-#include "Trace.h"
+#include "device/HidBackend.h"
+#include "device/SlotTable.h"
+#include "device/Trace.h"
+#include "presence/StopEvent.h"
 
 namespace ilmo::presence {
 

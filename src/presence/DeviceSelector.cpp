@@ -1,4 +1,4 @@
-#include "DeviceSelector.h"
+#include "presence/DeviceSelector.h"
 
 namespace ilmo::presence {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "PresencePage.h"
-#include "PresenceView.h"
+#include "presence/PresencePage.h"
+#include "presence/PresenceView.h"
 
 namespace ilmo::presence {
 

@@ -1,4 +1,4 @@
-#include "ItemTimers.h"
+#include "presence/ItemTimers.h"
 
 namespace ilmo::presence {
 
@@ -42,7 +42,10 @@ void ItemTimers::presence_check(int page) {
         return;
     }
     selector_.show_item(page);
-    controller.load_after_attach();
+    // The page still shows the profile when the device's own state could not be read.
+    const device::Result loaded = controller.load_after_attach();
+    if (!device::succeeded(loaded) && trace_)
+        trace_(std::string("device state after attach not read: ") + device::describe(loaded));
     arm(page, ItemTimer::Frame, Delay::kFirstFrameMs);
     if (p.has_power_display()) arm(page, ItemTimer::Power, Delay::kFirstPowerMs);
     if (p.on_receiver_link) arm(page, ItemTimer::LinkWatch, Delay::kFirstLinkWatchMs);
@@ -65,7 +68,8 @@ void ItemTimers::resume_frames(int page) {
 
 void ItemTimers::power(int page) {
     const PresencePage& p = selector_.page(page);
-    p.controller->power_refresh();
+    // A failed read leaves the display as it was; the next one is due in five seconds.
+    static_cast<void>(p.controller->power_refresh());
     if (p.has_power_display()) arm(page, ItemTimer::Power, Delay::kPowerMs);
 }
 
@@ -75,7 +79,7 @@ void ItemTimers::link_watch(int page) {
     const bool answers = p.controller->link_check();
     if (answers && !p.item_visible) {
         selector_.show_item(page);
-        p.controller->power_refresh();
+        static_cast<void>(p.controller->power_refresh());
     } else if (!answers && p.item_visible) {
         selector_.hide_page(page);
     }

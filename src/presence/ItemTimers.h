@@ -4,9 +4,10 @@
 // watch over the receiver link. The window arms and fires them; this class decides what a
 // firing does and what is armed next. UI thread only.
 
-#include "DeviceSelector.h"
-#include "ItemTimer.h"
-#include "PresenceView.h"
+#include "device/Trace.h"
+#include "presence/DeviceSelector.h"
+#include "presence/ItemTimer.h"
+#include "presence/PresenceView.h"
 
 namespace ilmo::presence {
 
@@ -15,7 +16,8 @@ public:
     // The presence retry counter wraps here.
     static constexpr int kPresenceRetryWrap = 20;
 
-    ItemTimers(DeviceSelector& selector, PresenceView& view) : selector_(selector), view_(view) {}
+    ItemTimers(DeviceSelector& selector, PresenceView& view, device::TraceSink trace = {})
+        : selector_(selector), view_(view), trace_(std::move(trace)) {}
 
     void arm(int page, ItemTimer timer, int delay_ms) {
         view_.start_item_timer(page, timer, delay_ms);
@@ -34,6 +36,7 @@ private:
 
     DeviceSelector& selector_;
     PresenceView& view_;
+    device::TraceSink trace_;
 };
 
 }  // namespace ilmo::presence

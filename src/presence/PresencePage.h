@@ -1,7 +1,7 @@
 #pragma once
 // What presence keeps about one device page and its selector item.
 
-#include "CTavrinUSBDevice.h"
+#include "device/CTavrinUSBDevice.h"
 
 namespace ilmo::presence {
 

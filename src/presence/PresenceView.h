@@ -5,8 +5,8 @@
 //
 // Every call comes on the UI thread, from DevicePresence.
 
-#include "CTavrinUSBDevice.h"
-#include "ItemTimer.h"
+#include "device/CTavrinUSBDevice.h"
+#include "presence/ItemTimer.h"
 
 namespace ilmo::presence {
 

@@ -1,4 +1,4 @@
-#include "StopEvent.h"
+#include "presence/StopEvent.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "WorkerTable.h"
+#include "presence/WorkerTable.h"
 
 #include <chrono>
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <thread>
 
-#include "StopEvent.h"
-#include "Trace.h"
+#include "device/Trace.h"
+#include "presence/StopEvent.h"
 
 namespace ilmo::presence {
 

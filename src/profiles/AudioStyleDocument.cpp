@@ -1,7 +1,7 @@
-#include "AudioStyleDocument.h"
+#include "profiles/AudioStyleDocument.h"
 
-#include "JsonFile.h"
-#include "SectionFields.h"
+#include "profiles/JsonFile.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

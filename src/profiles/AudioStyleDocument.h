@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "AudioStyleRecord.h"
+#include "profiles/AudioStyleRecord.h"
 
 namespace ilmo::profiles {
 

@@ -1,6 +1,6 @@
-#include "AudioStyleRecord.h"
+#include "profiles/AudioStyleRecord.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,7 +1,7 @@
-#include "CBasicProfiledata.h"
+#include "profiles/CBasicProfiledata.h"
 
-#include "DeviceSection.h"
-#include "JsonFile.h"
+#include "profiles/DeviceSection.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::profiles {
 

@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "ConfigListDocuments.h"
-#include "KeyListSection.h"
-#include "LightSection.h"
+#include "profiles/ConfigListDocuments.h"
+#include "profiles/KeyListSection.h"
+#include "profiles/LightSection.h"
 
 namespace ilmo::profiles {
 

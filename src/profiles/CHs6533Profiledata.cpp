@@ -1,4 +1,4 @@
-#include "CHs6533Profiledata.h"
+#include "profiles/CHs6533Profiledata.h"
 
 namespace ilmo::profiles {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "CBasicProfiledata.h"
-#include "EqualizerSection.h"
-#include "HeadsetSettingsSection.h"
+#include "profiles/CBasicProfiledata.h"
+#include "profiles/EqualizerSection.h"
+#include "profiles/HeadsetSettingsSection.h"
 
 namespace ilmo::profiles {
 

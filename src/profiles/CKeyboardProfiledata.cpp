@@ -1,4 +1,4 @@
-#include "CKeyboardProfiledata.h"
+#include "profiles/CKeyboardProfiledata.h"
 
 namespace ilmo::profiles {
 

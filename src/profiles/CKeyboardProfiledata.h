@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "CBasicProfiledata.h"
-#include "CustomLightSection.h"
-#include "SystemStagesSection.h"
+#include "profiles/CBasicProfiledata.h"
+#include "profiles/CustomLightSection.h"
+#include "profiles/SystemStagesSection.h"
 
 namespace ilmo::profiles {
 

@@ -1,4 +1,4 @@
-#include "CMouseProfiledata.h"
+#include "profiles/CMouseProfiledata.h"
 
 namespace ilmo::profiles {
 

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "CBasicProfiledata.h"
-#include "CorrectInfoSection.h"
-#include "DpiStagesSection.h"
-#include "SystemStagesSection.h"
+#include "profiles/CBasicProfiledata.h"
+#include "profiles/CorrectInfoSection.h"
+#include "profiles/DpiStagesSection.h"
+#include "profiles/SystemStagesSection.h"
 
 namespace ilmo::profiles {
 

@@ -1,6 +1,6 @@
-#include "ColorOptionFile.h"
+#include "profiles/ColorOptionFile.h"
 
-#include "JsonFile.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::profiles {
 

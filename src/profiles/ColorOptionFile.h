@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "ColorOptions.h"
+#include "profiles/ColorOptions.h"
 
 namespace ilmo::profiles {
 

@@ -1,8 +1,8 @@
-#include "ColorOptions.h"
+#include "profiles/ColorOptions.h"
 
 #include <cstdio>
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,6 +1,6 @@
-#include "ConfigListDocuments.h"
+#include "profiles/ConfigListDocuments.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,8 +1,8 @@
-#include "ConfigLists.h"
+#include "profiles/ConfigLists.h"
 
 #include <utility>
 
-#include "JsonFile.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::profiles {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ConfigListDocuments.h"
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
+#include "profiles/ConfigListDocuments.h"
 
 namespace ilmo::profiles {
 

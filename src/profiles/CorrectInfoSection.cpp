@@ -1,6 +1,6 @@
-#include "CorrectInfoSection.h"
+#include "profiles/CorrectInfoSection.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,6 +1,6 @@
-#include "CustomLightSection.h"
+#include "profiles/CustomLightSection.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,6 +1,6 @@
-#include "DeviceSection.h"
+#include "profiles/DeviceSection.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,6 +1,6 @@
-#include "DpiStagesSection.h"
+#include "profiles/DpiStagesSection.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

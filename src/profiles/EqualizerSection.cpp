@@ -1,6 +1,6 @@
-#include "EqualizerSection.h"
+#include "profiles/EqualizerSection.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,9 +1,9 @@
-#include "HeadsetSettingsSection.h"
+#include "profiles/HeadsetSettingsSection.h"
 
 #include <array>
 #include <utility>
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,4 +1,4 @@
-#include "JsonFile.h"
+#include "profiles/JsonFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "Trace.h"
+#include "device/Trace.h"
 
 namespace ilmo::profiles {
 

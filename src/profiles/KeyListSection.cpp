@@ -1,6 +1,6 @@
-#include "KeyListSection.h"
+#include "profiles/KeyListSection.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

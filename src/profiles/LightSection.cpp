@@ -1,6 +1,6 @@
-#include "LightSection.h"
+#include "profiles/LightSection.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

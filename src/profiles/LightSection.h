@@ -3,7 +3,7 @@
 // (one effect per light) and "AudioLightInfo" (colours of the music lighting). The records
 // keep the byte layout the device and the effect engine work with.
 
-#include "LightingTypes.h"
+#include "device/LightingTypes.h"
 #include <json/value.h>
 
 #include <array>

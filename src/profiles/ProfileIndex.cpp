@@ -1,9 +1,9 @@
-#include "ProfileIndex.h"
+#include "profiles/ProfileIndex.h"
 
 #include <optional>
 #include <unordered_set>
 
-#include "ProfileNamesFold.h"
+#include "profiles/ProfileNamesFold.h"
 
 namespace ilmo::profiles {
 

@@ -1,12 +1,12 @@
-#include "ProfileList.h"
+#include "profiles/ProfileList.h"
 
 #include <algorithm>
 #include <system_error>
 #include <utility>
 
-#include "DeviceTables.h"
-#include "ProfileListDocuments.h"
-#include "ProfileNames.h"
+#include "device/DeviceTables.h"
+#include "profiles/ProfileListDocuments.h"
+#include "profiles/ProfileNames.h"
 
 namespace ilmo::profiles {
 

@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "JsonFile.h"
-#include "ProfileIndex.h"
-#include "ProfileListOutcome.h"
-#include "TimestampId.h"
-#include "Trace.h"
+#include "device/Trace.h"
+#include "profiles/JsonFile.h"
+#include "profiles/ProfileIndex.h"
+#include "profiles/ProfileListOutcome.h"
+#include "profiles/TimestampId.h"
 
 namespace ilmo::profiles {
 

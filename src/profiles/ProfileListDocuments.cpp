@@ -1,4 +1,4 @@
-#include "ProfileListDocuments.h"
+#include "profiles/ProfileListDocuments.h"
 
 namespace ilmo::profiles {
 

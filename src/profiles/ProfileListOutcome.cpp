@@ -1,4 +1,4 @@
-#include "ProfileListOutcome.h"
+#include "profiles/ProfileListOutcome.h"
 
 namespace ilmo::profiles {
 

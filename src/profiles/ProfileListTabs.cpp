@@ -1,4 +1,4 @@
-#include "ProfileListTabs.h"
+#include "profiles/ProfileListTabs.h"
 
 namespace ilmo::profiles {
 

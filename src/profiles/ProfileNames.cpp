@@ -1,8 +1,8 @@
-#include "ProfileNames.h"
+#include "profiles/ProfileNames.h"
 
 #include <unordered_set>
 
-#include "ProfileNamesFold.h"
+#include "profiles/ProfileNamesFold.h"
 
 namespace ilmo::profiles {
 

@@ -1,4 +1,4 @@
-#include "ProfileNamesFold.h"
+#include "profiles/ProfileNamesFold.h"
 
 namespace ilmo::profiles {
 

@@ -1,4 +1,4 @@
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 #include <cmath>
 

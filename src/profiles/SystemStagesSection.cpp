@@ -1,6 +1,6 @@
-#include "SystemStagesSection.h"
+#include "profiles/SystemStagesSection.h"
 
-#include "SectionFields.h"
+#include "profiles/SectionFields.h"
 
 namespace ilmo::profiles {
 

@@ -1,4 +1,4 @@
-#include "TimestampId.h"
+#include "profiles/TimestampId.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "shell/Application.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -7,21 +7,21 @@
 #include <cstring>
 #include <memory>
 
-#include "CDevicePage.h"
-#include "CMainWnd.h"
-#include "DevSimPanel.h"
-#include "DevicePageNames.h"
-#include "Density.h"
-#include "HidrawBackend.h"
-#include "MonitorSize.h"
-#include "ProgramFolder.h"
-#include "SessionService.h"
-#include "SimBackend.h"
-#include "SimBus.h"
-#include "SingleInstance.h"
-#include "SkinResources.h"
-#include "SleepWatch.h"
-#include "TerminationSignals.h"
+#include "platform/HidrawBackend.h"
+#include "platform/MonitorSize.h"
+#include "shell/CDevicePage.h"
+#include "shell/CMainWnd.h"
+#include "shell/Density.h"
+#include "shell/DevSimPanel.h"
+#include "shell/ProgramFolder.h"
+#include "shell/SessionService.h"
+#include "shell/SingleInstance.h"
+#include "shell/SkinResources.h"
+#include "shell/SleepWatch.h"
+#include "shell/TerminationSignals.h"
+#include "shell/names/DevicePageNames.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::shell {
 

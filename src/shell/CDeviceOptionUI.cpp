@@ -1,4 +1,4 @@
-#include "CDeviceOptionUI.h"
+#include "shell/CDeviceOptionUI.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "ControlLookup.h"
-#include "DeviceOptionNames.h"
-#include "SelectorLook.h"
-#include "SkinResources.h"
+#include "shell/SelectorLook.h"
+#include "shell/SkinResources.h"
+#include "shell/names/DeviceOptionNames.h"
+#include "shell/ui/ControlLookup.h"
 
 namespace ilmo::shell {
 

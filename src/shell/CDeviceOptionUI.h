@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "ItemTimer.h"
+#include "presence/ItemTimer.h"
 
 class QAbstractButton;
 class QTimer;

@@ -1,13 +1,13 @@
-#include "CDevicePage.h"
+#include "shell/CDevicePage.h"
 
-#include "CDeviceKeyButtonUI.h"
-#include "CMpDevicePowerUI.h"
-#include "ControlLookup.h"
-#include "CHs6533Profiledata.h"
-#include "CKeyboardProfiledata.h"
-#include "CMouseProfiledata.h"
-#include "DevicePageNames.h"
-#include "ProfilePanelNames.h"
+#include "profiles/CHs6533Profiledata.h"
+#include "profiles/CKeyboardProfiledata.h"
+#include "profiles/CMouseProfiledata.h"
+#include "shell/CMpDevicePowerUI.h"
+#include "shell/names/DevicePageNames.h"
+#include "shell/names/ProfilePanelNames.h"
+#include "shell/ui/CDeviceKeyButtonUI.h"
+#include "shell/ui/ControlLookup.h"
 
 namespace ilmo::shell {
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "CDeviceProfileUI.h"
-#include "CBasicProfiledata.h"
-#include "CTavrinUSBDevice.h"
-#include "DeviceView.h"
+#include "device/CTavrinUSBDevice.h"
+#include "device/DeviceView.h"
+#include "profiles/CBasicProfiledata.h"
+#include "shell/CDeviceProfileUI.h"
 
 namespace ilmo::shell {
 

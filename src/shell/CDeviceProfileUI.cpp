@@ -1,4 +1,4 @@
-#include "CDeviceProfileUI.h"
+#include "shell/CDeviceProfileUI.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "ControlLookup.h"
-#include "ProfileListTabs.h"
-#include "ProfilePanelNames.h"
-#include "SkinResources.h"
+#include "profiles/ProfileListTabs.h"
+#include "shell/SkinResources.h"
+#include "shell/names/ProfilePanelNames.h"
+#include "shell/ui/ControlLookup.h"
 
 namespace ilmo::shell {
 

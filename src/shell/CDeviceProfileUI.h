@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "ProfileList.h"
+#include "profiles/ProfileList.h"
 
 class QAbstractButton;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "CMainWnd.h"
+#include "shell/CMainWnd.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,25 +14,25 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "CDeviceOptionUI.h"
-#include "CDevicePage.h"
-#include "CMpDevicePowerUI.h"
-#include "CSetWnd.h"
-#include "CSkinFrame.h"
-#include "CommandResult.h"
-#include "ControlLookup.h"
-#include "ControlTimers.h"
-#include "DeviceScanner.h"
-#include "Density.h"
-#include "FontTable.h"
-#include "LanguageFontRule.h"
-#include "LanguageList.h"
-#include "MainWindowNames.h"
-#include "Notification.h"
-#include "SessionService.h"
-#include "SkinResources.h"
-#include "UiThreadCall.h"
-#include "WorkerTable.h"
+#include "device/CommandResult.h"
+#include "presence/DeviceScanner.h"
+#include "presence/WorkerTable.h"
+#include "shell/CDeviceOptionUI.h"
+#include "shell/CDevicePage.h"
+#include "shell/CMpDevicePowerUI.h"
+#include "shell/CSetWnd.h"
+#include "shell/CSkinFrame.h"
+#include "shell/Density.h"
+#include "shell/LanguageList.h"
+#include "shell/SessionService.h"
+#include "shell/SkinResources.h"
+#include "shell/UiThreadCall.h"
+#include "shell/names/MainWindowNames.h"
+#include "shell/ui/ControlLookup.h"
+#include "shell/ui/ControlTimers.h"
+#include "shell/ui/FontTable.h"
+#include "shell/ui/LanguageFontRule.h"
+#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 

@@ -10,12 +10,12 @@
 #include <memory>
 #include <vector>
 
-#include "CDeviceProfileUI.h"
-#include "DevicePresence.h"
-#include "NotificationSink.h"
-#include "PresenceView.h"
-#include "ShellContext.h"
-#include "TimestampId.h"
+#include "presence/DevicePresence.h"
+#include "presence/PresenceView.h"
+#include "profiles/TimestampId.h"
+#include "shell/CDeviceProfileUI.h"
+#include "shell/ShellContext.h"
+#include "shell/ui/NotificationSink.h"
 
 class QStackedWidget;
 class QSystemTrayIcon;

@@ -5,13 +5,13 @@
 #include <QBoxLayout>
 #include <QStackedWidget>
 
-#include "CDeviceOptionUI.h"
-#include "CDevicePage.h"
-#include "CMainWnd.h"
-#include "CMpDevicePowerUI.h"
-#include "CMsgWnd.h"
+#include "shell/CDeviceOptionUI.h"
+#include "shell/CDevicePage.h"
+#include "shell/CMainWnd.h"
+#include "shell/CMpDevicePowerUI.h"
+#include "shell/CMsgWnd.h"
 #include <QFileDialog>
-#include "SkinResources.h"
+#include "shell/SkinResources.h"
 
 namespace ilmo::shell {
 

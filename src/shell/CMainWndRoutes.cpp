@@ -5,16 +5,16 @@
 #include <QProcess>
 #include <QSystemTrayIcon>
 
-#include "CDeviceOptionUI.h"
-#include "CDevicePage.h"
-#include "CDeviceProfileUI.h"
-#include "CMainWnd.h"
-#include "CSkinFrame.h"
-#include "ControlTimers.h"
-#include "MainWindowNames.h"
-#include "Notification.h"
-#include "SessionService.h"
-#include "SkinResources.h"
+#include "shell/CDeviceOptionUI.h"
+#include "shell/CDevicePage.h"
+#include "shell/CDeviceProfileUI.h"
+#include "shell/CMainWnd.h"
+#include "shell/CSkinFrame.h"
+#include "shell/SessionService.h"
+#include "shell/SkinResources.h"
+#include "shell/names/MainWindowNames.h"
+#include "shell/ui/ControlTimers.h"
+#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 

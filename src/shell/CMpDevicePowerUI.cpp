@@ -1,13 +1,13 @@
-#include "CMpDevicePowerUI.h"
+#include "shell/CMpDevicePowerUI.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "ControlLookup.h"
-#include "PowerIndicatorNames.h"
-#include "SkinResources.h"
+#include "shell/SkinResources.h"
+#include "shell/names/PowerIndicatorNames.h"
+#include "shell/ui/ControlLookup.h"
 
 namespace ilmo::shell {
 

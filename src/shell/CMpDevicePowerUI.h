@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "PowerStatus.h"
+#include "device/PowerStatus.h"
 
 namespace ilmo::shell {
 

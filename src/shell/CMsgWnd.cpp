@@ -1,14 +1,14 @@
-#include "CMsgWnd.h"
+#include "shell/CMsgWnd.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "ControlLookup.h"
-#include "Density.h"
-#include "MsgWndNames.h"
-#include "Notification.h"
-#include "SkinResources.h"
+#include "shell/Density.h"
+#include "shell/SkinResources.h"
+#include "shell/names/MsgWndNames.h"
+#include "shell/ui/ControlLookup.h"
+#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "NotificationSink.h"
-#include "Trace.h"
+#include "device/Trace.h"
+#include "shell/ui/NotificationSink.h"
 
 namespace ilmo::shell {
 

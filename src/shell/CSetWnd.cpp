@@ -1,15 +1,15 @@
-#include "CSetWnd.h"
+#include "shell/CSetWnd.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QVBoxLayout>
 
-#include "CMainWnd.h"
-#include "ControlLookup.h"
-#include "LanguageList.h"
-#include "Notification.h"
-#include "SetWndNames.h"
-#include "SkinResources.h"
+#include "shell/CMainWnd.h"
+#include "shell/LanguageList.h"
+#include "shell/SkinResources.h"
+#include "shell/names/SetWndNames.h"
+#include "shell/ui/ControlLookup.h"
+#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 

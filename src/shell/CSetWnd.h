@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "NotificationSink.h"
+#include "shell/ui/NotificationSink.h"
 
 class QComboBox;
 

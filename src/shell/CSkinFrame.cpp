@@ -1,4 +1,4 @@
-#include "CSkinFrame.h"
+#include "shell/CSkinFrame.h"
 
 #include <QColor>
 #include <QEvent>
@@ -6,11 +6,11 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
-#include "CMainWnd.h"
-#include "ControlLookup.h"
-#include "Notification.h"
-#include "SkinFrameNames.h"
-#include "SkinResources.h"
+#include "shell/CMainWnd.h"
+#include "shell/SkinResources.h"
+#include "shell/names/SkinFrameNames.h"
+#include "shell/ui/ControlLookup.h"
+#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "NotificationSink.h"
+#include "shell/ui/NotificationSink.h"
 
 namespace ilmo::shell {
 

@@ -1,4 +1,4 @@
-#include "Density.h"
+#include "shell/Density.h"
 
 namespace ilmo::shell {
 

@@ -2,7 +2,7 @@
 // Pixel density of the windows: chosen from the monitor, limited to the densities the
 // layouts are drawn for.
 
-#include "Trace.h"
+#include "device/Trace.h"
 
 namespace ilmo::shell {
 

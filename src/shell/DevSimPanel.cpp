@@ -1,11 +1,11 @@
-#include "DevSimPanel.h"
+#include "shell/DevSimPanel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSlider>
 
-#include "SimBus.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::shell {
 

@@ -1,4 +1,4 @@
-#include "LanguageList.h"
+#include "shell/LanguageList.h"
 
 #include <json/json.h>
 

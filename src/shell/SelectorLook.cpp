@@ -1,4 +1,4 @@
-#include "SelectorLook.h"
+#include "shell/SelectorLook.h"
 
 namespace ilmo::shell {
 

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "DeviceOptionNames.h"
+#include "shell/names/DeviceOptionNames.h"
 
 namespace ilmo::shell {
 

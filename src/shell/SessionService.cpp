@@ -1,8 +1,8 @@
-#include "SessionService.h"
+#include "shell/SessionService.h"
 
 #include <QDBusConnection>
 
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
 
 namespace ilmo::shell {
 

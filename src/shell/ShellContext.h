@@ -5,8 +5,8 @@
 #include <QString>
 #include <memory>
 
-#include "HidBackend.h"
-#include "Trace.h"
+#include "device/HidBackend.h"
+#include "device/Trace.h"
 
 namespace ilmo::sim {
 class SimBus;

@@ -1,12 +1,12 @@
-#include "SkinResources.h"
+#include "shell/SkinResources.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QWidget>
 
-#include "FontTable.h"
-#include "StandardControls.h"
+#include "shell/ui/FontTable.h"
+#include "shell/ui/StandardControls.h"
 
 namespace ilmo::shell {
 

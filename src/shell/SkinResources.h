@@ -6,11 +6,11 @@
 #include <QString>
 #include <memory>
 
-#include "ControlFactory.h"
-#include "LanguageTexts.h"
-#include "NotificationBridge.h"
-#include "SkinPaths.h"
-#include "UiLoader.h"
+#include "shell/ui/ControlFactory.h"
+#include "shell/ui/LanguageTexts.h"
+#include "shell/ui/NotificationBridge.h"
+#include "shell/ui/SkinPaths.h"
+#include "shell/ui/UiLoader.h"
 
 namespace ilmo::shell {
 

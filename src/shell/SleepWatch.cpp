@@ -1,4 +1,4 @@
-#include "SleepWatch.h"
+#include "shell/SleepWatch.h"
 
 #include <QDBusConnection>
 

@@ -1,10 +1,10 @@
-#include "UiThreadCall.h"
+#include "shell/UiThreadCall.h"
 
 #include <chrono>
 #include <future>
 #include <memory>
 
-#include "StopEvent.h"
+#include "presence/StopEvent.h"
 
 namespace ilmo::shell {
 

@@ -1,4 +1,4 @@
-#include "CollectionCatalog.h"
+#include "sim/CollectionCatalog.h"
 
 #include <cstdio>
 #include <stdexcept>

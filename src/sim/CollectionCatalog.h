@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "HidReportDescriptor.h"
-#include "ProductInterfaces.h"
-#include "SimProduct.h"
+#include "device/HidReportDescriptor.h"
+#include "sim/ProductInterfaces.h"
+#include "sim/SimProduct.h"
 
 namespace ilmo::sim {
 

@@ -1,4 +1,4 @@
-#include "CommandRoute.h"
+#include "sim/CommandRoute.h"
 
 namespace ilmo::sim {
 

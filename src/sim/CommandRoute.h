@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "Firmware.h"
-#include "FirmwarePacket.h"
-#include "SimFaults.h"
+#include "sim/Firmware.h"
+#include "sim/FirmwarePacket.h"
+#include "sim/SimFaults.h"
 
 namespace ilmo::sim {
 

@@ -1,4 +1,4 @@
-#include "FactoryData.h"
+#include "sim/FactoryData.h"
 
 namespace ilmo::sim {
 

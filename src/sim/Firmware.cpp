@@ -1,4 +1,4 @@
-#include "Firmware.h"
+#include "sim/Firmware.h"
 
 #include <algorithm>
 

@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "FactoryData.h"
-#include "FirmwarePacket.h"
-#include "SimProduct.h"
+#include "sim/FactoryData.h"
+#include "sim/FirmwarePacket.h"
+#include "sim/SimProduct.h"
 
 namespace ilmo::sim {
 

@@ -1,6 +1,6 @@
-#include "FirmwarePacket.h"
+#include "sim/FirmwarePacket.h"
 
-#include "ProductInterfaces.h"
+#include "sim/ProductInterfaces.h"
 
 namespace ilmo::sim {
 

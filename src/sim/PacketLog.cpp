@@ -1,4 +1,4 @@
-#include "PacketLog.h"
+#include "sim/PacketLog.h"
 
 namespace ilmo::sim {
 

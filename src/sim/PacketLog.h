@@ -6,7 +6,7 @@
 #include <mutex>
 #include <vector>
 
-#include "SimProduct.h"
+#include "sim/SimProduct.h"
 
 namespace ilmo::sim {
 

@@ -1,6 +1,6 @@
-#include "ProductInterfaces.h"
+#include "sim/ProductInterfaces.h"
 
-#include "ReportDescriptorBuilder.h"
+#include "sim/ReportDescriptorBuilder.h"
 
 namespace ilmo::sim {
 

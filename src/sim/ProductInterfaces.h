@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "SimProduct.h"
+#include "sim/SimProduct.h"
 
 namespace ilmo::sim {
 

@@ -1,4 +1,4 @@
-#include "ReportDescriptorBuilder.h"
+#include "sim/ReportDescriptorBuilder.h"
 
 namespace ilmo::sim {
 

@@ -1,4 +1,4 @@
-#include "ReportQueue.h"
+#include "sim/ReportQueue.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "SimBackend.h"
+#include "sim/SimBackend.h"
 
-#include "SimHandle.h"
+#include "sim/SimHandle.h"
 
 namespace ilmo::sim {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "HidBackend.h"
-#include "SimBus.h"
+#include "device/HidBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::sim {
 

@@ -1,8 +1,8 @@
-#include "SimBus.h"
+#include "sim/SimBus.h"
 
 #include <algorithm>
 
-#include "CommandRoute.h"
+#include "sim/CommandRoute.h"
 
 namespace ilmo::sim {
 

@@ -17,14 +17,14 @@
 #include <utility>
 #include <vector>
 
-#include "CollectionCatalog.h"
-#include "Firmware.h"
-#include "HidBackend.h"
-#include "PacketLog.h"
-#include "SimEndpoint.h"
-#include "SimFaults.h"
-#include "SimProduct.h"
-#include "UsbFrameClock.h"
+#include "device/HidBackend.h"
+#include "sim/CollectionCatalog.h"
+#include "sim/Firmware.h"
+#include "sim/PacketLog.h"
+#include "sim/SimEndpoint.h"
+#include "sim/SimFaults.h"
+#include "sim/SimProduct.h"
+#include "sim/UsbFrameClock.h"
 
 namespace ilmo::sim {
 

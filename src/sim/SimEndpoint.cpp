@@ -1,4 +1,4 @@
-#include "SimEndpoint.h"
+#include "sim/SimEndpoint.h"
 
 #include <algorithm>
 

@@ -4,9 +4,9 @@
 
 #include <span>
 
-#include "CollectionCatalog.h"
-#include "HidBackend.h"
-#include "ReportQueue.h"
+#include "device/HidBackend.h"
+#include "sim/CollectionCatalog.h"
+#include "sim/ReportQueue.h"
 
 namespace ilmo::sim {
 

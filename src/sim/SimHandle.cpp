@@ -1,4 +1,4 @@
-#include "SimHandle.h"
+#include "sim/SimHandle.h"
 
 #include <algorithm>
 

@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "HidBackend.h"
-#include "SimBus.h"
-#include "SimEndpoint.h"
+#include "device/HidBackend.h"
+#include "sim/SimBus.h"
+#include "sim/SimEndpoint.h"
 
 namespace ilmo::sim {
 

@@ -1,4 +1,4 @@
-#include "SimProduct.h"
+#include "sim/SimProduct.h"
 
 namespace ilmo::sim {
 

@@ -1,4 +1,4 @@
-#include "UsbFrameClock.h"
+#include "sim/UsbFrameClock.h"
 
 #include <algorithm>
 

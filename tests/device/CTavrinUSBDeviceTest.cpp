@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "CTavrinUSBDevice.h"
 #include "ChannelFixture.h"
-#include "CommandResult.h"
+#include "device/CTavrinUSBDevice.h"
+#include "device/CommandResult.h"
 
 namespace ilmo::device::testing {
 namespace {
@@ -54,7 +54,7 @@ TEST_F(ControllerTest, ReceiverKindsAttachInWirelessMode) {
     const auto keyboard = controller(kKeyboardPage);
     ASSERT_EQ(keyboard->attach_command_interface(bus->command_path(SimProduct::KeyboardReceiver),
                                                  DeviceKind::KeyboardReceiver),
-              result::kOk);
+              Result::kOk);
     EXPECT_TRUE(keyboard->receiver_mode());
     EXPECT_TRUE(keyboard->command_channel().wireless());
     EXPECT_TRUE(keyboard->command_channel().receiver().is_open());
@@ -63,7 +63,7 @@ TEST_F(ControllerTest, ReceiverKindsAttachInWirelessMode) {
     EXPECT_FALSE(keyboard->command_channel().is_open());
     EXPECT_FALSE(keyboard->command_channel().receiver().is_open());
     EXPECT_EQ(keyboard->attach_command_interface("sim/nothing#vid_320f", DeviceKind::Keyboard),
-              result::kNoAnswer);
+              Result::kNoAnswer);
 }
 
 TEST_F(ControllerTest, PowerRecordTakesTheLinkFromTheHost) {
@@ -71,8 +71,8 @@ TEST_F(ControllerTest, PowerRecordTakesTheLinkFromTheHost) {
     const auto mouse = controller(kMousePage);
     ASSERT_EQ(mouse->attach_command_interface(bus->command_path(SimProduct::MouseReceiver),
                                               DeviceKind::MouseReceiver),
-              result::kOk);
-    ASSERT_EQ(mouse->power_refresh(), result::kOk);
+              Result::kOk);
+    ASSERT_EQ(mouse->power_refresh(), Result::kOk);
     ASSERT_EQ(view.shown.size(), 1u);
     EXPECT_EQ(view.shown[0].battery_percent(), 42);
     EXPECT_EQ(view.shown[0].charge_state(), 1);
@@ -84,8 +84,8 @@ TEST_F(ControllerTest, PadShowsItsChargingPhone) {
     const auto pad = controller(kPadPage);
     ASSERT_EQ(pad->attach_command_interface(bus->command_path(SimProduct::MousePad),
                                             DeviceKind::MousePad),
-              result::kOk);
-    ASSERT_EQ(pad->power_refresh(), result::kOk);
+              Result::kOk);
+    ASSERT_EQ(pad->power_refresh(), Result::kOk);
     ASSERT_EQ(view.shown.size(), 1u);
     EXPECT_EQ(phone_type_key(view.shown[0]), "Phone_type_iphone");
     EXPECT_FALSE(view.shown[0].on_receiver());
@@ -93,16 +93,16 @@ TEST_F(ControllerTest, PadShowsItsChargingPhone) {
 
 TEST_F(ControllerTest, PausedOrUnlinkedDevicesAreNotAskedForPower) {
     const auto mouse = controller(kMousePage);
-    EXPECT_EQ(mouse->power_refresh(), result::kNoAnswer);  // nothing attached
+    EXPECT_EQ(mouse->power_refresh(), Result::kNoAnswer);  // nothing attached
     ASSERT_EQ(mouse->attach_command_interface(bus->command_path(SimProduct::MouseReceiver),
                                               DeviceKind::MouseReceiver),
-              result::kOk);
+              Result::kOk);
     mouse->set_power_reads_paused(true);
-    EXPECT_EQ(mouse->power_refresh(), result::kNoAnswer);
+    EXPECT_EQ(mouse->power_refresh(), Result::kNoAnswer);
     mouse->set_power_reads_paused(false);
     bus->set_device_linked(SimProduct::MouseReceiver, false);
     bus->packet_log().clear();
-    EXPECT_EQ(mouse->power_refresh(), result::kNoAnswer);
+    EXPECT_EQ(mouse->power_refresh(), Result::kNoAnswer);
     // Only the link query went out; no power read behind it.
     const auto sent = sent_packets(*bus, SimProduct::MouseReceiver);
     ASSERT_EQ(sent.size(), 1u);
@@ -123,7 +123,7 @@ TEST_F(ControllerTest, LinkWaitGivesUpAfterTwentySixQueries) {
     const auto mouse = controller(kMousePage);
     ASSERT_EQ(mouse->attach_command_interface(bus->command_path(SimProduct::MouseReceiver),
                                               DeviceKind::MouseReceiver),
-              result::kOk);
+              Result::kOk);
     bus->set_device_linked(SimProduct::MouseReceiver, false);
     bus->packet_log().clear();
     EXPECT_FALSE(mouse->wait_for_receiver_link());
@@ -143,7 +143,7 @@ TEST_F(ControllerTest, LinkWaitEndsWhenTheDeviceAnswers) {
     mouse.set_view(&view);
     ASSERT_EQ(mouse.attach_command_interface(bus->command_path(SimProduct::MouseReceiver),
                                              DeviceKind::MouseReceiver),
-              result::kOk);
+              Result::kOk);
     bus->set_device_linked(SimProduct::MouseReceiver, false);
     EXPECT_TRUE(mouse.wait_for_receiver_link());
     EXPECT_EQ(pauses, 3);

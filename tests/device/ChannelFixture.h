@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "CommandChannel.h"
-#include "SimBackend.h"
-#include "SimBus.h"
+#include "device/CommandChannel.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::device::testing {
 

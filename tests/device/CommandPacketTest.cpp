@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "CommandPacket.h"
-#include "FunctionSwitchPage.h"
-#include "PowerStatus.h"
+#include "device/CommandPacket.h"
+#include "device/FunctionSwitchPage.h"
+#include "device/PowerStatus.h"
 
 namespace ilmo::device {
 namespace {

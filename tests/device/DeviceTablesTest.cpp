@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "DeviceTables.h"
-#include "SlotTable.h"
+#include "device/DeviceTables.h"
+#include "device/SlotTable.h"
 
 namespace ilmo::device {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "InterfaceSurvey.h"
-#include "SimBackend.h"
-#include "SimBus.h"
+#include "device/InterfaceSurvey.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::device {
 namespace {

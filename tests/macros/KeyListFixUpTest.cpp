@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "JsonFile.h"
-#include "KeyListFixUp.h"
+#include "macros/KeyListFixUp.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "KeyListFixUp.h"
 #include "MacroListFixture.h"
+#include "macros/KeyListFixUp.h"
 
 namespace ilmo::macros {
 namespace {

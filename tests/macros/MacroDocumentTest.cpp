@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "JsonFile.h"
-#include "MacroDocument.h"
+#include "macros/MacroDocument.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "JsonFile.h"
-#include "MacroEvent.h"
+#include "macros/MacroEvent.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros {
 namespace {

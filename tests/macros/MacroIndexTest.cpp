@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "JsonFile.h"
-#include "MacroIndex.h"
+#include "macros/MacroIndex.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros {
 namespace {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "FolderFixture.h"
-#include "JsonFile.h"
-#include "MacroIndex.h"
-#include "MacroList.h"
+#include "macros/MacroIndex.h"
+#include "macros/MacroList.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros::testing {
 

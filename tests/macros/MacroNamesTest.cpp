@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "MacroNames.h"
-#include "Utf8.h"
+#include "macros/MacroNames.h"
+#include "macros/Utf8.h"
 
 namespace ilmo::macros {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FolderFixture.h"
-#include "JsonFile.h"
-#include "ShootData.h"
+#include "macros/ShootData.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros {
 namespace {

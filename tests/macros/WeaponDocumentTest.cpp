@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "JsonFile.h"
-#include "WeaponDocument.h"
+#include "macros/WeaponDocument.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::macros {
 namespace {

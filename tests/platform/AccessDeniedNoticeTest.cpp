@@ -1,4 +1,4 @@
-#include "AccessDeniedNotice.h"
+#include "platform/AccessDeniedNotice.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "HidrawPath.h"
+#include "platform/HidrawPath.h"
 
 #include <gtest/gtest.h>
 
-#include "DeviceTables.h"
+#include "device/DeviceTables.h"
 
 namespace ilmo::platform {
 namespace {

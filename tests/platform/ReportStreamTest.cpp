@@ -1,4 +1,4 @@
-#include "ReportStream.h"
+#include "platform/ReportStream.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

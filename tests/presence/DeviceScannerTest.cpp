@@ -4,10 +4,10 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "DeviceScanner.h"
 #include "HarnessBackend.h"
-#include "WorkerTable.h"
 #include "device/ChannelFixture.h"
+#include "presence/DeviceScanner.h"
+#include "presence/WorkerTable.h"
 
 namespace ilmo::presence::testing {
 namespace {

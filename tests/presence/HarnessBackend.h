@@ -8,8 +8,8 @@
 #include <set>
 #include <string>
 
-#include "SimBackend.h"
-#include "SimBus.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::presence::testing {
 

@@ -20,7 +20,7 @@ TEST_F(PresenceTest, PullingTheMouseCableCarriesOnThroughTheReceiverAndBack) {
     EXPECT_EQ(view.armed(kMousePage, ItemTimer::LinkWatch), 2000);
     EXPECT_EQ(view.settings_closes, 2);  // at each switch of the link
     bus->packet_log().clear();
-    EXPECT_EQ(controller(kMousePage).read_information(), 1);
+    EXPECT_EQ(controller(kMousePage).read_information(), device::Result::kOk);
     EXPECT_FALSE(sent_packets(*bus, SimProduct::MouseReceiver).empty());
 
     plug(SimProduct::Mouse);
@@ -29,7 +29,7 @@ TEST_F(PresenceTest, PullingTheMouseCableCarriesOnThroughTheReceiverAndBack) {
     EXPECT_TRUE(view.item(kMousePage).visible);
     EXPECT_EQ(view.armed(kMousePage, ItemTimer::Presence), 500);
     bus->packet_log().clear();
-    EXPECT_EQ(controller(kMousePage).read_information(), 1);
+    EXPECT_EQ(controller(kMousePage).read_information(), device::Result::kOk);
     EXPECT_FALSE(sent_packets(*bus, SimProduct::Mouse).empty());
 }
 
@@ -52,7 +52,7 @@ TEST_F(PresenceTest, KeyboardKeepsOnePageOverCableAndReceiver) {
     EXPECT_FALSE(wireless(kKeyboardPage));
     unplug(SimProduct::KeyboardReceiver);  // while on the cable: nothing changes
     EXPECT_TRUE(presence.page(kKeyboardPage).connected);
-    EXPECT_EQ(controller(kKeyboardPage).read_information(), 1);
+    EXPECT_EQ(controller(kKeyboardPage).read_information(), device::Result::kOk);
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "DevicePresence.h"
-#include "DeviceScanner.h"
 #include "RecordingPresenceView.h"
-#include "SimBackend.h"
-#include "SimBus.h"
 #include "device/ChannelFixture.h"
+#include "presence/DevicePresence.h"
+#include "presence/DeviceScanner.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::presence::testing {
 

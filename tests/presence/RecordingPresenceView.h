@@ -9,7 +9,7 @@
 #include <set>
 #include <vector>
 
-#include "PresenceView.h"
+#include "presence/PresenceView.h"
 
 namespace ilmo::presence::testing {
 

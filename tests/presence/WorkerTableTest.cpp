@@ -2,8 +2,8 @@
 
 #include <future>
 
-#include "WorkerTable.h"
 #include "device/ChannelFixture.h"
+#include "presence/WorkerTable.h"
 
 namespace ilmo::presence::testing {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "JsonFile.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::profiles {
 namespace {

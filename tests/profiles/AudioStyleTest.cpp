@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "AudioStyleDocument.h"
 #include "ProfiledataFixture.h"
+#include "profiles/AudioStyleDocument.h"
 
 namespace ilmo::profiles {
 namespace {

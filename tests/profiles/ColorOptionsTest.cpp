@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ColorOptionFile.h"
 #include "ProfiledataFixture.h"
+#include "profiles/ColorOptionFile.h"
 
 namespace ilmo::profiles {
 namespace {

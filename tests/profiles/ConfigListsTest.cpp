@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "ConfigLists.h"
 #include "ProfiledataFixture.h"
+#include "profiles/ConfigLists.h"
 
 namespace ilmo::profiles {
 namespace {

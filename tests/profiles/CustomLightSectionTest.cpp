@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CustomLightSection.h"
 #include "ProfiledataFixture.h"
+#include "profiles/CustomLightSection.h"
 
 namespace ilmo::profiles {
 namespace {

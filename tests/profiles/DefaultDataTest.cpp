@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "JsonFile.h"
+#include "profiles/JsonFile.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "EqualizerSection.h"
-#include "HeadsetSettingsSection.h"
 #include "ProfiledataFixture.h"
+#include "profiles/EqualizerSection.h"
+#include "profiles/HeadsetSettingsSection.h"
 
 namespace ilmo::profiles {
 namespace {

@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "CHs6533Profiledata.h"
-#include "CKeyboardProfiledata.h"
-#include "CorrectInfoSection.h"
-#include "CustomLightSection.h"
-#include "DpiStagesSection.h"
-#include "EqualizerSection.h"
-#include "HeadsetSettingsSection.h"
-#include "LightSection.h"
 #include "ProfiledataFixture.h"
-#include "SystemStagesSection.h"
+#include "profiles/CHs6533Profiledata.h"
+#include "profiles/CKeyboardProfiledata.h"
+#include "profiles/CorrectInfoSection.h"
+#include "profiles/CustomLightSection.h"
+#include "profiles/DpiStagesSection.h"
+#include "profiles/EqualizerSection.h"
+#include "profiles/HeadsetSettingsSection.h"
+#include "profiles/LightSection.h"
+#include "profiles/SystemStagesSection.h"
 
 namespace ilmo::profiles {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "KeyListSection.h"
 #include "ProfiledataFixture.h"
+#include "profiles/KeyListSection.h"
 
 namespace ilmo::profiles {
 namespace {

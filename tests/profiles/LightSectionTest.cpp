@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "LightSection.h"
 #include "ProfiledataFixture.h"
+#include "profiles/LightSection.h"
 
 namespace ilmo::profiles {
 namespace {

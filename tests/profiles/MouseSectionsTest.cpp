@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "CorrectInfoSection.h"
-#include "DpiStagesSection.h"
 #include "ProfiledataFixture.h"
+#include "profiles/CorrectInfoSection.h"
+#include "profiles/DpiStagesSection.h"
 
 namespace ilmo::profiles {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "JsonFile.h"
-#include "ProfileIndex.h"
-#include "ProfileListDocuments.h"
+#include "profiles/JsonFile.h"
+#include "profiles/ProfileIndex.h"
+#include "profiles/ProfileListDocuments.h"
 
 namespace ilmo::profiles {
 namespace {

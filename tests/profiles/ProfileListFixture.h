@@ -10,8 +10,8 @@
 #include <map>
 #include <string>
 
-#include "JsonFile.h"
-#include "ProfileList.h"
+#include "profiles/JsonFile.h"
+#include "profiles/ProfileList.h"
 
 namespace ilmo::profiles::testing {
 

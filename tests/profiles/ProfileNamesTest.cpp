@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "ProfileNames.h"
-#include "ProfileNamesFold.h"
+#include "profiles/ProfileNames.h"
+#include "profiles/ProfileNamesFold.h"
 
 namespace ilmo::profiles {
 namespace {

@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "JsonFile.h"
+#include "profiles/JsonFile.h"
 
 namespace ilmo::profiles::datatest {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "CHs6533Profiledata.h"
-#include "CKeyboardProfiledata.h"
-#include "CMouseProfiledata.h"
 #include "ProfiledataFixture.h"
+#include "profiles/CHs6533Profiledata.h"
+#include "profiles/CKeyboardProfiledata.h"
+#include "profiles/CMouseProfiledata.h"
 
 namespace ilmo::profiles {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ProfiledataFixture.h"
-#include "SystemStagesSection.h"
+#include "profiles/SystemStagesSection.h"
 
 namespace ilmo::profiles {
 namespace {

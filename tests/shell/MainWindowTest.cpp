@@ -2,14 +2,14 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "CDeviceOptionUI.h"
-#include "CDevicePage.h"
-#include "DevSimPanel.h"
+#include "shell/CDeviceOptionUI.h"
+#include "shell/CDevicePage.h"
+#include "shell/DevSimPanel.h"
 #include <QCheckBox>
-#include "ControlLookup.h"
-#include "Density.h"
-#include "MainWindowNames.h"
 #include "ShellSupport.h"
+#include "shell/Density.h"
+#include "shell/names/MainWindowNames.h"
+#include "shell/ui/ControlLookup.h"
 
 using namespace ilmo;
 using namespace ilmo::shell;

@@ -8,13 +8,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "CDeviceOptionUI.h"
-#include "CDevicePage.h"
-#include "CDeviceProfileUI.h"
-#include "ControlLookup.h"
-#include "JsonFile.h"
-#include "ProfilePanelNames.h"
 #include "ShellSupport.h"
+#include "profiles/JsonFile.h"
+#include "shell/CDeviceOptionUI.h"
+#include "shell/CDevicePage.h"
+#include "shell/CDeviceProfileUI.h"
+#include "shell/names/ProfilePanelNames.h"
+#include "shell/ui/ControlLookup.h"
 
 using namespace ilmo;
 using namespace ilmo::shell;

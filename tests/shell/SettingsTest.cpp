@@ -9,15 +9,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "CMsgWnd.h"
-#include "CSetWnd.h"
-#include "CSkinFrame.h"
-#include "ControlLookup.h"
-#include "MainWindowNames.h"
-#include "MsgWndNames.h"
-#include "SetWndNames.h"
 #include "ShellSupport.h"
-#include "SkinFrameNames.h"
+#include "shell/CMsgWnd.h"
+#include "shell/CSetWnd.h"
+#include "shell/CSkinFrame.h"
+#include "shell/names/MainWindowNames.h"
+#include "shell/names/MsgWndNames.h"
+#include "shell/names/SetWndNames.h"
+#include "shell/names/SkinFrameNames.h"
+#include "shell/ui/ControlLookup.h"
 
 using namespace ilmo::shell;
 

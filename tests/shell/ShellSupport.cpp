@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "Application.h"
+#include "shell/Application.h"
 
 namespace ilmo::shell::testing {
 

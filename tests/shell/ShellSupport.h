@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "CMainWnd.h"
-#include "SessionService.h"
-#include "SimBackend.h"
-#include "SimBus.h"
-#include "SkinResources.h"
+#include "shell/CMainWnd.h"
+#include "shell/SessionService.h"
+#include "shell/SkinResources.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::shell::testing {
 

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "CColorPaletteUI.h"
+#include "shell/ui/CColorPaletteUI.h"
 
 namespace ilmo::shell::ui {
 

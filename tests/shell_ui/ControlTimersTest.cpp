@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "ControlTimers.h"
 #include "RecordingSink.h"
+#include "shell/ui/ControlTimers.h"
 
 namespace ilmo::shell::ui {
 

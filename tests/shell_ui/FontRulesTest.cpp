@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "FontTable.h"
-#include "LanguageFontRule.h"
+#include "shell/ui/FontTable.h"
+#include "shell/ui/LanguageFontRule.h"
 
 namespace ilmo::shell::ui {
 

@@ -2,9 +2,9 @@
 
 #include <QImage>
 
-#include "CHandImgButtonUI.h"
-#include "CHandImgSelectButtonUI.h"
 #include "SkinFolder.h"
+#include "shell/ui/CHandImgButtonUI.h"
+#include "shell/ui/CHandImgSelectButtonUI.h"
 
 namespace ilmo::shell::ui {
 

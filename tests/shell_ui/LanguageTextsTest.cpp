@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "LanguageTexts.h"
 #include "SkinFolder.h"
+#include "shell/ui/LanguageTexts.h"
 
 namespace ilmo::shell::ui {
 

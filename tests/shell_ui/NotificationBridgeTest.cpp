@@ -14,11 +14,11 @@
 
 #include <memory>
 
-#include "CColorPaletteUI.h"
-#include "CDeviceKeyButtonUI.h"
-#include "CSelectPanelUI.h"
-#include "NotificationBridge.h"
 #include "RecordingSink.h"
+#include "shell/ui/CColorPaletteUI.h"
+#include "shell/ui/CDeviceKeyButtonUI.h"
+#include "shell/ui/CSelectPanelUI.h"
+#include "shell/ui/NotificationBridge.h"
 
 namespace ilmo::shell::ui {
 

@@ -3,8 +3,8 @@
 #include <QList>
 #include <QStringList>
 
-#include "Notification.h"
-#include "NotificationSink.h"
+#include "shell/ui/Notification.h"
+#include "shell/ui/NotificationSink.h"
 
 namespace ilmo::shell::ui::testing {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "CDeviceKeyButtonUI.h"
-#include "CSelectPanelUI.h"
+#include "shell/ui/CDeviceKeyButtonUI.h"
+#include "shell/ui/CSelectPanelUI.h"
 
 namespace ilmo::shell::ui {
 

@@ -19,13 +19,6 @@
 #include <memory>
 #include <set>
 
-#include "CDeviceKeyButtonUI.h"
-#include "CSelectPanelUI.h"
-#include "ControlFactory.h"
-#include "LanguageTexts.h"
-#include "SkinPaths.h"
-#include "StandardControls.h"
-#include "UiLoader.h"
 #include "../../src/shell/names/DeviceOptionNames.h"
 #include "../../src/shell/names/DevicePageNames.h"
 #include "../../src/shell/names/MainWindowNames.h"
@@ -34,6 +27,13 @@
 #include "../../src/shell/names/ProfilePanelNames.h"
 #include "../../src/shell/names/SetWndNames.h"
 #include "../../src/shell/names/SkinFrameNames.h"
+#include "shell/ui/CDeviceKeyButtonUI.h"
+#include "shell/ui/CSelectPanelUI.h"
+#include "shell/ui/ControlFactory.h"
+#include "shell/ui/LanguageTexts.h"
+#include "shell/ui/SkinPaths.h"
+#include "shell/ui/StandardControls.h"
+#include "shell/ui/UiLoader.h"
 
 namespace ilmo::shell {
 

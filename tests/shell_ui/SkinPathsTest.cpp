@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "SkinPaths.h"
+#include "shell/ui/SkinPaths.h"
 
 namespace ilmo::shell::ui {
 

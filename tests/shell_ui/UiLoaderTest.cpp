@@ -10,14 +10,14 @@
 
 #include <memory>
 
-#include "CDeviceKeyButtonUI.h"
-#include "CHandImgSelectButtonUI.h"
-#include "CSelectPanelUI.h"
-#include "ControlFactory.h"
-#include "ControlLookup.h"
 #include "SkinFolder.h"
-#include "StandardControls.h"
-#include "UiLoader.h"
+#include "shell/ui/CDeviceKeyButtonUI.h"
+#include "shell/ui/CHandImgSelectButtonUI.h"
+#include "shell/ui/CSelectPanelUI.h"
+#include "shell/ui/ControlFactory.h"
+#include "shell/ui/ControlLookup.h"
+#include "shell/ui/StandardControls.h"
+#include "shell/ui/UiLoader.h"
 
 namespace ilmo::shell::ui {
 

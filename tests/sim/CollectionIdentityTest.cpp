@@ -7,10 +7,10 @@
 #include <map>
 #include <set>
 
-#include "CollectionCatalog.h"
-#include "DeviceTables.h"
-#include "ReportDescriptorBuilder.h"
 #include "SimTestSupport.h"
+#include "device/DeviceTables.h"
+#include "sim/CollectionCatalog.h"
+#include "sim/ReportDescriptorBuilder.h"
 
 namespace ilmo::sim {
 namespace {

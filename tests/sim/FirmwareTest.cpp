@@ -5,9 +5,9 @@
 
 #include <set>
 
-#include "Firmware.h"
-#include "FirmwarePacket.h"
 #include "SimTestSupport.h"
+#include "sim/Firmware.h"
+#include "sim/FirmwarePacket.h"
 
 namespace ilmo::sim {
 namespace {

@@ -9,8 +9,8 @@
 #include <span>
 #include <vector>
 
-#include "SimBackend.h"
-#include "SimBus.h"
+#include "sim/SimBackend.h"
+#include "sim/SimBus.h"
 
 namespace ilmo::sim::test {
 

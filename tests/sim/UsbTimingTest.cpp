@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "SimTestSupport.h"
-#include "UsbFrameClock.h"
+#include "sim/UsbFrameClock.h"
 
 namespace ilmo::sim {
 namespace {

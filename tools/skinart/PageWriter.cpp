@@ -10,11 +10,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "DevicePageNames.h"
 #include "KeyboardLayout.h"
 #include "PictureGeometry.h"
-#include "ProfilePanelNames.h"
 #include "UiWriter.h"
+#include "shell/names/DevicePageNames.h"
+#include "shell/names/ProfilePanelNames.h"
 
 namespace ilmo::skinart {
 

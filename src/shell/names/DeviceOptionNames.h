@@ -1,7 +1,7 @@
 #pragma once
 // Controls of a device selector item, and the icons and kind names it shows.
 
-#include "NamedControl.h"
+#include "shell/names/NamedControl.h"
 
 namespace ilmo::shell::names::device_option {
 

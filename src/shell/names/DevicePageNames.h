@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "NamedControl.h"
+#include "shell/names/NamedControl.h"
 
 namespace ilmo::shell::names::device_page {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Controls of the main window layout, and the items of its tray menu.
 
-#include "NamedControl.h"
+#include "shell/names/NamedControl.h"
 
 namespace ilmo::shell::names::main_window {
 

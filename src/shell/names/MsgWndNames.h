@@ -1,7 +1,7 @@
 #pragma once
 // Controls of the modal message box.
 
-#include "NamedControl.h"
+#include "shell/names/NamedControl.h"
 
 namespace ilmo::shell::names::msg_wnd {
 

@@ -2,7 +2,7 @@
 // Controls of a power indicator (one per device page, in "device_power_switch"), and the
 // images it shows, relative to the skin folder.
 
-#include "NamedControl.h"
+#include "shell/names/NamedControl.h"
 
 namespace ilmo::shell::names::power_indicator {
 

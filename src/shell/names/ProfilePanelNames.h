@@ -2,7 +2,7 @@
 // Controls of the profile panel, built into every device page under kPanelItem. The panel
 // also holds the page's feature tabs.
 
-#include "NamedControl.h"
+#include "shell/names/NamedControl.h"
 
 namespace ilmo::shell::names::profile_panel {
 

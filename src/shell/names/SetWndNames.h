@@ -1,7 +1,7 @@
 #pragma once
 // Controls of the settings window.
 
-#include "NamedControl.h"
+#include "shell/names/NamedControl.h"
 
 namespace ilmo::shell::names::set_wnd {
 

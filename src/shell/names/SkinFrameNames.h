@@ -1,7 +1,7 @@
 #pragma once
 // Controls of the skin frame, the popup that chooses the main window's background.
 
-#include "NamedControl.h"
+#include "shell/names/NamedControl.h"
 
 namespace ilmo::shell::names::skin_frame {
 

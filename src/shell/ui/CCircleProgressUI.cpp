@@ -1,4 +1,4 @@
-#include "CCircleProgressUI.h"
+#include "shell/ui/CCircleProgressUI.h"
 
 #include <QPainter>
 #include <QStyleOption>

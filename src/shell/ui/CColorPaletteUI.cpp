@@ -1,4 +1,4 @@
-#include "CColorPaletteUI.h"
+#include "shell/ui/CColorPaletteUI.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "CDeviceKeyButtonUI.h"
+#include "shell/ui/CDeviceKeyButtonUI.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "CSelectPanelUI.h"
+#include "shell/ui/CSelectPanelUI.h"
 
 namespace ilmo::shell::ui {
 

@@ -1,4 +1,4 @@
-#include "CHandImgButtonUI.h"
+#include "shell/ui/CHandImgButtonUI.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "SkinPaths.h"
+#include "shell/ui/SkinPaths.h"
 
 namespace ilmo::shell::ui {
 

@@ -1,4 +1,4 @@
-#include "CHandImgSelectButtonUI.h"
+#include "shell/ui/CHandImgSelectButtonUI.h"
 
 namespace ilmo::shell::ui {
 

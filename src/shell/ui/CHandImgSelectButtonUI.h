@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CHandImgButtonUI.h"
+#include "shell/ui/CHandImgButtonUI.h"
 
 namespace ilmo::shell::ui {
 

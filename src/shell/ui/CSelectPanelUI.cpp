@@ -1,4 +1,4 @@
-#include "CSelectPanelUI.h"
+#include "shell/ui/CSelectPanelUI.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -6,7 +6,7 @@
 #include <QRubberBand>
 #include <QStyleOption>
 
-#include "CDeviceKeyButtonUI.h"
+#include "shell/ui/CDeviceKeyButtonUI.h"
 
 namespace ilmo::shell::ui {
 

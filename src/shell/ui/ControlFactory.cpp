@@ -1,4 +1,4 @@
-#include "ControlFactory.h"
+#include "shell/ui/ControlFactory.h"
 
 namespace ilmo::shell::ui {
 

@@ -1,4 +1,4 @@
-#include "ControlLookup.h"
+#include "shell/ui/ControlLookup.h"
 
 #include <QStackedWidget>
 #include <QTabWidget>

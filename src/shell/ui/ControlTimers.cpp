@@ -1,9 +1,9 @@
-#include "ControlTimers.h"
+#include "shell/ui/ControlTimers.h"
 
 #include <QTimerEvent>
 
-#include "Notification.h"
-#include "NotificationSink.h"
+#include "shell/ui/Notification.h"
+#include "shell/ui/NotificationSink.h"
 
 namespace ilmo::shell::ui {
 

@@ -1,4 +1,4 @@
-#include "EditProperties.h"
+#include "shell/ui/EditProperties.h"
 
 #include <QIntValidator>
 #include <QLineEdit>

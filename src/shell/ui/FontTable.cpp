@@ -1,4 +1,4 @@
-#include "FontTable.h"
+#include "shell/ui/FontTable.h"
 
 #include <QFont>
 #include <QWidget>

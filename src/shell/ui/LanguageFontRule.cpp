@@ -1,4 +1,4 @@
-#include "LanguageFontRule.h"
+#include "shell/ui/LanguageFontRule.h"
 
 namespace ilmo::shell::ui {
 

@@ -1,4 +1,4 @@
-#include "LanguageTexts.h"
+#include "shell/ui/LanguageTexts.h"
 
 #include <QAbstractButton>
 #include <QAction>

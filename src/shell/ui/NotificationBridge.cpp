@@ -1,4 +1,4 @@
-#include "NotificationBridge.h"
+#include "shell/ui/NotificationBridge.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,10 +14,10 @@
 
 #include <memory>
 
-#include "CColorPaletteUI.h"
-#include "CSelectPanelUI.h"
-#include "Notification.h"
-#include "NotificationSink.h"
+#include "shell/ui/CColorPaletteUI.h"
+#include "shell/ui/CSelectPanelUI.h"
+#include "shell/ui/Notification.h"
+#include "shell/ui/NotificationSink.h"
 
 namespace ilmo::shell::ui {
 

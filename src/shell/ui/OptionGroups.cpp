@@ -1,4 +1,4 @@
-#include "OptionGroups.h"
+#include "shell/ui/OptionGroups.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

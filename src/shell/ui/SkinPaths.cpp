@@ -1,4 +1,4 @@
-#include "SkinPaths.h"
+#include "shell/ui/SkinPaths.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
-#include "StandardControls.h"
+#include "shell/ui/StandardControls.h"
 
-#include "CCircleProgressUI.h"
-#include "CColorPaletteUI.h"
-#include "CDeviceKeyButtonUI.h"
-#include "CHandImgButtonUI.h"
-#include "CHandImgSelectButtonUI.h"
-#include "CSelectPanelUI.h"
-#include "ControlFactory.h"
+#include "shell/ui/CCircleProgressUI.h"
+#include "shell/ui/CColorPaletteUI.h"
+#include "shell/ui/CDeviceKeyButtonUI.h"
+#include "shell/ui/CHandImgButtonUI.h"
+#include "shell/ui/CHandImgSelectButtonUI.h"
+#include "shell/ui/CSelectPanelUI.h"
+#include "shell/ui/ControlFactory.h"
 
 namespace ilmo::shell::ui {
 

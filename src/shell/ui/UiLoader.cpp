@@ -1,12 +1,12 @@
-#include "UiLoader.h"
+#include "shell/ui/UiLoader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QWidget>
 
-#include "ControlFactory.h"
-#include "EditProperties.h"
-#include "OptionGroups.h"
+#include "shell/ui/ControlFactory.h"
+#include "shell/ui/EditProperties.h"
+#include "shell/ui/OptionGroups.h"
 
 namespace ilmo::shell::ui {
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QUiLoader>
 
-#include "SkinPaths.h"
+#include "shell/ui/SkinPaths.h"
 
 namespace ilmo::shell::ui {
 

@@ -16,12 +16,12 @@
 #include <QTextStream>
 #include <QWidget>
 
-#include "ControlFactory.h"
-#include "FontTable.h"
-#include "LanguageTexts.h"
-#include "SkinPaths.h"
-#include "StandardControls.h"
-#include "UiLoader.h"
+#include "shell/ui/ControlFactory.h"
+#include "shell/ui/FontTable.h"
+#include "shell/ui/LanguageTexts.h"
+#include "shell/ui/SkinPaths.h"
+#include "shell/ui/StandardControls.h"
+#include "shell/ui/UiLoader.h"
 
 namespace {
 
