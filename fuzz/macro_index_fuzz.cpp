@@ -9,8 +9,8 @@
 
 #include "macros/KeyListFixUp.h"
 #include "macros/MacroIndex.h"
-#include "macros/Utf8.h"
 #include "profiles/JsonFile.h"
+#include "profiles/Utf8.h"
 
 using namespace ilmo::macros;
 
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<MacroInfo> macros = decode_macro_index(document);
     for (const MacroInfo& macro : macros) {
         if (!macro.guid.empty() && !is_usable_identifier(macro.guid)) std::abort();
-        if (to_valid_utf8(macro.name) != macro.name) std::abort();
+        if (!ilmo::profiles::is_valid_utf8(macro.name)) std::abort();
     }
     const std::string stored = ilmo::profiles::styled_json(encode_macro_index(macros));
     if (decode_macro_index(ilmo::profiles::parse_json(stored)) != macros) std::abort();

@@ -1,23 +1,25 @@
 #include "macros/MacroDocument.h"
 
-#include "macros/Utf8.h"
 #include "profiles/JsonFile.h"
 #include "profiles/SectionFields.h"
+#include "profiles/Utf8.h"
 
 namespace ilmo::macros {
 
 using profiles::member;
 using profiles::string_member;
+using profiles::to_valid_utf8;
 
 namespace {
 
-// The "Events" elements that are objects, in order, at most kMaxLoadedEventRows of them.
-std::vector<const Json::Value*> event_objects(const Json::Value& document) {
+// The "Events" elements that are objects, in order, at most `limit` of them.
+std::vector<const Json::Value*> event_objects(const Json::Value& document,
+                                              size_t limit = kMaxLoadedEventRows) {
     std::vector<const Json::Value*> objects;
     const Json::Value& events = member(document, "Events");
     if (!events.isArray()) return objects;
     for (const Json::Value& event : events) {
-        if (objects.size() == kMaxLoadedEventRows) break;
+        if (objects.size() == limit) break;
         if (event.isObject()) objects.push_back(&event);
     }
     return objects;
@@ -40,6 +42,10 @@ MacroDocument decode_macro_document(const Json::Value& document) {
     for (const Json::Value* event : event_objects(document))
         macro.events.push_back(*decode_macro_event(*event));
     return macro;
+}
+
+bool holds_more_events_than_loaded(const Json::Value& document) {
+    return event_objects(document, kMaxLoadedEventRows + 1).size() > kMaxLoadedEventRows;
 }
 
 Json::Value encode_macro_document(const MacroDocument& macro) {

@@ -15,7 +15,8 @@ namespace ilmo::macros {
 inline constexpr int kMacroFileVersion = 64;
 // Recording and hand insertion stop at 250 rows; a save above 249 warns. Files may hold
 // more (imported ones); past this many only the first are shown, so that a broken or
-// hostile file cannot make the editor build millions of rows.
+// hostile file cannot make the editor build millions of rows. Such a file is never saved
+// from the editor, which would cut it to what it shows.
 inline constexpr size_t kWarnAboveEventRows = 249;
 inline constexpr size_t kMaxLoadedEventRows = 10000;
 
@@ -39,6 +40,9 @@ struct EventRow {
 
     bool operator==(const EventRow&) const = default;
 };
+
+// Whether the document holds more events than the editor loads.
+bool holds_more_events_than_loaded(const Json::Value& document);
 
 // One row per "Events" element that is an object (at most kMaxLoadedEventRows), in order.
 // The row holds the event as decode_macro_event reads it, with exactly the four members, so

@@ -3,14 +3,15 @@
 #include <algorithm>
 
 #include "macros/DecimalText.h"
-#include "macros/Utf8.h"
 #include "profiles/SectionFields.h"
+#include "profiles/Utf8.h"
 
 namespace ilmo::macros {
 
-using profiles::member;
 using profiles::int_member;
+using profiles::member;
 using profiles::string_member;
+using profiles::to_valid_utf8;
 
 namespace {
 

@@ -1,12 +1,13 @@
 #include "macros/MacroIndex.h"
 
-#include "macros/Utf8.h"
 #include "profiles/SectionFields.h"
+#include "profiles/Utf8.h"
 
 namespace ilmo::macros {
 
 using profiles::member;
 using profiles::string_member;
+using profiles::to_valid_utf8;
 
 std::filesystem::path macro_index_path(const std::filesystem::path& profile_folder) {
     return profile_folder / "macro.config";
@@ -20,7 +21,7 @@ std::filesystem::path macro_file_path(const std::filesystem::path& profile_folde
 bool is_usable_identifier(std::string_view guid) {
     return !guid.empty() && guid != "." && guid != ".." &&
            guid.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos &&
-           to_valid_utf8(guid) == guid;
+           profiles::is_valid_utf8(guid);
 }
 
 std::vector<MacroInfo> decode_macro_index(const Json::Value& document) {

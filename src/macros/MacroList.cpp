@@ -5,10 +5,12 @@
 
 #include "macros/KeyListFixUp.h"
 #include "macros/MacroNames.h"
-#include "macros/Utf8.h"
 #include "profiles/JsonFile.h"
+#include "profiles/Utf8.h"
 
 namespace ilmo::macros {
+
+using profiles::to_valid_utf8;
 
 namespace {
 
@@ -24,11 +26,12 @@ bool holds_identifier(const std::vector<MacroInfo>& macros, const std::string& g
 // Renumbers the macro bindings of every profile in `paths` after macro `macro_index` went;
 // returns the profiles that needed it and could not be written.
 std::vector<std::filesystem::path> renumber_profiles(
-    const std::vector<std::filesystem::path>& paths, int macro_index) {
+    const std::vector<std::filesystem::path>& paths, int macro_index,
+    const device::TraceSink& trace) {
     std::vector<std::filesystem::path> unwritten;
     for (const auto& path : paths) {
         // A profile that cannot be read loads as its defaults, which bind no user macro.
-        const Json::Value profile = profiles::read_json_file(path);
+        const Json::Value profile = profiles::read_json_file(path, trace);
         const Json::Value fixed = profile_without_macro(profile, macro_index);
         if (fixed != profile && !profiles::write_json_file(path, fixed)) unwritten.push_back(path);
     }
@@ -44,11 +47,16 @@ bool remove_file(const std::filesystem::path& path) {
 
 }  // namespace
 
-MacroList::MacroList(std::filesystem::path profile_folder, profiles::TimestampIdSource& ids)
-    : folder_(std::move(profile_folder)), ids_(ids) {}
+MacroList::MacroList(std::filesystem::path profile_folder, profiles::TimestampIdSource& ids,
+                     device::TraceSink trace)
+    : folder_(std::move(profile_folder)), ids_(ids), trace_(std::move(trace)) {}
+
+Json::Value MacroList::read(const std::filesystem::path& file) const {
+    return profiles::read_json_file(file, trace_);
+}
 
 void MacroList::load() {
-    macros_ = decode_macro_index(profiles::read_json_file(macro_index_path(folder_)));
+    macros_ = decode_macro_index(read(macro_index_path(folder_)));
     selected_ = -1;
 }
 
@@ -84,7 +92,8 @@ bool MacroList::append(MacroInfo macro) {
 AddOutcome MacroList::create() {
     if (macros_.size() >= kMaxMacros) return {MacroStatus::Limit, -1, {}, notice::kNewLimit};
     std::string name = new_macro_name(names());
-    if (!append({name, new_identifier()})) return {MacroStatus::WriteFailed, -1, {}, {}};
+    if (!append({name, new_identifier()}))
+        return {MacroStatus::WriteFailed, -1, {}, notice::kWriteFailed};
     selected_ = static_cast<int>(macros_.size()) - 1;
     return {MacroStatus::Done, selected_, std::move(name), {}};
 }
@@ -99,7 +108,7 @@ RenameOutcome MacroList::rename_selected(const std::string& text) {
     std::string old_name = std::exchange(macros_[selected_].name, name);
     if (!write_index()) {
         macros_[selected_].name = std::move(old_name);
-        return {MacroStatus::WriteFailed, selected_, {}, {}};
+        return {MacroStatus::WriteFailed, selected_, {}, notice::kWriteFailed};
     }
     return {MacroStatus::Done, selected_, name, {}};
 }
@@ -115,17 +124,23 @@ MacroSelection MacroList::select(int index) {
 
 std::vector<EventRow> MacroList::selected_rows() const {
     if (!has_file_name(selected_)) return {};
-    return event_rows(profiles::read_json_file(macro_file_path(folder_, macros_[selected_].guid)));
+    return event_rows(read(macro_file_path(folder_, macros_[selected_].guid)));
 }
 
 SaveOutcome MacroList::save_selected(const std::vector<EventRow>& rows, bool quiet) {
     if (!has_file_name(selected_)) return {MacroStatus::NothingSelected, rows, {}};
     if (quiet) quiet_pending_ = true;
     const MacroInfo& macro = macros_[selected_];
+    const auto file = macro_file_path(folder_, macro.guid);
+    if (holds_more_events_than_loaded(read(file)))
+        return {MacroStatus::TooManyEvents, rows, notice::kTooManyEvents};
     RowsSave save = macro_document_from_rows(macro.name, macro.guid, rows);
     SaveOutcome outcome{MacroStatus::Done, std::move(save.rows), {}};
-    if (!profiles::write_json_file(macro_file_path(folder_, macro.guid), save.document))
+    if (!profiles::write_json_file(file, save.document)) {
         outcome.status = MacroStatus::WriteFailed;
+        outcome.notice_key = notice::kWriteFailed;
+        return outcome;
+    }
     if (rows.size() > kWarnAboveEventRows) {
         if (quiet_pending_)
             quiet_pending_ = false;
@@ -145,10 +160,10 @@ AddOutcome MacroList::import_macro(const std::filesystem::path& source) {
     const std::string guid = new_identifier();
     const auto file = macro_file_path(folder_, guid);
     if (!profiles::write_file_atomically(file, bytes))
-        return {MacroStatus::WriteFailed, -1, {}, {}};
+        return {MacroStatus::WriteFailed, -1, {}, notice::kWriteFailed};
     if (!append({name, guid})) {
         remove_file(file);
-        return {MacroStatus::WriteFailed, -1, {}, {}};
+        return {MacroStatus::WriteFailed, -1, {}, notice::kWriteFailed};
     }
     selected_ = static_cast<int>(macros_.size()) - 1;
     return {MacroStatus::Done, selected_, std::move(name), {}};
@@ -182,7 +197,7 @@ DeleteOutcome MacroList::delete_macro(int macro_index,
         outcome.failed_files.push_back(macro_index_path(folder_));
         return outcome;
     }
-    outcome.failed_files = renumber_profiles(other_profiles, macro_index);
+    outcome.failed_files = renumber_profiles(other_profiles, macro_index, trace_);
     Json::Value fixed_current = key_list_without_macro(current_key_list, macro_index);
     outcome.current_key_list_changed = fixed_current != current_key_list;
     current_key_list = std::move(fixed_current);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "device/Trace.h"
 #include "macros/MacroIndex.h"
 #include "macros/MacroOutcome.h"
 #include "profiles/TimestampId.h"
@@ -20,8 +21,9 @@ public:
     // The device page's limit: key assignments reach at most this many macros.
     static constexpr size_t kMaxMacros = 50;
 
-    // `ids` makes the identifiers; it outlives the list.
-    MacroList(std::filesystem::path profile_folder, profiles::TimestampIdSource& ids);
+    // `ids` makes the identifiers; it outlives the list. `trace` hears why a file did not read.
+    MacroList(std::filesystem::path profile_folder, profiles::TimestampIdSource& ids,
+              device::TraceSink trace = {});
 
     // Reads "macro.config"; a missing or broken file is an empty list. Clears the selection.
     void load();
@@ -40,7 +42,8 @@ public:
     // The selected macro's events as stored: a missing or broken file has none.
     std::vector<EventRow> selected_rows() const;
     // Writes the selected macro's file from the editor's rows. `quiet` silences the next
-    // warning about a long macro, however many saves later it comes.
+    // warning about a long macro, however many saves later it comes. TooManyEvents, and the
+    // file stays whole, when it holds more events than the editor loads.
     SaveOutcome save_selected(const std::vector<EventRow>& rows, bool quiet);
     // Adds the file at `source` as a new macro named after it and selects it; the bytes are
     // copied as they are, without checking that they are a macro.
@@ -63,9 +66,11 @@ private:
     bool has_file_name(int index) const;
     // Appends a macro and writes the list; on failure the list is left as it was.
     bool append(MacroInfo macro);
+    Json::Value read(const std::filesystem::path& file) const;
 
     std::filesystem::path folder_;
     profiles::TimestampIdSource& ids_;
+    device::TraceSink trace_;
     std::vector<MacroInfo> macros_;
     int selected_ = -1;
     bool quiet_pending_ = false;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "macros/MacroDocument.h"
+#include "profiles/ProfileListOutcome.h"
 
 namespace ilmo::macros {
 
@@ -21,6 +22,9 @@ inline constexpr std::string_view kBlankName = "message_text_25";
 inline constexpr std::string_view kNameTaken = "message_text_5";
 // Asked before deleting a macro that a key of the current profile uses.
 inline constexpr std::string_view kDeleteUsedMacro = "message_text_2";
+inline constexpr std::string_view kWriteFailed = profiles::kWriteFailedNotice;
+// The macro's file holds more events than the editor shows; saving would cut it.
+inline constexpr std::string_view kTooManyEvents = "message_text_macro_too_long";
 }  // namespace notice
 
 enum class MacroStatus {
@@ -32,6 +36,7 @@ enum class MacroStatus {
     BlankName,         // rename to blanks only (index -1, text "IsEmpty")
     NameTaken,         // rename to another macro's name (selected index, text "")
     SourceUnreadable,  // the file to import or export cannot be read
+    TooManyEvents,     // a save would cut a macro file to the events the editor holds
     WriteFailed,       // a file could not be written or removed; see the outcome for which
 };
 

@@ -11,7 +11,8 @@ bool CBasicProfiledata::save() {
 
 bool CBasicProfiledata::store_section(const Path& path, const Json::Value& section) {
     if (path.empty()) return false;
-    return write_document(path, with_device_section(read_json_file(path), device_index_, section));
+    return write_document(
+        path, with_device_section(read_json_file_to_rewrite(path, trace_), device_index_, section));
 }
 
 bool CBasicProfiledata::save_second_section(const Path& path) {
@@ -31,16 +32,16 @@ void CBasicProfiledata::set_default_document_path(const Path& path) {
 }
 
 bool CBasicProfiledata::load_section() {
-    section_ = device_section(read_json_file(document_path_), device_index_);
+    section_ = device_section(read_json_file(document_path_, trace_), device_index_);
     if (!section_.isNull()) return true;
-    section_ = device_section(read_json_file(default_document_path_), device_index_);
+    section_ = device_section(read_json_file(default_document_path_, trace_), device_index_);
     // Without a default document the profile keeps only its identity keys.
     if (section_.isNull()) return true;
     return save();
 }
 
 void CBasicProfiledata::load_second_section(const Path& path) {
-    second_section_ = device_section(read_json_file(path), device_index_);
+    second_section_ = device_section(read_json_file(path, trace_), device_index_);
 }
 
 const LightRecord& CBasicProfiledata::read_light_info() {
@@ -90,7 +91,7 @@ void CBasicProfiledata::write_second_key_list(const std::vector<KeyEntry>& entri
 
 bool CBasicProfiledata::load_light_config(const Path& path) {
     light_config_path_ = path;
-    light_config_ = read_json_file(path);
+    light_config_ = read_json_file(path, trace_);
     return !light_config_.isNull();
 }
 
@@ -106,7 +107,7 @@ const std::vector<EffectStep>& CBasicProfiledata::read_user_effect(int select_it
     // Opened from the folder of the list that names it, never relative to the working
     // folder, which is wherever the program happened to be started.
     const Path effect_file = light_config_path_.parent_path() / (*identifier + ".light");
-    user_effect_ = decode_effect_steps(read_json_file(effect_file));
+    user_effect_ = decode_effect_steps(read_json_file(effect_file, trace_));
     return user_effect_;
 }
 

@@ -8,8 +8,10 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
+#include "device/Trace.h"
 #include "profiles/ConfigListDocuments.h"
 #include "profiles/KeyListSection.h"
 #include "profiles/LightSection.h"
@@ -30,7 +32,8 @@ public:
     // Writes the current section into this profile's document.
     virtual bool save();
     // Reads the document at `path`, replaces its device section by `section` and writes the
-    // whole document back; the other keys of the document are kept.
+    // whole document back; the other keys of the document are kept (one that does not read
+    // is kept as "<file>.unreadable").
     virtual bool store_section(const Path& path, const Json::Value& section);
     // As save(), for the second section and the document at `path`.
     virtual bool save_second_section(const Path& path);
@@ -43,10 +46,13 @@ public:
     void set_default_document_path(const Path& path);
     const Path& default_document_path() const { return default_document_path_; }
     void set_device_index(size_t index) { device_index_ = index; }
+    // Where the document reads say what went wrong.
+    void set_trace(device::TraceSink trace) { trace_ = std::move(trace); }
 
     // Takes the device section of the document. A document without one (new, unreadable or
     // holding only its identity keys) gets the default document's section, which is saved at
-    // once. False when that save failed; the section is the default one all the same.
+    // once (store_section keeps a document that does not read). False when that save
+    // failed; the section is the default one all the same.
     bool load_section();
     // Takes the device section of another profile's document, to change that profile too.
     void load_second_section(const Path& path);
@@ -95,6 +101,7 @@ private:
     Path document_path_;
     Path default_document_path_;
     size_t device_index_ = 0;
+    device::TraceSink trace_;
     Json::Value section_;
     Json::Value second_section_;
     Path light_config_path_;

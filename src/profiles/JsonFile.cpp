@@ -114,6 +114,7 @@ std::string styled_json(const Json::Value& document) {
 }
 
 bool write_file_atomically(const std::filesystem::path& path, const std::string& bytes) {
+    if (bytes.size() > kMaxDocumentBytes) return false;
     const std::string temporary = temporary_name_for(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
@@ -131,6 +132,27 @@ bool write_file_atomically(const std::filesystem::path& path, const std::string&
         ::close(folder_fd);
     }
     return true;
+}
+
+bool set_aside_unreadable(const std::filesystem::path& path, const device::TraceSink& trace) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size == 0) return true;
+    const std::filesystem::path kept = path.string() + ".unreadable";
+    std::filesystem::rename(path, kept, error);
+    if (trace) {
+        trace(error ? "cannot keep " + path.string() + ": " + error.message()
+                    : "kept the unreadable " + path.string() + " as " + kept.string());
+    }
+    return !error;
+}
+
+Json::Value read_json_file_to_rewrite(const std::filesystem::path& path,
+                                      const device::TraceSink& trace) {
+    Json::Value document = read_json_file(path, trace);
+    if (document.isObject()) return document;
+    set_aside_unreadable(path, trace);
+    return Json::Value();
 }
 
 bool write_json_file(const std::filesystem::path& path, const Json::Value& document) {

@@ -26,10 +26,11 @@ Json::Value parse_json(const std::string& text);
 // in one line end.
 std::string styled_json(const Json::Value& document);
 
-// False when the document could not be written whole (no folder, no space, no permission);
-// the previous file is then untouched.
+// False when the document could not be written whole (no folder, no space, no permission,
+// or larger than the reader accepts); the previous file is then untouched.
 bool write_json_file(const std::filesystem::path& path, const Json::Value& document);
-// The same for raw bytes.
+// The same for raw bytes. Nothing larger than kMaxDocumentBytes is written: the program
+// would not read it back.
 bool write_file_atomically(const std::filesystem::path& path, const std::string& bytes);
 // Copies a file byte for byte, atomically at the destination. False when the source cannot
 // be read or the destination not written.
@@ -37,7 +38,20 @@ bool copy_file_atomically(const std::filesystem::path& from, const std::filesyst
 // The bytes of a file; nullopt-like empty optional when it cannot be read.
 bool read_file_bytes(const std::filesystem::path& path, std::string& bytes);
 
-// Documents are read whole into memory; nothing this program writes comes near this size.
-constexpr std::uintmax_t kMaxDocumentBytes = 64u * 1024u * 1024u;
+// Reads a document that is about to be written back whole. A file that is there but does not
+// read as a JSON object (cut short, corrupt, over the size limit) is moved aside to
+// "<name>.unreadable" first, so the coming write cannot destroy what the user had; it then
+// reads as null, like a missing file.
+Json::Value read_json_file_to_rewrite(const std::filesystem::path& path,
+                                      const device::TraceSink& trace = {});
+// Moves a non-empty file aside to "<name>.unreadable", replacing an older one. True when
+// there was nothing to move or the move succeeded.
+bool set_aside_unreadable(const std::filesystem::path& path, const device::TraceSink& trace = {});
+
+// Documents are read whole into memory, so the reader refuses anything larger. The largest
+// document the program writes is a keyboard profile with all 256 custom colour groups of
+// 170 keys filled, its 170 key entries and 170 lighting effects: about 8 MB in the styled
+// form. The limit holds four of it.
+constexpr std::uintmax_t kMaxDocumentBytes = 32u * 1024u * 1024u;
 
 }  // namespace ilmo::profiles

@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "profiles/ProfileNamesFold.h"
+#include "profiles/Utf8.h"
 
 namespace ilmo::profiles {
 
@@ -19,7 +20,8 @@ std::optional<ProfileEntry> read_entry(const Json::Value& item) {
     const Json::Value& name = item["profilename"];
     ProfileEntry entry;
     entry.identifier = identifier.asString();
-    entry.name = name.isString() ? name.asString() : entry.identifier;
+    // Names are compared as the next write will store them.
+    entry.name = name.isString() ? to_valid_utf8(name.asString()) : entry.identifier;
     return entry;
 }
 

@@ -34,9 +34,9 @@ struct ProfileIndexView {
 // would let a doctored index reach files outside the profile folder) or not valid UTF-8
 // (it would not survive the next write of the index), and later entries
 // repeating an identifier (deleting one would take the other's document with it). An entry
-// whose name is not text is shown under its identifier. A "profileselect" that is not an
-// integral number, is out of range or names a dropped entry falls back to 0; otherwise it
-// follows its entry past the dropped ones.
+// whose name is not text is shown under its identifier; names are made valid UTF-8. A
+// "profileselect" that is not an integral number, is out of range or names a dropped entry
+// falls back to 0; otherwise it follows its entry past the dropped ones.
 ProfileIndexView read_profile_index(const Json::Value& index);
 
 // An identifier that can stand as a file name inside the profile folder and is stored as

@@ -7,6 +7,7 @@
 #include "device/DeviceTables.h"
 #include "profiles/ProfileListDocuments.h"
 #include "profiles/ProfileNames.h"
+#include "profiles/Utf8.h"
 
 namespace ilmo::profiles {
 
@@ -15,6 +16,9 @@ namespace {
 constexpr const char* kIndexFileName = "ProfileList.ini";
 constexpr const char* kDocumentExtension = ".Json";
 constexpr const char* kFirstProfileName = "profile1";
+// Without its folder the list would read and write relative to the working folder, which is
+// wherever the program happened to start: every operation is refused instead.
+constexpr ProfileResult kNoFolder{ProfileOutcome::NoFolder, -1};
 
 }  // namespace
 
@@ -42,6 +46,7 @@ std::filesystem::path ProfileList::document_path(int index) const {
 }
 
 int ProfileList::profile_count() {
+    if (!folder_ready_) return 0;
     return static_cast<int>(load_index().entries.size());
 }
 
@@ -97,26 +102,23 @@ bool ProfileList::commit(const std::vector<ProfileEntry>& entries, int selected,
     return false;
 }
 
-void ProfileList::keep_unreadable_index() {
-    std::error_code error;
-    if (std::filesystem::file_size(index_path(), error) == 0 || error) return;
-    std::string bytes;
-    if (!read_file_bytes(index_path(), bytes) ||
-        !write_file_(index_path().string() + ".unreadable", bytes)) {
-        trace("cannot keep a copy of " + index_path().string());
+bool ProfileList::make_folder() {
+    if (folder_.empty()) {
+        trace("no profile folder");
+        return false;
     }
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    if (error) trace("cannot create " + folder_.string() + ": " + error.message());
+    return !error;
 }
 
 ProfileResult ProfileList::initialise() {
-    std::error_code error;
-    std::filesystem::create_directories(folder_, error);
-    if (error) {
-        trace("cannot create " + folder_.string() + ": " + error.message());
-        return {ProfileOutcome::WriteFailed, -1};
-    }
+    folder_ready_ = make_folder();
+    if (!folder_ready_) return kNoFolder;
     ProfileIndexView view = load_index();
     if (view.entries.empty()) {
-        keep_unreadable_index();
+        set_aside_unreadable(index_path(), trace_);
         const std::string identifier = new_identifier(view.entries);
         view.entries = {{kFirstProfileName, identifier}};
         view.selected = 0;
@@ -130,6 +132,7 @@ ProfileResult ProfileList::initialise() {
 }
 
 ProfileResult ProfileList::select(int index) {
+    if (!folder_ready_) return kNoFolder;
     return select_in(load_index(), index);
 }
 
@@ -156,6 +159,7 @@ ProfileResult ProfileList::append_profile(ProfileIndexView view, const std::stri
 }
 
 ProfileResult ProfileList::add_new() {
+    if (!folder_ready_) return kNoFolder;
     ProfileIndexView view = load_index();
     if (view.entries.size() >= kMaxProfiles) return {ProfileOutcome::LimitReached, -1};
     const std::string name = next_new_profile_name(profile_names(view.entries));
@@ -163,6 +167,7 @@ ProfileResult ProfileList::add_new() {
 }
 
 ProfileResult ProfileList::copy(int index) {
+    if (!folder_ready_) return kNoFolder;
     ProfileIndexView view = load_index();
     if (view.entries.size() >= kMaxProfiles) return {ProfileOutcome::LimitReached, -1};
     if (!in_range(view, index)) return {ProfileOutcome::NoSuchProfile, -1};
@@ -173,15 +178,19 @@ ProfileResult ProfileList::copy(int index) {
 }
 
 ProfileResult ProfileList::import_file(const std::filesystem::path& file) {
+    if (!folder_ready_) return kNoFolder;
     const Json::Value document = read_json_file(file, trace_);
     if (!is_profile_document(document)) return {ProfileOutcome::NotAProfile, -1};
     ProfileIndexView view = load_index();
     if (view.entries.size() >= kMaxProfiles) return {ProfileOutcome::LimitReached, -1};
-    const std::string name = import_profile_name(profile_names(view.entries), file.stem().string());
+    // Compared as the index will store it, so that two names cannot become one on writing.
+    const std::string name =
+        import_profile_name(profile_names(view.entries), to_valid_utf8(file.stem().string()));
     return append_profile(std::move(view), name, document, false);
 }
 
 ProfileResult ProfileList::export_to(int index, const std::filesystem::path& file) {
+    if (!folder_ready_) return kNoFolder;
     const ProfileIndexView view = load_index();
     if (!in_range(view, index)) return {ProfileOutcome::NoSuchProfile, -1};
     const Json::Value document =
@@ -191,8 +200,10 @@ ProfileResult ProfileList::export_to(int index, const std::filesystem::path& fil
     return {ProfileOutcome::Done, index};
 }
 
-ProfileResult ProfileList::rename(int index, const std::string& name) {
-    if (name.empty()) return {ProfileOutcome::Unchanged, index};
+ProfileResult ProfileList::rename(int index, const std::string& text) {
+    if (!folder_ready_) return kNoFolder;
+    if (text.empty()) return {ProfileOutcome::Unchanged, index};
+    const std::string name = to_valid_utf8(text);
     ProfileIndexView view = load_index();
     if (!in_range(view, index)) return {ProfileOutcome::NoSuchProfile, -1};
     switch (check_rename(profile_names(view.entries), index, name)) {
@@ -205,8 +216,9 @@ ProfileResult ProfileList::rename(int index, const std::string& name) {
     }
     ProfileEntry& entry = view.entries[static_cast<size_t>(index)];
     entry.name = name;
-    const Json::Value document = with_identity(
-        read_json_file(document_file(entry.identifier), trace_), entry.name, entry.identifier);
+    const Json::Value document =
+        with_identity(read_json_file_to_rewrite(document_file(entry.identifier), trace_),
+                      entry.name, entry.identifier);
     if (!commit(view.entries, view.selected, entry.identifier, document))
         return {ProfileOutcome::WriteFailed, index};
     entries_ = std::move(view.entries);
@@ -214,6 +226,7 @@ ProfileResult ProfileList::rename(int index, const std::string& name) {
 }
 
 ProfileResult ProfileList::remove(int index) {
+    if (!folder_ready_) return kNoFolder;
     ProfileIndexView view = load_index();
     if (view.entries.size() < 2) return {ProfileOutcome::LastProfile, -1};
     if (!in_range(view, index)) return {ProfileOutcome::NoSuchProfile, -1};
@@ -233,6 +246,7 @@ ProfileResult ProfileList::remove(int index) {
 }
 
 ProfileResult ProfileList::reset(int index) {
+    if (!folder_ready_) return kNoFolder;
     const ProfileIndexView view = load_index();
     if (!in_range(view, index)) return {ProfileOutcome::NoSuchProfile, -1};
     const ProfileEntry& entry = view.entries[static_cast<size_t>(index)];

@@ -44,8 +44,10 @@ public:
     // Creates the folder, reads the index and selects the stored profile. An index that is
     // missing, unreadable or lists no usable profile is replaced by one holding "profile1",
     // whose document is the default document; a replaced non-empty index file is kept
-    // beside it as "ProfileList.ini.unreadable".
+    // beside it as "ProfileList.ini.unreadable". NoFolder when the folder is not given or
+    // cannot be made; every other operation then answers NoFolder too and touches no file.
     ProfileResult initialise();
+    bool folder_ready() const { return folder_ready_; }
 
     // The list as last read from or written to disk.
     const std::vector<ProfileEntry>& entries() const { return entries_; }
@@ -72,7 +74,8 @@ public:
     // stored selection stays. NotAProfile when the file does not read as a profile document.
     ProfileResult import_file(const std::filesystem::path& file);
     ProfileResult export_to(int index, const std::filesystem::path& file);
-    // Unchanged for an empty name; NameBlank, NameTaken as check_rename decides.
+    // Unchanged for an empty name; NameBlank, NameTaken as check_rename decides. A document
+    // that does not read is kept as "<file>.unreadable" before the renamed one replaces it.
     ProfileResult rename(int index, const std::string& name);
     // Deletes profile `index` and its document; the profile before it (or the first) is
     // selected. LastProfile when only one is left.
@@ -92,7 +95,7 @@ private:
                 const std::string& identifier, const Json::Value& document);
     ProfileResult append_profile(ProfileIndexView view, const std::string& name,
                                  const Json::Value& document, bool store_as_selected);
-    void keep_unreadable_index();
+    bool make_folder();
     void trace(const std::string& line) const;
 
     std::filesystem::path folder_;
@@ -105,6 +108,7 @@ private:
     std::vector<ProfileEntry> entries_;
     int selected_ = -1;
     std::string current_identifier_;
+    bool folder_ready_ = false;
 };
 
 }  // namespace ilmo::profiles

@@ -10,6 +10,10 @@ std::string_view notice_key(ProfileOutcome outcome) {
             return "message_text_5";
         case ProfileOutcome::NameBlank:
             return "message_text_25";
+        case ProfileOutcome::WriteFailed:
+            return kWriteFailedNotice;
+        case ProfileOutcome::NoFolder:
+            return "message_text_no_profile_folder";
         default:
             return {};
     }

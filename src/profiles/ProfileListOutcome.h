@@ -17,6 +17,7 @@ enum class ProfileOutcome {
     LastProfile,    // the last profile cannot be deleted
     Unreadable,     // an export whose profile document cannot be read
     WriteFailed,    // a file could not be written; the files are as they were before
+    NoFolder,       // the profile folder could not be made: nothing is read or written
 };
 
 struct ProfileResult {
@@ -27,6 +28,9 @@ struct ProfileResult {
 
     bool done() const { return outcome == ProfileOutcome::Done; }
 };
+
+// Shown whenever a document could not be written, by every panel that writes one.
+inline constexpr std::string_view kWriteFailedNotice = "message_text_write_failed";
 
 // The language key of the notice the panel shows for an outcome; empty for none.
 std::string_view notice_key(ProfileOutcome outcome);

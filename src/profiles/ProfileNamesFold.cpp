@@ -1,5 +1,7 @@
 #include "profiles/ProfileNamesFold.h"
 
+#include "profiles/Utf8.h"
+
 namespace ilmo::profiles {
 
 namespace {
@@ -42,48 +44,6 @@ char32_t fold_greek_cyrillic_armenian(char32_t c) {
 
 constexpr char32_t kBrokenByteBase = 0xDC00;
 
-// Length of the sequence a lead byte starts, with the smallest character it may encode
-// (anything below is an overlong form); 0 for a byte that cannot start one.
-int sequence_length(unsigned char lead, char32_t& minimum, char32_t& value) {
-    if (lead < 0x80) {
-        minimum = 0;
-        value = lead;
-        return 1;
-    }
-    if ((lead & 0xE0) == 0xC0) {
-        minimum = 0x80;
-        value = lead & 0x1F;
-        return 2;
-    }
-    if ((lead & 0xF0) == 0xE0) {
-        minimum = 0x800;
-        value = lead & 0x0F;
-        return 3;
-    }
-    if ((lead & 0xF8) == 0xF0) {
-        minimum = 0x10000;
-        value = lead & 0x07;
-        return 4;
-    }
-    return 0;
-}
-
-// Decodes the character at `at`; returns how many bytes it took, 0 when they are not a
-// valid UTF-8 sequence.
-size_t decode_one(std::string_view text, size_t at, char32_t& character) {
-    char32_t minimum = 0, value = 0;
-    const int length = sequence_length(static_cast<unsigned char>(text[at]), minimum, value);
-    if (length == 0 || at + static_cast<size_t>(length) > text.size()) return 0;
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + static_cast<size_t>(i)]);
-        if ((next & 0xC0) != 0x80) return 0;
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || in(value, 0xD800, 0xDFFF)) return 0;
-    character = value;
-    return static_cast<size_t>(length);
-}
-
 }  // namespace
 
 char32_t fold_character(char32_t c) {
@@ -96,7 +56,7 @@ std::u32string fold_name(std::string_view utf8) {
     size_t at = 0;
     while (at < utf8.size()) {
         char32_t character = 0;
-        const size_t length = decode_one(utf8, at, character);
+        const size_t length = decode_utf8_character(utf8, at, character);
         if (length == 0) {
             folded.push_back(kBrokenByteBase + static_cast<unsigned char>(utf8[at]));
             ++at;
@@ -110,17 +70,6 @@ std::u32string fold_name(std::string_view utf8) {
 
 bool same_name(std::string_view a, std::string_view b) {
     return fold_name(a) == fold_name(b);
-}
-
-bool is_valid_utf8(std::string_view text) {
-    size_t at = 0;
-    while (at < text.size()) {
-        char32_t character = 0;
-        const size_t length = decode_one(text, at, character);
-        if (length == 0) return false;
-        at += length;
-    }
-    return true;
 }
 
 }  // namespace ilmo::profiles

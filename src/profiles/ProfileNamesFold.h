@@ -19,8 +19,4 @@ std::u32string fold_name(std::string_view utf8);
 
 bool same_name(std::string_view a, std::string_view b);
 
-// True when every byte belongs to a valid UTF-8 sequence. Text that is not is stored as
-// U+FFFD by the JSON writer, so it does not read back as it was.
-bool is_valid_utf8(std::string_view text);
-
 }  // namespace ilmo::profiles

@@ -39,11 +39,27 @@ TEST_F(MacroListHostile, BrokenMacroFilesShowWhatTheyHoldAndAreNotWritten) {
         EXPECT_LE(list.select(0).rows.size(), 1u) << bytes.substr(0, 40);
         EXPECT_EQ(read(macro_file("id0")), bytes);
     }
-    std::string huge = "{\"Events\": [";
-    for (size_t i = 0; i < 3 * kMaxLoadedEventRows; ++i)
-        huge += "{\"Action\":\"down\",\"Type\":10,\"Button\":4,\"Delay\":\"1\"},";
-    write(macro_file("id0"), huge + "{}]}");
-    EXPECT_EQ(list.select(0).rows.size(), kMaxLoadedEventRows);
+}
+
+TEST_F(MacroListHostile, AFileLongerThanTheEditorShowsIsNeverCutBySaving) {
+    given_macros({"m"});
+    const std::string event = "{\"Action\":\"down\",\"Type\":10,\"Button\":4,\"Delay\":\"1\"},";
+    std::string events;
+    for (size_t i = 0; i < kMaxLoadedEventRows; ++i) events += event;
+    // As many events as the editor shows save as usual; one more, and the file stays whole.
+    write(macro_file("id0"), "{\"Events\": [" + events + "{}]}");
+    const std::string longest = read(macro_file("id0"));
+    std::vector<EventRow> rows = list.select(0).rows;
+    ASSERT_EQ(rows.size(), kMaxLoadedEventRows);
+    const SaveOutcome refused = list.save_selected(rows, true);
+    EXPECT_EQ(refused.status, MacroStatus::TooManyEvents);
+    EXPECT_EQ(refused.notice_key, notice::kTooManyEvents);
+    EXPECT_EQ(read(macro_file("id0")), longest);
+
+    write(macro_file("id0"), "{\"Events\": [" + events.substr(0, events.size() - 1) + "]}");
+    rows = list.select(0).rows;
+    EXPECT_EQ(list.save_selected(rows, true).status, MacroStatus::Done);
+    EXPECT_EQ(list.select(0).rows, rows);
 }
 
 TEST_F(MacroListHostile, IdentifierThatPointsOutsideTheFolderTouchesNothingThere) {
@@ -74,9 +90,13 @@ TEST_F(MacroListHostile, InvalidUtf8FileNameImportsUnderARepairedName) {
 TEST_F(MacroListHostile, MissingFolderIsReportedAndTheListStaysAsItWas) {
     std::filesystem::remove_all(profile_folder());
     list.load();
-    EXPECT_EQ(list.create().status, MacroStatus::WriteFailed);
+    const AddOutcome created = list.create();
+    EXPECT_EQ(created.status, MacroStatus::WriteFailed);
+    EXPECT_EQ(created.notice_key, notice::kWriteFailed);
     write(outside("A.mac"), "{}");
-    EXPECT_EQ(list.import_macro(outside("A.mac")).status, MacroStatus::WriteFailed);
+    const AddOutcome imported = list.import_macro(outside("A.mac"));
+    EXPECT_EQ(imported.status, MacroStatus::WriteFailed);
+    EXPECT_EQ(imported.notice_key, notice::kWriteFailed);
     EXPECT_TRUE(list.macros().empty());
     EXPECT_EQ(list.selected(), -1);
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "macros/MacroNames.h"
-#include "macros/Utf8.h"
 
 namespace ilmo::macros {
 namespace {
@@ -22,17 +21,6 @@ TEST(MacroNames, NamesFoldLikeProfileNamesAndRenameSkipsItself) {
     EXPECT_TRUE(name_taken({"\xC3\x84rger"}, "\xC3\xA4RGER"));  // Ärger and äRGER are one name
     EXPECT_FALSE(name_taken({"one", "Two"}, "TWO", 1));
     EXPECT_TRUE(name_taken({"one", "Two"}, "TWO", 0));
-}
-
-TEST(MacroNames, MalformedUtf8BecomesOneReplacementPerByte) {
-    const std::string r = "\xEF\xBF\xBD";
-    EXPECT_EQ(to_valid_utf8("a\xFF"
-                            "b \xE5\xAE\x8F"),
-              "a" + r + "b \xE5\xAE\x8F");
-    EXPECT_EQ(to_valid_utf8("cut \xE5\xAE"), "cut " + r + r);
-    EXPECT_EQ(to_valid_utf8("\xC0\xAF"), r + r);                  // overlong '/'
-    EXPECT_EQ(to_valid_utf8("\xED\xA0\x80"), r + r + r);          // surrogate
-    EXPECT_EQ(to_valid_utf8("\xF4\x90\x80\x80"), r + r + r + r);  // above U+10FFFF
 }
 
 }  // namespace

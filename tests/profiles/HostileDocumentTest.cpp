@@ -206,17 +206,37 @@ protected:
     CKeyboardProfiledata keyboard_;
 };
 
-TEST_F(HostileFileTest, ACutOffOrMisshapenDocumentIsReplacedByTheDefaults) {
+TEST_F(HostileFileTest, ACutOffOrMisshapenDocumentIsReplacedByTheDefaultsAndKeptAside) {
     const std::string full_document = std::string(R"({"Device": [)") + kFullSection + "]}";
-    for (const std::string& text :
-         {full_document.substr(0, full_document.size() / 2), std::string(R"([1, 2])"),
-          std::string(R"({"Device": "x"})"), std::string(R"({"Device": [7]})"),
-          std::string("\xEF\xBB\xBF\xFF\xFE"), std::string(5000, '[')}) {
+    const std::filesystem::path kept = profile_.string() + ".unreadable";
+    // Texts that do not read as a document are kept; readable ones keep their other keys.
+    for (const auto& [text, keeps] : std::vector<std::pair<std::string, bool>>{
+             {full_document.substr(0, full_document.size() / 2), true},
+             {R"([1, 2])", true},
+             {R"({"Device": "x"})", false},
+             {R"({"Device": [7]})", false},
+             {"\xEF\xBB\xBF\xFF\xFE", true},
+             {std::string(5000, '['), true}}) {
+        std::filesystem::remove(kept);
         put_file(profile_, text);
         EXPECT_TRUE(keyboard_.load_section()) << text;
         EXPECT_EQ(keyboard_.read_light_info().mode, 3) << text;
         EXPECT_EQ(json(file_text(profile_))["Device"][0], json(kFullSection)) << text;
+        EXPECT_EQ(file_text(kept), keeps ? text : std::string()) << text;
     }
+}
+
+TEST_F(HostileFileTest, ADocumentOverTheSizeLimitIsNeitherReadNorWritten) {
+    put_file(profile_, R"({"Device": []})");
+    // Sparse, so the test writes almost nothing.
+    std::filesystem::resize_file(profile_, kMaxDocumentBytes + 1);
+    EXPECT_TRUE(keyboard_.load_section());
+    EXPECT_EQ(std::filesystem::file_size(profile_.string() + ".unreadable"), kMaxDocumentBytes + 1);
+    EXPECT_EQ(json(file_text(profile_))["Device"][0], json(kFullSection));
+
+    const std::string before = file_text(profile_);
+    EXPECT_FALSE(write_file_atomically(profile_, std::string(kMaxDocumentBytes + 1, ' ')));
+    EXPECT_EQ(file_text(profile_), before);
 }
 
 TEST_F(HostileFileTest, AKeyThatCannotBeWrittenDoesNotShadowTheSavedSection) {

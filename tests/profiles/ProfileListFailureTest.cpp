@@ -133,15 +133,30 @@ TEST_F(ProfileListFailureTest, UnwritableFolderReportsEveryChangeAndDamagesNothi
     EXPECT_EQ(list.profile_count(), 3);
 }
 
-TEST_F(ProfileListFailureTest, ProfileFolderBelowARegularFileIsReported) {
+TEST_F(ProfileListFailureTest, WithoutItsFolderTheListRefusesEverythingAndWritesNowhere) {
     const std::filesystem::path blocker = root_ / "blocker";
     ASSERT_TRUE(write_file_atomically(blocker, "not a folder"));
-    ProfileList list(blocker / "RM52X30C", default_document_, 1, identifiers_);
-    EXPECT_EQ(list.initialise().outcome, Outcome::WriteFailed);
-    EXPECT_TRUE(list.entries().empty());
-    EXPECT_EQ(list.add_new().outcome, Outcome::WriteFailed);
-    EXPECT_EQ(list.import_file(import_file_).outcome, Outcome::WriteFailed);
+    // A relative path would resolve against the working folder: run in an empty one.
+    const std::filesystem::path working = root_ / "working";
+    std::filesystem::create_directories(working);
+    const std::filesystem::path started_in = std::filesystem::current_path();
+    std::filesystem::current_path(working);
+    // A file in the way of the folder, and no folder at all (what the page is given when
+    // the folder cannot be made).
+    for (const std::filesystem::path& folder : {blocker / "RM52X30C", std::filesystem::path()}) {
+        ProfileList list(folder, default_document_, 1, identifiers_);
+        EXPECT_EQ(list.initialise().outcome, Outcome::NoFolder) << folder;
+        EXPECT_FALSE(list.folder_ready());
+        EXPECT_TRUE(list.entries().empty());
+        EXPECT_EQ(list.add_new().outcome, Outcome::NoFolder);
+        EXPECT_EQ(list.import_file(import_file_).outcome, Outcome::NoFolder);
+        EXPECT_EQ(list.select(0).outcome, Outcome::NoFolder);
+        EXPECT_EQ(list.rename(0, "x").outcome, Outcome::NoFolder);
+        EXPECT_EQ(list.profile_count(), 0);
+    }
+    std::filesystem::current_path(started_in);
     EXPECT_EQ(read_text(blocker), "not a folder");
+    EXPECT_TRUE(snapshot(working).empty());
 }
 
 }  // namespace

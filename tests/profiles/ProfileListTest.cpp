@@ -158,6 +158,25 @@ TEST_F(ProfileListTest, RenameRules) {
     EXPECT_EQ(document_of(list, 1)["profilename"].asString(), "Ночь");
 }
 
+TEST_F(ProfileListTest, NamesAreComparedAsTheIndexWillStoreThem) {
+    // The writer stores every malformed byte as U+FFFD: "a\xFF" and "a\uFFFD" are one name.
+    ProfileList list = started_list();
+    ASSERT_TRUE(list.rename(0, "a\uFFFD").done());
+    EXPECT_EQ(list.import_file(import_source("a\xFF")).index, 1);
+    EXPECT_EQ(list.rename(1, "A\xFE").outcome, Outcome::NameTaken);
+    ProfileList reread = started_list();
+    EXPECT_EQ(profile_names(reread.entries()), (Names{"a\uFFFD", "a\uFFFD(1)"}));
+}
+
+TEST_F(ProfileListTest, RenamingKeepsADocumentThatDoesNotRead) {
+    ProfileList list = started_list();
+    const std::string cut = read_text(list.document_path(0)).substr(0, 40);
+    ASSERT_TRUE(write_file_atomically(list.document_path(0), cut));
+    ASSERT_TRUE(list.rename(0, "Mine").done());
+    EXPECT_EQ(read_text(list.document_path(0).string() + ".unreadable"), cut);
+    EXPECT_EQ(document_of(list, 0)["profilename"].asString(), "Mine");
+}
+
 TEST_F(ProfileListTest, ResetRestoresDefaultsAndAHeadsetKeepsItsEqualiser) {
     for (const int kind : {7, 1}) {
         std::filesystem::remove_all(folder_);
@@ -224,7 +243,8 @@ TEST_F(ProfileListTest, HostileButReadableIndexesKeepWorking) {
         "{\"profilename\":\"ok\",\"profileUUID\":\"b\"}]}");
     ProfileList broken_names = make_list();
     ASSERT_TRUE(broken_names.initialise().done());
-    EXPECT_TRUE(broken_names.rename(1, std::string("\xFE\xFF", 2)).done());
+    // Both names are stored as two U+FFFD.
+    EXPECT_EQ(broken_names.rename(1, std::string("\xFE\xFF", 2)).outcome, Outcome::NameTaken);
     EXPECT_TRUE(broken_names.copy(0).done());
     EXPECT_EQ(broken_names.profile_count(), 3);
 }

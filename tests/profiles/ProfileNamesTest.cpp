@@ -5,6 +5,7 @@
 
 #include "profiles/ProfileNames.h"
 #include "profiles/ProfileNamesFold.h"
+#include "profiles/Utf8.h"
 
 namespace ilmo::profiles {
 namespace {
@@ -38,6 +39,17 @@ TEST(ProfileNames, BrokenUtf8NeverEqualsValidOrOtherBrokenText) {
                                     3))
                   .back(),
               U'a');
+}
+
+TEST(ProfileNames, MalformedUtf8BecomesOneReplacementPerByte) {
+    const std::string r = "\xEF\xBF\xBD";
+    EXPECT_EQ(to_valid_utf8("a\xFF"
+                            "b \xE5\xAE\x8F"),
+              "a" + r + "b \xE5\xAE\x8F");
+    EXPECT_EQ(to_valid_utf8("cut \xE5\xAE"), "cut " + r + r);
+    EXPECT_EQ(to_valid_utf8("\xC0\xAF"), r + r);                  // overlong '/'
+    EXPECT_EQ(to_valid_utf8("\xED\xA0\x80"), r + r + r);          // surrogate
+    EXPECT_EQ(to_valid_utf8("\xF4\x90\x80\x80"), r + r + r + r);  // above U+10FFFF
 }
 
 TEST(ProfileNames, NewCopyAndImportNamesAvoidTakenNamesIgnoringCase) {

@@ -68,6 +68,35 @@ TEST_F(ProfiledataTest, WithoutDefaultsTheDocumentKeepsOnlyItsIdentity) {
     EXPECT_EQ(keyboard_.read_system_stages(), SystemWords{});
 }
 
+TEST_F(ProfiledataTest, TheLargestKeyboardProfileReadsBackWithRoomToSpare) {
+    // Every custom colour group the lighting record can name (one byte) for every key
+    // position, every key and light filled, the widest values everywhere.
+    constexpr size_t kGroups = 256, kPositions = 170;
+    Json::Value document = json(kDefaultKeyboard);
+    Json::Value& section = document["Device"][0];
+    for (Json::ArrayIndex k = 0; k < kPositions; ++k) {
+        section["KeyList"][k] = json(R"({"Assignment": 16777215, "FnAssignment": 16777215,
+                                         "DefaultAssignment": 16777215})");
+        section["LightList"][k] = json(R"({"LEDREGMode": 255, "LEDBrightness": 255,
+            "LEDSpeed": 255, "LEDDirection": true, "LEDMultiColor": true, "red": 255,
+            "green": 255, "blue": 255})");
+    }
+    put_file(profile_, styled_json(document));
+    ASSERT_TRUE(keyboard_.load_section());
+    const std::vector<KeyColor> white(kPositions, KeyColor{255, 255, 255, 255});
+    for (size_t g = 0; g < kGroups; ++g) keyboard_.write_custom_colors(g, white);
+    keyboard_.write_custom_group_index(static_cast<int>(kGroups) - 1);
+    ASSERT_TRUE(keyboard_.save());
+    EXPECT_LT(3 * std::filesystem::file_size(profile_), kMaxDocumentBytes);
+
+    CKeyboardProfiledata reread;
+    reread.set_document_path(profile_);
+    ASSERT_TRUE(reread.load_section());
+    EXPECT_EQ(reread.read_custom_colors(kGroups - 1, kPositions), white);
+    EXPECT_EQ(reread.read_key_list().size(), kPositions);
+    EXPECT_FALSE(std::filesystem::exists(profile_.string() + ".unreadable"));
+}
+
 TEST_F(ProfiledataTest, WritersChangeMemoryUntilSaveWritesTheWholeDocument) {
     ASSERT_TRUE(keyboard_.load_section());
     std::vector<KeyEntry> keys = keyboard_.read_key_list();
