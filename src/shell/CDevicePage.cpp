@@ -113,6 +113,7 @@ void CDevicePage::load_profile(const std::filesystem::path& document) {
         const auto& folders = controller_->folders();
         profile_data_->set_default_document_path(
             folders.default_profile_file(controller_->device_folder_name()));
+        if (profile_panel_ != nullptr) profile_data_->set_trace(profile_panel_->trace_sink());
     }
     profile_data_->set_document_path(document);
     profile_data_->load_section();

@@ -5,11 +5,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "profiles/ProfileListTabs.h"
 #include "shell/SkinResources.h"
 #include "shell/names/ProfilePanelNames.h"
 #include "shell/ui/ControlLookup.h"
+#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 
@@ -21,6 +23,25 @@ QString from_utf8(const std::string& text) { return QString::fromUtf8(text.data(
 
 QString latin(const char* text) { return QString::fromLatin1(text); }
 
+struct ClickRoute {
+    const char* name;
+    void (CDeviceProfileUI::*operation)();
+    Qt::CaseSensitivity compare;
+};
+
+// "Restore factory settings" is the reset to the model's default document.
+constexpr ClickRoute kClickRoutes[] = {
+    {panel_names::kAddBtn, &CDeviceProfileUI::add_profile, Qt::CaseInsensitive},
+    {panel_names::kSubBtn, &CDeviceProfileUI::delete_profile, Qt::CaseInsensitive},
+    {panel_names::kCopyBtn, &CDeviceProfileUI::copy_profile, Qt::CaseInsensitive},
+    {panel_names::kImportBtn, &CDeviceProfileUI::import_profile, Qt::CaseInsensitive},
+    {panel_names::kExportBtn, &CDeviceProfileUI::export_profile, Qt::CaseInsensitive},
+    {panel_names::kResetBtn, &CDeviceProfileUI::reset_profile, Qt::CaseInsensitive},
+    {panel_names::kDefaultBtn, &CDeviceProfileUI::reset_profile, Qt::CaseInsensitive},
+    {panel_names::kEditSaveBtn, &CDeviceProfileUI::rename_profile, Qt::CaseInsensitive},
+    {panel_names::kSpreadBtn, &CDeviceProfileUI::toggle_menu, Qt::CaseSensitive},
+};
+
 }  // namespace
 
 CDeviceProfileUI::CDeviceProfileUI(QWidget* panel, SkinResources& skin, Hooks hooks,
@@ -30,6 +51,10 @@ CDeviceProfileUI::CDeviceProfileUI(QWidget* panel, SkinResources& skin, Hooks ho
     combo_ = ui::find_control<QComboBox>(panel_, latin(panel_names::kProfileCombo));
     name_edit_ = ui::find_control<QLineEdit>(panel_, latin(panel_names::kProfileNameEdit));
     menu_ = ui::find_control<QWidget>(panel_, latin(panel_names::kProfileMenuLayout));
+    switch_timer_ = new QTimer(this);
+    switch_timer_->setSingleShot(true);
+    switch_timer_->setInterval(kSwitchDelayMs);
+    connect(switch_timer_, &QTimer::timeout, this, [this] { select_profile(current_index()); });
 }
 
 CDeviceProfileUI::~CDeviceProfileUI() = default;
@@ -39,12 +64,46 @@ bool CDeviceProfileUI::initialise(int device_kind, const std::filesystem::path& 
                                   profiles::TimestampIdSource& identifiers) {
     if (combo_ == nullptr) return false;
     list_ = std::make_unique<profiles::ProfileList>(profile_folder, default_document, device_kind,
-                                                    identifiers);
-    report(list_->initialise());
+                                                    identifiers, hooks_.trace);
+    // Shown once the page is built: a modal box in the middle of a device's arrival would
+    // hold up the scan that reported it.
+    const profiles::ProfileResult started = list_->initialise();
+    QTimer::singleShot(0, this, [this, started] { report(started); });
     fill_combo();
     apply_tab_visibility(device_kind);
     select_tab(static_cast<int>(profiles::ProfileTab::Light));
     return true;
+}
+
+bool CDeviceProfileUI::handle_notification(const ui::Notification& n) {
+    if (!owns(n.control)) return false;
+    if (n.type == QLatin1String("itemselect")) {
+        if (n.sender != latin(panel_names::kProfileCombo)) return false;
+        // Scrolling through the list must not load every profile on the way.
+        switch_timer_->start();
+        return true;
+    }
+    if (n.type != QLatin1String("click")) return false;
+    for (const ClickRoute& route : kClickRoutes) {
+        if (n.sender.compare(latin(route.name), route.compare) == 0) {
+            (this->*route.operation)();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CDeviceProfileUI::owns(const QObject* control) const {
+    if (control == nullptr || control == panel_) return true;
+    const auto* widget = qobject_cast<const QWidget*>(control);
+    return widget != nullptr && panel_ != nullptr && panel_->isAncestorOf(widget);
+}
+
+bool CDeviceProfileUI::ready() {
+    if (!list_) return false;
+    if (list_->folder_ready()) return true;
+    report({profiles::ProfileOutcome::NoFolder, -1});
+    return false;
 }
 
 int CDeviceProfileUI::current_index() const { return combo_ ? combo_->currentIndex() : -1; }
@@ -117,7 +176,7 @@ void CDeviceProfileUI::reload_current() {
 }
 
 void CDeviceProfileUI::add_profile() {
-    if (!list_ || !hooks_.confirm("message_text_27")) return;
+    if (!ready() || !hooks_.confirm("message_text_27")) return;
     if (!report(list_->add_new())) return;
     const int keep = current_index();
     fill_combo();
@@ -125,7 +184,7 @@ void CDeviceProfileUI::add_profile() {
 }
 
 void CDeviceProfileUI::copy_profile() {
-    if (!list_ || current_index() < 0 || !hooks_.confirm("message_text_26")) return;
+    if (!ready() || current_index() < 0 || !hooks_.confirm("message_text_26")) return;
     if (!report(list_->copy(current_index()))) return;
     const int keep = current_index();
     fill_combo();
@@ -133,7 +192,7 @@ void CDeviceProfileUI::copy_profile() {
 }
 
 void CDeviceProfileUI::delete_profile() {
-    if (!list_ || current_index() < 0 || list_->entries().size() < 2) return;
+    if (!ready() || current_index() < 0 || list_->entries().size() < 2) return;
     if (!hooks_.confirm("message_text_29")) return;
     if (!report(list_->remove(current_index()))) return;
     fill_combo();
@@ -141,7 +200,7 @@ void CDeviceProfileUI::delete_profile() {
 }
 
 void CDeviceProfileUI::import_profile() {
-    if (!list_ || current_index() < 0 || !hooks_.choose_file) return;
+    if (!ready() || current_index() < 0 || !hooks_.choose_file) return;
     const QString file = hooks_.choose_file(false);
     if (file.isEmpty()) return;
     const auto result = list_->import_file(file.toStdString());
@@ -153,19 +212,19 @@ void CDeviceProfileUI::import_profile() {
 }
 
 void CDeviceProfileUI::export_profile() {
-    if (!list_ || current_index() < 0 || !hooks_.choose_file) return;
+    if (!ready() || current_index() < 0 || !hooks_.choose_file) return;
     const QString file = hooks_.choose_file(true);
     if (file.isEmpty()) return;
     report(list_->export_to(current_index(), file.toStdString()));
 }
 
 void CDeviceProfileUI::reset_profile() {
-    if (!list_ || current_index() < 0 || !hooks_.confirm("message_text_22")) return;
+    if (!ready() || current_index() < 0 || !hooks_.confirm("message_text_22")) return;
     if (report(list_->reset(current_index()))) reload_current();
 }
 
 void CDeviceProfileUI::rename_profile() {
-    if (!list_ || name_edit_ == nullptr || current_index() < 0) return;
+    if (!ready() || name_edit_ == nullptr || current_index() < 0) return;
     const int index = current_index();
     const auto result = list_->rename(index, name_edit_->text().toStdString());
     if (!report(result)) return;
@@ -174,11 +233,12 @@ void CDeviceProfileUI::rename_profile() {
 }
 
 void CDeviceProfileUI::toggle_menu() {
-    if (menu_ != nullptr) menu_->setVisible(!menu_->isVisible());
+    // Whether it is hidden, not whether it shows: the page may not be on screen yet.
+    if (menu_ != nullptr) menu_->setVisible(menu_->isHidden());
 }
 
 void CDeviceProfileUI::select_profile(int index) {
-    if (!list_) return;
+    if (!ready()) return;
     const bool stored = report(list_->select(index));
     Q_UNUSED(stored);  // a choice that cannot be stored is still the one in use
     show_selection(list_->selected());

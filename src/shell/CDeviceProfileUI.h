@@ -2,21 +2,27 @@
 // The profile panel of a device page: the drop-down of the model's profiles, the name edit
 // and the buttons that create, copy, rename, delete, import, export and reset profiles. It
 // asks the user first where an operation cannot be undone, shows what went wrong, and lets
-// the page reload its device when the profile in use changes.
+// the page reload its device when the profile in use changes. Without its profile folder it
+// refuses every operation and says why.
 
 #include <QObject>
 #include <functional>
 #include <memory>
 
+#include "device/Trace.h"
 #include "profiles/ProfileList.h"
 
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
+class QTimer;
 class QWidget;
 
 namespace ilmo::shell {
 
+namespace ui {
+struct Notification;
+}
 class SkinResources;
 
 class CDeviceProfileUI : public QObject {
@@ -35,7 +41,12 @@ public:
         ChooseFile choose_file;
         // The profile in use changed or was rewritten: the page loads its document.
         std::function<void(const std::filesystem::path& document)> profile_loaded;
+        // Hears why a document did not read or write.
+        device::TraceSink trace;
     };
+
+    // The pause between a choice in the drop-down and loading that profile.
+    static constexpr int kSwitchDelayMs = 400;
 
     // `panel` is the built profile layout inside the page.
     CDeviceProfileUI(QWidget* panel, SkinResources& skin, Hooks hooks, QObject* parent = nullptr);
@@ -47,13 +58,19 @@ public:
                     const std::filesystem::path& default_document,
                     profiles::TimestampIdSource& identifiers);
 
+    // Handles a notification of one of the panel's own controls (its buttons, and a choice
+    // in the drop-down, which is taken up after kSwitchDelayMs); false for any other.
+    bool handle_notification(const ui::Notification& n);
+
     profiles::ProfileList* list() const { return list_.get(); }
+    const device::TraceSink& trace_sink() const { return hooks_.trace; }
     int current_index() const;
     std::filesystem::path current_document() const;
     // The name of the profile in use; empty before the list is read.
     std::string current_name() const;
 
-    // Operations behind the panel's controls.
+    // Operations behind the panel's controls. Each one refuses, with the notice, while the
+    // profile folder is missing.
     void add_profile();
     void delete_profile();
     void copy_profile();
@@ -69,6 +86,8 @@ public:
     void select_tab(int tab);
 
 private:
+    bool owns(const QObject* control) const;
+    bool ready();
     void fill_combo();
     void show_selection(int index);
     void apply_tab_visibility(int device_kind);
@@ -81,6 +100,7 @@ private:
     QComboBox* combo_ = nullptr;
     QLineEdit* name_edit_ = nullptr;
     QWidget* menu_ = nullptr;
+    QTimer* switch_timer_ = nullptr;
     std::unique_ptr<profiles::ProfileList> list_;
 };
 

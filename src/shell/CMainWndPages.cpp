@@ -104,6 +104,7 @@ CDeviceProfileUI::Hooks CMainWnd::profile_hooks(CDevicePage* page) {
     hooks.profile_loaded = [page](const std::filesystem::path& document) {
         page->load_profile(document);
     };
+    hooks.trace = context_.trace;
     return hooks;
 }
 

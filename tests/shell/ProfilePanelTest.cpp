@@ -3,18 +3,22 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "ShellSupport.h"
+#include "macros/MacroOutcome.h"
 #include "profiles/JsonFile.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
 #include "shell/CDeviceProfileUI.h"
 #include "shell/names/ProfilePanelNames.h"
 #include "shell/ui/ControlLookup.h"
+#include "shell/ui/LanguageTexts.h"
+#include "shell/ui/Notification.h"
 
 using namespace ilmo;
 using namespace ilmo::shell;
@@ -46,6 +50,9 @@ struct LonePanel {
         hooks.notify = [this](const QString& key) { notices << key; };
         hooks.choose_file = [this](bool) { return chosen_file; };
         hooks.profile_loaded = [this](const std::filesystem::path& path) { loaded.push_back(path); };
+        hooks.trace = [this](std::string_view line) {
+            traces << QString::fromUtf8(line.data(), line.size());
+        };
         panel = std::make_unique<CDeviceProfileUI>(layout.get(), rig.skin(), hooks);
         combo = ui::find_control<QComboBox>(layout.get(), latin(names::profile_panel::kProfileCombo));
         name_edit = ui::find_control<QLineEdit>(layout.get(), latin(names::profile_panel::kProfileNameEdit));
@@ -58,8 +65,18 @@ struct LonePanel {
     QString chosen_file;
     QStringList asked;
     QStringList notices;
+    QStringList traces;
     std::vector<std::filesystem::path> loaded;
+
+    bool click(const QString& name) {
+        return panel->handle_notification({QStringLiteral("click"), name, nullptr, 0, {}});
+    }
 };
+
+std::filesystem::path default_keyboard_document() {
+    return std::filesystem::path(testing::program_folder().toStdString()) / "DefaultData" /
+           "RM52X30C.Json";
+}
 
 }  // namespace
 
@@ -179,6 +196,124 @@ private slots:
         QTRY_VERIFY(mouse->profile_data()->document_path() != before);
         QCOMPARE(mouse->profile_data()->document_path(),
                  mouse->profile_panel()->list()->document_path(1));
+    }
+
+    void everyFailureIsToldToTheUser() {
+        testing::ShellRig rig;
+        QTemporaryDir root;
+        QFile blocker(root.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        // A folder that is not given would be the working folder: run in an empty one.
+        const QString started_in = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(root.path()));
+        for (const std::filesystem::path& folder :
+             {std::filesystem::path(root.filePath("blocker/RM52X30C").toStdString()),
+              std::filesystem::path()}) {
+            LonePanel lone(rig);
+            QVERIFY(lone.panel->initialise(1, folder, default_keyboard_document(), identifiers_));
+            const QStringList no_folder{"message_text_no_profile_folder"};
+            QTRY_COMPARE(lone.notices, no_folder);
+            lone.chosen_file = root.filePath("chosen.json");
+            lone.panel->add_profile();
+            lone.panel->import_profile();
+            lone.panel->export_profile();
+            lone.panel->select_profile(0);
+            QCOMPARE(lone.notices, no_folder + no_folder + no_folder + no_folder + no_folder);
+            QVERIFY(lone.asked.isEmpty());
+        }
+        QVERIFY(QDir::setCurrent(started_in));
+        QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{"blocker"});
+
+        // A folder in the way of the index: nothing the panel writes there can land.
+        QVERIFY(QDir(root.path()).mkpath("RM52X30C/ProfileList.ini"));
+        LonePanel lone(rig);
+        QVERIFY(lone.panel->initialise(1, root.filePath("RM52X30C").toStdString(),
+                                       default_keyboard_document(), identifiers_));
+        const QStringList write_failed{"message_text_write_failed"};
+        QTRY_COMPARE(lone.notices, write_failed);
+        // The document reads say why, on the program's trace.
+        QVERIFY(!lone.traces.filter("readjsonFile").isEmpty());
+    }
+
+    void everyNoticeHasAWordingInBothLanguages() {
+        testing::ShellRig rig;
+        QStringList keys;
+        for (int outcome = 0; outcome <= static_cast<int>(profiles::ProfileOutcome::NoFolder);
+             ++outcome) {
+            const std::string_view key =
+                profiles::notice_key(static_cast<profiles::ProfileOutcome>(outcome));
+            if (!key.empty()) keys << QString::fromLatin1(key.data(), key.size());
+        }
+        namespace notice = macros::notice;
+        for (const std::string_view key :
+             {notice::kNewLimit, notice::kImportLimit, notice::kManyEvents, notice::kBlankName,
+              notice::kNameTaken, notice::kDeleteUsedMacro, notice::kWriteFailed,
+              notice::kTooManyEvents})
+            keys << QString::fromLatin1(key.data(), key.size());
+        QVERIFY(keys.contains("message_text_no_profile_folder"));
+        for (const char* file : {"lang/lan_en.xml", "lang/lan_zh.xml"}) {
+            ui::LanguageTexts texts;
+            QVERIFY(texts.load(rig.skin().paths().resource_file(QString::fromLatin1(file))));
+            for (const QString& key : keys)
+                QVERIFY2(texts.contains(key), qPrintable(key + u' ' + file));
+        }
+    }
+
+    void buttonNotificationsReachTheirOperations() {
+        testing::ShellRig rig;
+        QTemporaryDir folder;
+        LonePanel lone(rig);
+        QVERIFY(lone.panel->initialise(1, folder.path().toStdString(), default_keyboard_document(),
+                                       identifiers_));
+        // Names are compared ignoring case, except the menu's.
+        QVERIFY(lone.click("DEVICE_ADD_BTN"));
+        QCOMPARE(combo_items(lone.combo), (QStringList{"profile1", "profile2"}));
+        auto* menu = ui::find_control<QWidget>(lone.layout.get(),
+                                               latin(names::profile_panel::kProfileMenuLayout));
+        QVERIFY(!lone.click("Profile_Fun_Spread_Btn"));
+        QVERIFY(menu->isHidden());
+        QVERIFY(lone.click("profile_fun_spread_btn"));
+        QVERIFY(!menu->isHidden());
+        QVERIFY(!lone.click("closebtn"));
+        // A control of another panel, even under the same name, is not this panel's.
+        QWidget elsewhere;
+        QVERIFY(!lone.panel->handle_notification({"click", "device_add_btn", &elsewhere, 0, {}}));
+        QCOMPARE(lone.combo->count(), 2);
+
+        // "Restore factory settings": asked first, then the default document is loaded again.
+        const std::filesystem::path document = lone.panel->current_document();
+        Json::Value changed = profiles::read_json_file(document);
+        changed["Device"][0]["LightInfo"]["SelectItem"] = 99;
+        QVERIFY(profiles::write_json_file(document, changed));
+        lone.agree = false;
+        QVERIFY(lone.click("default_btn"));
+        QCOMPARE(profiles::read_json_file(document), changed);
+        lone.agree = true;
+        const size_t loads = lone.loaded.size();
+        QVERIFY(lone.click("default_btn"));
+        QCOMPARE(lone.asked.last(), QString("message_text_22"));
+        QCOMPARE(profiles::read_json_file(document)["Device"],
+                 profiles::read_json_file(default_keyboard_document())["Device"]);
+        QCOMPARE(lone.loaded.size(), loads + 1);
+        QCOMPARE(lone.loaded.back(), document);
+    }
+
+    void aChoiceInTheDropDownLoadsAfterThePanelsOwnPause() {
+        testing::ShellRig rig;
+        QTemporaryDir folder;
+        LonePanel lone(rig);
+        QVERIFY(lone.panel->initialise(2, folder.path().toStdString(), default_keyboard_document(),
+                                       identifiers_));
+        lone.panel->add_profile();
+        lone.combo->setCurrentIndex(1);
+        QVERIFY(lone.panel->handle_notification(
+            {"itemselect", latin(names::profile_panel::kProfileCombo), lone.combo, 1, {}}));
+        QVERIFY(lone.loaded.empty());  // not at once
+        QTRY_COMPARE(lone.loaded.size(), size_t{1});
+        QCOMPARE(lone.loaded.back(), lone.panel->list()->document_path(1));
+        QCOMPARE(lone.panel->list()->selected(), 1);
     }
 
 private:
