@@ -5,11 +5,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "profiles/ProfileListTabs.h"
 #include "shell/SkinResources.h"
 #include "shell/names/ProfilePanelNames.h"
 #include "shell/ui/ControlLookup.h"
+#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 
@@ -21,6 +23,9 @@ QString from_utf8(const std::string& text) { return QString::fromUtf8(text.data(
 
 QString latin(const char* text) { return QString::fromLatin1(text); }
 
+// Scrolling through the profile list must not load every profile on the way.
+constexpr int kProfileSwitchDelayMs = 400;
+
 }  // namespace
 
 CDeviceProfileUI::CDeviceProfileUI(QWidget* panel, SkinResources& skin, Hooks hooks,
@@ -30,6 +35,9 @@ CDeviceProfileUI::CDeviceProfileUI(QWidget* panel, SkinResources& skin, Hooks ho
     combo_ = ui::find_control<QComboBox>(panel_, latin(panel_names::kProfileCombo));
     name_edit_ = ui::find_control<QLineEdit>(panel_, latin(panel_names::kProfileNameEdit));
     menu_ = ui::find_control<QWidget>(panel_, latin(panel_names::kProfileMenuLayout));
+    switch_delay_ = new QTimer(this);
+    switch_delay_->setSingleShot(true);
+    connect(switch_delay_, &QTimer::timeout, this, [this] { select_profile(pending_profile_); });
 }
 
 CDeviceProfileUI::~CDeviceProfileUI() = default;
@@ -45,6 +53,36 @@ bool CDeviceProfileUI::initialise(int device_kind, const std::filesystem::path& 
     apply_tab_visibility(device_kind);
     select_tab(static_cast<int>(profiles::ProfileTab::Light));
     return true;
+}
+
+bool CDeviceProfileUI::handle_notification(const ui::Notification& n) {
+    if (n.type == QLatin1String("itemselect") && n.sender == latin(panel_names::kProfileCombo)) {
+        pending_profile_ = n.wparam;
+        switch_delay_->start(kProfileSwitchDelayMs);
+        return true;
+    }
+    if (n.type != QLatin1String("click")) return false;
+    // Compared as written, unlike the other buttons.
+    if (n.sender == latin(panel_names::kSpreadBtn)) {
+        toggle_menu();
+        return true;
+    }
+    static constexpr std::pair<const char*, void (CDeviceProfileUI::*)()> kButtons[] = {
+        {panel_names::kAddBtn, &CDeviceProfileUI::add_profile},
+        {panel_names::kSubBtn, &CDeviceProfileUI::delete_profile},
+        {panel_names::kCopyBtn, &CDeviceProfileUI::copy_profile},
+        {panel_names::kImportBtn, &CDeviceProfileUI::import_profile},
+        {panel_names::kExportBtn, &CDeviceProfileUI::export_profile},
+        {panel_names::kResetBtn, &CDeviceProfileUI::reset_profile},
+        {panel_names::kEditSaveBtn, &CDeviceProfileUI::rename_profile},
+    };
+    for (const auto& [name, operation] : kButtons) {
+        if (n.sender.compare(latin(name), Qt::CaseInsensitive) == 0) {
+            (this->*operation)();
+            return true;
+        }
+    }
+    return false;
 }
 
 int CDeviceProfileUI::current_index() const { return combo_ ? combo_->currentIndex() : -1; }

@@ -13,9 +13,14 @@
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
+class QTimer;
 class QWidget;
 
 namespace ilmo::shell {
+
+namespace ui {
+struct Notification;
+}
 
 class SkinResources;
 
@@ -46,6 +51,9 @@ public:
     bool initialise(int device_kind, const std::filesystem::path& profile_folder,
                     const std::filesystem::path& default_document,
                     profiles::TimestampIdSource& identifiers);
+
+    // Handles the notification when its control belongs to the panel; false otherwise.
+    bool handle_notification(const ui::Notification& n);
 
     profiles::ProfileList* list() const { return list_.get(); }
     int current_index() const;
@@ -81,6 +89,8 @@ private:
     QComboBox* combo_ = nullptr;
     QLineEdit* name_edit_ = nullptr;
     QWidget* menu_ = nullptr;
+    QTimer* switch_delay_ = nullptr;  // the combo's choice is taken up when it fires
+    int pending_profile_ = -1;
     std::unique_ptr<profiles::ProfileList> list_;
 };
 
