@@ -73,8 +73,8 @@ void CMainWnd::notify(const ui::Notification& n) {
         return;
     }
     // A control on a device page belongs to that page, selected or not.
-    if (CDevicePage* owner = page_holding(n.control); owner != nullptr && owner->handle_notification(n))
-        return;
+    CDevicePage* owner = page_holding(n.control);
+    if (owner != nullptr && owner->handle_notification(n)) return;
     if (n.type == QLatin1String("click")) {
         click_routes_.dispatch(n);
     } else if (n.type == QLatin1String("selectchanged")) {

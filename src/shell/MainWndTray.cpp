@@ -22,7 +22,8 @@ constexpr const char* kLanguageKey = "langkey";
 MainWndTray::MainWndTray(SkinResources& skin, bool available, QWidget* window)
     : QObject(window), skin_(skin), menu_(new QMenu(window)) {
     add_action(QString::fromLatin1(main_names::kTrayMenuExit),
-               QString::fromLatin1(main_names::kTrayMenuExitText), [this] { emit exit_requested(); });
+               QString::fromLatin1(main_names::kTrayMenuExitText),
+               [this] { emit exit_requested(); });
     if (!available) return;
     icon_ = new QSystemTrayIcon(QIcon(skin_.paths().resource_file(u"common/tray_icon.png")), this);
     icon_->setToolTip("ILMO RQ07");

@@ -113,7 +113,8 @@ TEST_F(PresenceTest, TheReceiverLinkWaitOfAnAbsentDeviceEndsInTheLinkWatch) {
     plug(SimProduct::Mouse);
     bus->set_device_linked(SimProduct::MouseReceiver, false);
     unplug(SimProduct::Mouse);
-    EXPECT_EQ(recorder.count("获取2.4G模式失败"), device::CTavrinUSBDevice::kLinkWaitAttempts);
+    EXPECT_EQ(recorder.count("获取2.4G模式失败"),
+              device::CTavrinUSBDevice::kLinkWaitAttempts);
     EXPECT_EQ(view.armed(kMousePage, ItemTimer::LinkWatch), 2000);
     fire(kMousePage, ItemTimer::LinkWatch);
     EXPECT_FALSE(view.item(kMousePage).visible);  // the watch takes the absent mouse away

@@ -27,7 +27,9 @@ constexpr int kHeadsetPage = 3;
 // between.
 class ManualDeviceJobs : public DeviceJobs {
 public:
-    void run(Task work, Task done) override { waiting.emplace_back(std::move(work), std::move(done)); }
+    void run(Task work, Task done) override {
+        waiting.emplace_back(std::move(work), std::move(done));
+    }
     // Runs the oldest job, then hands its outcome back; false when none waits.
     bool finish_one() {
         if (waiting.empty()) return false;

@@ -250,7 +250,8 @@ private slots:
         rig.window().initialise();
         QTRY_VERIFY(scanned);
         QVERIFY(rig.window().isVisible() && rig.window().isMinimized());
-        for (const char* button : {names::main_window::kNoDeviceOkBtn, names::main_window::kCloseBtn}) {
+        namespace m = names::main_window;
+        for (const char* button : {m::kNoDeviceOkBtn, m::kCloseBtn}) {
             rig.window().show_and_raise();
             control<QAbstractButton>(rig.window(), button)->click();
             QVERIFY2(rig.window().isVisible() && rig.window().isMinimized(), button);
