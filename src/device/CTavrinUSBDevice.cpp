@@ -35,7 +35,12 @@ CTavrinUSBDevice::~CTavrinUSBDevice() { detach(); }
 void CTavrinUSBDevice::set_identity(int slot) {
     if (slot < 0 || slot >= kSlotCount) return;
     slot_ = slot;
-    record_ = kSupportedInterfaces[slot];
+}
+
+const SupportedInterface& CTavrinUSBDevice::interface_record() const {
+    static constexpr SupportedInterface kNone{};
+    const int slot = slot_;
+    return slot < 0 ? kNone : kSupportedInterfaces[static_cast<size_t>(slot)];
 }
 
 Result CTavrinUSBDevice::attach_command_interface(const std::string& path, DeviceKind kind) {
@@ -107,7 +112,7 @@ Result CTavrinUSBDevice::power_refresh() {
 
 bool CTavrinUSBDevice::wait_for_receiver_link() {
     bool linked = false;
-    for (int attempt = 0; attempt < kLinkWaitAttempts && !linked; ++attempt) {
+    for (int attempt = 0; attempt < kLinkWaitAttempts && !linked && command_.is_open(); ++attempt) {
         linked = command_.link_query();
         if (!linked) {
             sleep_(kLinkWaitPauseMs);

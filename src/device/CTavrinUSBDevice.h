@@ -31,11 +31,13 @@ public:
 
     void set_view(DeviceView* view) { view_ = view; }
 
-    // Identity: the slot this controller was created for or last connected with.
+    // Identity: the slot of the command interface the controller was created for or is
+    // attached through. Behind its receiver a product reports the receiver's kind and slot;
+    // its page is still found through the cable twin (identity_row). Read from any thread.
     void set_identity(int slot);
     int slot() const { return slot_; }
-    DeviceKind kind() const { return record_.kind; }
-    const SupportedInterface& interface_record() const { return record_; }
+    DeviceKind kind() const { return interface_record().kind; }
+    const SupportedInterface& interface_record() const;
     int page_row() const { return page_row_; }
     const DeviceOption& option() const { return kDeviceOptions[page_row_]; }
     const DevicePage& page() const { return kDevicePages[page_row_]; }
@@ -76,7 +78,8 @@ public:
     // Linked by cable; through the receiver only when the device answers the link query.
     virtual bool link_check() { return command_.link_query(); }
     // After a switch to the receiver: asks for the link up to 26 times, 50 ms apart, then
-    // refreshes the power state. True when the device answered.
+    // refreshes the power state. Ends early when the channel is closed meanwhile (the device
+    // went), so whoever waits for it is not held up. True when the device answered.
     bool wait_for_receiver_link();
 
     // Only pages with a power display accept the pause.
@@ -111,8 +114,7 @@ private:
     SleepFn sleep_;
     DeviceView* view_ = nullptr;
 
-    int slot_ = -1;
-    SupportedInterface record_{};
+    std::atomic<int> slot_{-1};
     CommandChannel command_;
     CommandChannel events_;
     std::atomic<bool> receiver_mode_{false};

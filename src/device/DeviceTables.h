@@ -58,12 +58,9 @@ inline constexpr std::array<SupportedInterface, kSlotCount> kSupportedInterfaces
     {0x0C76, 0x1630, 3, 0, DeviceKind::Headset, InterfaceRole::Command, 0x000C, 0x01, false, 0},
 }};
 
-// One device page the main window creates at start-up, present or not.
+// One device page the main window creates at start-up, present or not. What the page is
+// built from (layouts, control names) is the shell's business, kept in the same row order.
 struct DeviceOption {
-    std::string_view option_layout;
-    std::string_view tab_header_control;
-    std::string_view power_switch_control;
-    std::string_view kind_name;
     std::array<int, 4> page_ints;  // the last one is the light-table index
     int vendor_id;
     int product_id;
@@ -76,14 +73,10 @@ struct DeviceOption {
 constexpr int kPageCount = 4;
 
 inline constexpr std::array<DeviceOption, kPageCount> kDeviceOptions{{
-    {"XML\\CustomControlXML\\DeviceOption.xml", "tab_header_device", "device_power_switch",
-     "mouse", {0, 0, 0, 1}, 4817, 4308, DeviceKind::Mouse, InterfaceRole::Command},
-    {"XML\\CustomControlXML\\DeviceOption.xml", "tab_header_device", "device_power_switch",
-     "keyboard", {1, 1, -1, 0}, 12815, 20498, DeviceKind::Keyboard, InterfaceRole::Command},
-    {"XML\\CustomControlXML\\DeviceOption.xml", "tab_header_device", "device_power_switch",
-     "MousePad", {2, 2, 1, 2}, 12815, 4100, DeviceKind::MousePad, InterfaceRole::Command},
-    {"XML\\CustomControlXML\\DeviceOption.xml", "tab_header_device", "device_power_switch",
-     "HD", {3, 3, -1, 3}, 3190, 5680, DeviceKind::Headset, InterfaceRole::Command},
+    {{0, 0, 0, 1}, 4817, 4308, DeviceKind::Mouse, InterfaceRole::Command},
+    {{1, 1, -1, 0}, 12815, 20498, DeviceKind::Keyboard, InterfaceRole::Command},
+    {{2, 2, 1, 2}, 12815, 4100, DeviceKind::MousePad, InterfaceRole::Command},
+    {{3, 3, -1, 3}, 3190, 5680, DeviceKind::Headset, InterfaceRole::Command},
 }};
 
 // Same row order as kDeviceOptions.
@@ -92,15 +85,13 @@ struct DevicePage {
     int key_count;
     bool has_power_display;  // page shows battery state, waits for the receiver link
     int value_b;             // handed to the page unchanged
-    std::string_view page_layout;
-    std::string_view light_group;
 };
 
 inline constexpr std::array<DevicePage, kPageCount> kDevicePages{{
-    {15, 11, true, -1, "XML\\DeviceXml\\mousedevice.xml", "pelko_light"},
-    {170, 170, false, -1, "XML\\DeviceXml\\keyboarddevice.xml", "pelko_light"},
-    {15, 0, false, -1, "XML\\DeviceXml\\mousepaddevice.xml", "pelko_light"},
-    {13, 0, false, -1, "XML\\DeviceXml\\hs6533device.xml", "pelko_light"},
+    {15, 11, true, -1},
+    {170, 170, false, -1},
+    {15, 0, false, -1},
+    {13, 0, false, -1},
 }};
 
 // How each product (and, in the last row, the application) names itself to the update check.

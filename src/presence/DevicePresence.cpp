@@ -60,12 +60,13 @@ bool valid_slot(int slot) {
 }  // namespace
 
 DevicePresence::DevicePresence(PresenceView& view, const device::SlotTable& slots,
-                               device::TraceSink trace)
+                               DeviceJobs& jobs, device::TraceSink trace)
     : view_(view),
       slots_(slots),
       trace_(std::move(trace)),
       selector_(view),
-      timers_(selector_, view, trace_) {}
+      work_(jobs),
+      timers_(selector_, view, work_, trace_) {}
 
 void DevicePresence::start() {
     for (const device::DeviceOption& option : device::kDeviceOptions) {
@@ -120,6 +121,13 @@ void DevicePresence::removal(int slot) {
     }
 }
 
+void DevicePresence::shutdown() {
+    for (int index = 0; index < selector_.page_count(); ++index) {
+        work_.invalidate(index);
+        selector_.page(index).controller->detach();
+    }
+}
+
 void DevicePresence::connect(int command_slot) {
     const auto& row = row_of(command_slot);
     if (twin_occupied(command_slot)) {
@@ -137,9 +145,11 @@ void DevicePresence::connect(int command_slot) {
     if (p.controller->attach_command_interface(slots_.slot(command_slot).path, row.kind) !=
         device::Result::kOk)
         return;
+    work_.invalidate(page);
     p.connected = true;
     p.on_receiver_link = device::is_receiver_kind(row.kind);
-    p.controller->set_identity(device::identity_row(command_slot));
+    // The controller takes the kind and slot of the interface it is attached through.
+    p.controller->set_identity(command_slot);
     // A receiver's item waits for the presence check: its device may be away.
     if (!p.on_receiver_link) selector_.show_item(page);
     timers_.arm(page, ItemTimer::Presence, ItemTimerDelays::kPresenceAfterConnectMs);
@@ -150,6 +160,7 @@ void DevicePresence::switch_link(int cable_slot, Link target) {
     if (page < 0) return;
     PresencePage& p = selector_.page(page);
     device::CTavrinUSBDevice& controller = *p.controller;
+    work_.invalidate(page);
     p.connected = false;
     // Going to the receiver means the cable was pulled: its slot is already empty, and the
     // device is reached through the receiver's interface instead.
@@ -164,23 +175,48 @@ void DevicePresence::switch_link(int cable_slot, Link target) {
     }
     p.connected = true;
     p.on_receiver_link = target == Link::Receiver;
+    controller.set_identity(open_slot);
     if (target == Link::Receiver) {
-        if (p.has_power_display()) {
-            controller.wait_for_receiver_link();
-            view_.refresh_page(page);
-        }
-        trace_failure("load after the switch to the receiver", controller.load_after_attach());
-        timers_.arm(page, ItemTimer::LinkWatch, ItemTimerDelays::kFirstLinkWatchMs);
-        view_.refresh_page(page);
-    } else {
-        timers_.arm(page, ItemTimer::Presence, ItemTimerDelays::kPresenceAfterConnectMs);
-        selector_.show_item(page);
+        wait_for_receiver(page);
+        return;
     }
+    timers_.arm(page, ItemTimer::Presence, ItemTimerDelays::kPresenceAfterConnectMs);
+    selector_.show_item(page);
     view_.close_settings_window();
+}
+
+void DevicePresence::wait_for_receiver(int page) {
+    const PresencePage& p = selector_.page(page);
+    device::CTavrinUSBDevice* controller = p.controller;
+    if (!p.has_power_display()) {
+        load_after_switch(page);
+        return;
+    }
+    // A device that never answers keeps this up for 26 link queries of up to five seconds
+    // each; whether it answered, the page goes on as on the receiver.
+    work_.start_next<bool>(
+        page, [controller] { return controller->wait_for_receiver_link(); },
+        [this, page](bool) {
+            view_.refresh_page(page);
+            load_after_switch(page);
+        });
+}
+
+void DevicePresence::load_after_switch(int page) {
+    device::CTavrinUSBDevice* controller = selector_.page(page).controller;
+    work_.start_next<device::Result>(
+        page, [controller] { return controller->load_after_attach(); },
+        [this, page](device::Result loaded) {
+            trace_failure("load after the switch to the receiver", loaded);
+            timers_.arm(page, ItemTimer::LinkWatch, ItemTimerDelays::kFirstLinkWatchMs);
+            view_.refresh_page(page);
+            view_.close_settings_window();
+        });
 }
 
 void DevicePresence::disconnect(int page) {
     PresencePage& p = selector_.page(page);
+    work_.invalidate(page);
     p.connected = false;
     p.on_receiver_link = false;
     p.controller->detach();

@@ -5,19 +5,24 @@
 //
 // Threading: every operation runs on the UI thread. arrival() and removal() are called
 // while the scanner waits for them (see DeviceScanner), which is what makes reading its
-// slot table here safe.
+// slot table here safe. Whatever waits on a device (the receiver link wait, loading the
+// device's state, power reads, link queries) runs as the page's device work (PageWork), so
+// the UI thread never waits on a device for longer than opening it.
 
 #include "device/SlotTable.h"
 #include "device/Trace.h"
+#include "presence/DeviceJobs.h"
 #include "presence/DeviceSelector.h"
 #include "presence/ItemTimers.h"
+#include "presence/PageWork.h"
 #include "presence/PresenceView.h"
 
 namespace ilmo::presence {
 
 class DevicePresence {
 public:
-    DevicePresence(PresenceView& view, const device::SlotTable& slots, device::TraceSink trace);
+    DevicePresence(PresenceView& view, const device::SlotTable& slots, DeviceJobs& jobs,
+                   device::TraceSink trace);
 
     // Creates one page per row of the device option table, in order, disconnected and with
     // its item hidden. The scanner's slots start free.
@@ -25,6 +30,11 @@ public:
 
     void arrival(int slot);
     void removal(int slot);
+    // Before the program ends: closes every page's channels, so device work still running
+    // ends at once, and drops what it would have found.
+    void shutdown();
+    // The page's device work has not ended yet.
+    bool device_work_running(int page) const { return work_.running(page); }
     void item_timer_fired(int page, ItemTimer timer) { timers_.fired(page, timer); }
     // The page drives host frames again (a host-driven lighting mode began).
     void resume_frames(int page) { timers_.resume_frames(page); }
@@ -52,6 +62,10 @@ private:
     int create_page(int command_slot);
     void connect(int command_slot);
     void switch_link(int cable_slot, Link target);
+    // After a switch to the receiver: the link wait where the page shows the power state,
+    // then the device's state, then the watch over the link.
+    void wait_for_receiver(int page);
+    void load_after_switch(int page);
     void disconnect(int page);
     void attach_events(int event_slot);
     void detach_events(int event_slot);
@@ -68,6 +82,7 @@ private:
     const device::SlotTable& slots_;
     device::TraceSink trace_;
     DeviceSelector selector_;
+    PageWork work_;
     ItemTimers timers_;
 };
 

@@ -3,6 +3,8 @@
 namespace ilmo::presence {
 
 using Delay = ItemTimerDelays;
+using device::CTavrinUSBDevice;
+using device::Result;
 
 void ItemTimers::stop_all(int page) {
     for (ItemTimer timer :
@@ -31,24 +33,39 @@ void ItemTimers::fired(int page, ItemTimer timer) {
 }
 
 void ItemTimers::presence_check(int page) {
-    PresencePage& p = selector_.page(page);
-    device::CTavrinUSBDevice& controller = *p.controller;
+    const PresencePage& p = selector_.page(page);
+    CTavrinUSBDevice* controller = p.controller;
     // A receiver can be plugged while its device is off or out of reach: the page is
     // offered only once the device itself answers.
-    if (p.on_receiver_link && controller.command_channel().is_open() && !controller.link_check()) {
-        p.presence_retries = (p.presence_retries + 1) % kPresenceRetryWrap;
-        if (p.item_visible) selector_.hide_page(page);
-        arm(page, ItemTimer::Presence, Delay::kPresenceRetryMs);
-        return;
-    }
+    const bool ask = p.on_receiver_link && controller->command_channel().is_open();
+    const bool started = work_.try_start<bool>(
+        page, [controller, ask] { return !ask || controller->link_check(); },
+        [this, page](bool answers) { answers ? start_page(page) : device_away(page); });
+    if (!started) arm(page, ItemTimer::Presence, Delay::kPresenceAfterConnectMs);
+}
+
+void ItemTimers::device_away(int page) {
+    PresencePage& p = selector_.page(page);
+    p.presence_retries = (p.presence_retries + 1) % kPresenceRetryWrap;
+    if (p.item_visible) selector_.hide_page(page);
+    arm(page, ItemTimer::Presence, Delay::kPresenceRetryMs);
+}
+
+void ItemTimers::start_page(int page) {
     selector_.show_item(page);
-    // The page still shows the profile when the device's own state could not be read.
-    const device::Result loaded = controller.load_after_attach();
-    if (!device::succeeded(loaded) && trace_)
-        trace_(std::string("device state after attach not read: ") + device::describe(loaded));
-    arm(page, ItemTimer::Frame, Delay::kFirstFrameMs);
-    if (p.has_power_display()) arm(page, ItemTimer::Power, Delay::kFirstPowerMs);
-    if (p.on_receiver_link) arm(page, ItemTimer::LinkWatch, Delay::kFirstLinkWatchMs);
+    CTavrinUSBDevice* controller = selector_.page(page).controller;
+    work_.start_next<Result>(
+        page, [controller] { return controller->load_after_attach(); },
+        [this, page](Result loaded) {
+            // The page still shows the profile when the device's own state could not be read.
+            if (!device::succeeded(loaded) && trace_)
+                trace_(std::string("device state after attach not read: ") +
+                       device::describe(loaded));
+            const PresencePage& p = selector_.page(page);
+            arm(page, ItemTimer::Frame, Delay::kFirstFrameMs);
+            if (p.has_power_display()) arm(page, ItemTimer::Power, Delay::kFirstPowerMs);
+            if (p.on_receiver_link) arm(page, ItemTimer::LinkWatch, Delay::kFirstLinkWatchMs);
+        });
 }
 
 void ItemTimers::frame(int page) {
@@ -67,22 +84,39 @@ void ItemTimers::resume_frames(int page) {
 }
 
 void ItemTimers::power(int page) {
-    const PresencePage& p = selector_.page(page);
+    CTavrinUSBDevice* controller = selector_.page(page).controller;
     // A failed read leaves the display as it was; the next one is due in five seconds.
-    static_cast<void>(p.controller->power_refresh());
-    if (p.has_power_display()) arm(page, ItemTimer::Power, Delay::kPowerMs);
+    const bool started = work_.try_start<Result>(
+        page, [controller] { return controller->power_refresh(); },
+        [this, page](Result) { arm_power(page); });
+    if (!started) arm_power(page);
+}
+
+void ItemTimers::arm_power(int page) {
+    if (selector_.page(page).has_power_display()) arm(page, ItemTimer::Power, Delay::kPowerMs);
 }
 
 void ItemTimers::link_watch(int page) {
     const PresencePage& p = selector_.page(page);
     if (!p.on_receiver_link) return;  // back on the cable: the link cannot drop unnoticed
-    const bool answers = p.controller->link_check();
+    CTavrinUSBDevice* controller = p.controller;
+    const bool started = work_.try_start<bool>(
+        page, [controller] { return controller->link_check(); },
+        [this, page](bool answers) { link_answer(page, answers); });
+    if (!started) arm(page, ItemTimer::LinkWatch, Delay::kLinkWatchMs);
+}
+
+void ItemTimers::link_answer(int page, bool answers) {
+    const PresencePage& p = selector_.page(page);
     if (answers && !p.item_visible) {
         selector_.show_item(page);
-        static_cast<void>(p.controller->power_refresh());
-    } else if (!answers && p.item_visible) {
-        selector_.hide_page(page);
+        CTavrinUSBDevice* controller = p.controller;
+        work_.start_next<Result>(
+            page, [controller] { return controller->power_refresh(); },
+            [this, page](Result) { arm(page, ItemTimer::LinkWatch, Delay::kLinkWatchMs); });
+        return;
     }
+    if (!answers && p.item_visible) selector_.hide_page(page);
     arm(page, ItemTimer::LinkWatch, Delay::kLinkWatchMs);
 }
 

@@ -15,7 +15,8 @@ namespace ilmo::shell {
 
 namespace option_names = names::device_option;
 
-CDeviceOptionUI::CDeviceOptionUI(SkinResources& skin, int kind, int role, QWidget* parent)
+CDeviceOptionUI::CDeviceOptionUI(SkinResources& skin, device::DeviceKind kind,
+                                 device::InterfaceRole role, QWidget* parent)
     : QWidget(parent), skin_(skin) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

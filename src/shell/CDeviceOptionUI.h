@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "device/DeviceTables.h"
 #include "presence/ItemTimer.h"
 
 class QAbstractButton;
@@ -20,7 +21,8 @@ class CDeviceOptionUI : public QWidget {
 public:
     using TimerFired = std::function<void(presence::ItemTimer)>;
 
-    CDeviceOptionUI(SkinResources& skin, int kind, int role, QWidget* parent = nullptr);
+    CDeviceOptionUI(SkinResources& skin, device::DeviceKind kind, device::InterfaceRole role,
+                    QWidget* parent = nullptr);
     bool built() const { return content_ != nullptr; }
 
     QAbstractButton* select_button() const { return select_; }

@@ -1,5 +1,7 @@
 #include "shell/CDevicePage.h"
 
+#include <QThread>
+
 #include "profiles/CHs6533Profiledata.h"
 #include "profiles/CKeyboardProfiledata.h"
 #include "profiles/CMouseProfiledata.h"
@@ -8,6 +10,7 @@
 #include "shell/names/ProfilePanelNames.h"
 #include "shell/ui/CDeviceKeyButtonUI.h"
 #include "shell/ui/ControlLookup.h"
+#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 
@@ -22,6 +25,21 @@ int indexed(const QString& name, QLatin1String prefix) {
     bool ok = false;
     const int index = name.mid(prefix.size()).toInt(&ok);
     return ok && index >= 0 ? index : -1;
+}
+
+// The feature tab an option stands for (1..8), or 0.
+int function_tab_number(const QString& name) {
+    for (int n = 1; n <= static_cast<int>(std::size(profile_names::kTabs)); ++n)
+        if (name == QLatin1String(profile_names::kTabs[n - 1])) return n;
+    return 0;
+}
+
+// True when the caller is not on `owner`'s thread: `show` then runs there later instead.
+template <class Show>
+bool deferred_to_owner_thread(QObject* owner, Show show) {
+    if (QThread::currentThread() == owner->thread()) return false;
+    QMetaObject::invokeMethod(owner, std::move(show), Qt::QueuedConnection);
+    return true;
 }
 
 }  // namespace
@@ -123,11 +141,25 @@ void CDevicePage::load_profile(const std::filesystem::path& document) {
     if (profile_panel_ != nullptr) controller_->set_profile_name(profile_panel_->current_name());
 }
 
+bool CDevicePage::handle_notification(const ui::Notification& n) {
+    if (n.type == QLatin1String("selectchanged")) {
+        if (const int tab = function_tab_number(n.sender); tab > 0) {
+            // The page and its profile panel both take the tab's number.
+            if (n.value.toBool() && controller_) controller_->set_function_switch_page(tab);
+            if (profile_panel_ != nullptr) profile_panel_->handle_notification(n);
+            return true;
+        }
+    }
+    return profile_panel_ != nullptr && profile_panel_->handle_notification(n);
+}
+
 void CDevicePage::show_power(const device::PowerStatus& status) {
+    if (deferred_to_owner_thread(this, [this, status] { show_power(status); })) return;
     if (power_indicator_ != nullptr) power_indicator_->show_status(status);
 }
 
 void CDevicePage::select_function_tabs(const device::FunctionSwitchTabs& tabs) {
+    if (deferred_to_owner_thread(this, [this, tabs] { select_function_tabs(tabs); })) return;
     ui::select_tab(this, QString::fromLatin1(page_names::kFunctionSwitch), tabs.function_tab);
     if (tabs.key_tab != device::FunctionSwitchTabs::kKeep)
         ui::select_tab(this, QString::fromLatin1(page_names::kKeyFunctionSwitch), tabs.key_tab);

@@ -1,6 +1,8 @@
 #pragma once
 // A device page: the widget the page layout's root class creates, and the view its
-// controller draws on. The page owns the controller.
+// controller draws on. The page owns the controller, and the notifications of the controls
+// inside it are routed here, to the page and its panels. The controller may call the view
+// from device work on another thread; what it shows is drawn on the UI thread.
 
 #include <QWidget>
 #include <memory>
@@ -15,6 +17,7 @@ namespace ilmo::shell {
 
 namespace ui {
 class CDeviceKeyButtonUI;
+struct Notification;
 }
 class CMpDevicePowerUI;
 class SkinResources;
@@ -36,6 +39,10 @@ public:
     // Loads a profile document of the device into the page and its controller.
     void load_profile(const std::filesystem::path& document);
     profiles::CBasicProfiledata* profile_data() const { return profile_data_.get(); }
+
+    // Handles a notification of a control inside the page; false when no part of the page
+    // takes it.
+    bool handle_notification(const ui::Notification& n);
 
     // Light controls show the colour records; repaints only what changed.
     void refresh_lights();

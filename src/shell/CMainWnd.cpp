@@ -2,11 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
@@ -14,25 +12,22 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "device/CommandResult.h"
-#include "presence/DeviceScanner.h"
-#include "presence/WorkerTable.h"
+#include "presence/DevicePresence.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
-#include "shell/CMpDevicePowerUI.h"
 #include "shell/CSetWnd.h"
 #include "shell/CSkinFrame.h"
 #include "shell/Density.h"
 #include "shell/LanguageList.h"
+#include "shell/MainWndTray.h"
+#include "shell/PresenceWorkers.h"
 #include "shell/SessionService.h"
 #include "shell/SkinResources.h"
-#include "shell/UiThreadCall.h"
 #include "shell/names/MainWindowNames.h"
 #include "shell/ui/ControlLookup.h"
 #include "shell/ui/ControlTimers.h"
 #include "shell/ui/FontTable.h"
 #include "shell/ui/LanguageFontRule.h"
-#include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 
@@ -40,9 +35,7 @@ namespace main_names = names::main_window;
 
 namespace {
 
-constexpr int kScanWorker = 0;
 constexpr int kFitDelayMs = 100;
-constexpr int kTrayMenuDelayMs = 10;
 constexpr int kTitleBarHeight = 44;
 
 QString latin(const char* text) { return QString::fromLatin1(text); }
@@ -56,6 +49,13 @@ std::string desktop_locale() {
     return "C";
 }
 
+// The number the identity message goes by in the traces, taken once per process the way a
+// message name is registered.
+int identity_message_number() {
+    static const int number = QEvent::registerEventType();
+    return number;
+}
+
 }  // namespace
 
 CMainWnd::CMainWnd(ShellContext context, SkinResources& skin, SessionService& session,
@@ -64,6 +64,7 @@ CMainWnd::CMainWnd(ShellContext context, SkinResources& skin, SessionService& se
       context_(std::move(context)),
       skin_(skin),
       session_(session) {
+    trace(QStringLiteral("InitWindow"));
     setObjectName("MainWnd");
     setWindowTitle("ILMO RQ07");
     setWindowIcon(QIcon(skin_.paths().resource_file(u"common/app_icon.png")));
@@ -77,13 +78,20 @@ CMainWnd::CMainWnd(ShellContext context, SkinResources& skin, SessionService& se
     power_switch_ = ui::find_control<QStackedWidget>(root_, latin(main_names::kDevicePowerSwitch));
     no_device_ = ui::find_control<QWidget>(root_, latin(main_names::kNoDeviceLink));
     select_strip_ = ui::find_control<QWidget>(root_, latin(main_names::kDeviceSelectLayout));
+    max_button_ = ui::find_control<QWidget>(root_, latin(main_names::kMaxBtn));
+    restore_button_ = ui::find_control<QWidget>(root_, latin(main_names::kRestoreBtn));
     resize(kMainWidth, kMainHeight);
     build_routes();
-    build_tray();
+    tray_ = new MainWndTray(
+        skin_, context_.system_tray.value_or(QSystemTrayIcon::isSystemTrayAvailable()), this);
+    connect(tray_, &MainWndTray::clicked, this, &CMainWnd::toggle_from_tray);
+    connect(tray_, &MainWndTray::menu_requested, this,
+            [this] { timers_->set_timer(this, kTrayMenuTimer, 10); });
+    connect(tray_, &MainWndTray::exit_requested, this, &CMainWnd::exit_program);
     // A monitor that changes its resolution gets the window fitted again.
     auto watch_screen = [this](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, this, [this] {
-            if (context_.trace) context_.trace("显示器分辨率发生变化");
+            trace(QStringLiteral("显示器分辨率发生变化"));
             display_change_pending_ = true;
             fit_to_monitor();
         });
@@ -93,9 +101,13 @@ CMainWnd::CMainWnd(ShellContext context, SkinResources& skin, SessionService& se
 }
 
 CMainWnd::~CMainWnd() {
+    // The pages own the controllers that device work still uses: it ends first.
     stop_workers();
-    // Pages own their controllers; presence holds pointers to them and goes first.
-    presence_.reset();
+    devices_.reset();
+}
+
+void CMainWnd::trace(const QString& line) const {
+    if (context_.trace) context_.trace(line.toStdString());
 }
 
 void CMainWnd::initialise() {
@@ -115,51 +127,37 @@ void CMainWnd::initialise() {
 }
 
 void CMainWnd::start_scanning() {
-    workers_ = std::make_unique<presence::WorkerTable>(context_.trace);
-    auto stop = workers_->stop_event(kScanWorker);
-    // Arrivals and removals are handled on the UI thread while the scan thread waits, so
-    // the slots it owns do not change under the handler.
-    auto hand_over = [this, stop](std::function<void()> work) {
-        run_on_ui_thread_and_wait(this, std::move(work), *stop);
+    devices_ = std::make_unique<PresenceWorkers>(context_, *this);
+    PresenceWorkers::Events events;
+    events.devices_changed = [this] { emit devices_changed(); };
+    events.first_pass_done = [this] {
+        first_scan_complete_ = true;
+        if (!start_in_tray_) {
+            identity_message(0, 0);
+        } else if (!tray_->available()) {
+            // With no tray to wait in, the task bar is the only way back to the window.
+            showMinimized();
+        } else {
+            // Nobody looks at the pages: their devices are not asked for their power.
+            presence()->set_window_hidden(true);
+        }
+        emit first_scan_done();
     };
-    presence::DeviceScanner::Callbacks callbacks;
-    callbacks.arrival = [this, hand_over](int slot) {
-        hand_over([this, slot] {
-            if (presence_ && !exiting_) presence_->arrival(slot);
-            emit devices_changed();
-        });
-    };
-    callbacks.removal = [this, hand_over](int slot) {
-        hand_over([this, slot] {
-            if (presence_ && !exiting_) presence_->removal(slot);
-            emit devices_changed();
-        });
-    };
-    callbacks.first_pass_done = [this, hand_over] {
-        hand_over([this] {
-            if (!start_in_tray_) show_and_raise();
-            first_scan_complete_ = true;
-            emit first_scan_done();
-        });
-    };
-    scanner_ = std::make_shared<presence::DeviceScanner>(*context_.backend, stop,
-                                                         std::move(callbacks), context_.trace);
-    presence_ = std::make_unique<presence::DevicePresence>(*this, scanner_->slot_table(),
-                                                           context_.trace);
-    presence_->start();
-    auto scanner = scanner_;
-    workers_->start(
-        kScanWorker, [scanner](presence::StopEvent&) { scanner->run(); },
-        [scanner] { scanner->request_stop(); });
+    devices_->start(std::move(events));
 }
 
 void CMainWnd::stop_workers() {
+    if (!exiting_) trace(QStringLiteral("退出测试"));
     exiting_ = true;
-    if (workers_) workers_->stop_all();
+    if (devices_) devices_->stop();
+}
+
+presence::DevicePresence* CMainWnd::presence() const {
+    return devices_ ? devices_->presence() : nullptr;
 }
 
 device::CTavrinUSBDevice* CMainWnd::selected_device() const {
-    return presence_ ? presence_->selected_device() : nullptr;
+    return presence() ? presence()->selected_device() : nullptr;
 }
 
 CDevicePage* CMainWnd::page(int index) const {
@@ -181,11 +179,41 @@ int CMainWnd::selected_page() const {
 // ---- showing, hiding, fitting ----
 
 void CMainWnd::show_and_raise() {
+    // Another start broadcasts the identity message with 0 and 1.
+    identity_message(0, 1);
+}
+
+void CMainWnd::identity_message(int wparam, int lparam) {
+    trace(QStringLiteral("软件标示 %1，%2d%3d")
+              .arg(identity_message_number())
+              .arg(wparam, 0, 16)
+              .arg(lparam, 0, 16));
+    restore_and_raise();
+}
+
+void CMainWnd::restore_and_raise() {
     if (!isVisible() || isMinimized()) fit_to_monitor();
     showNormal();
     raise();
     activateWindow();
-    if (presence_) presence_->set_window_hidden(false);
+    if (presence()) presence()->set_window_hidden(false);
+}
+
+void CMainWnd::put_away() {
+    if (!tray_->available()) {
+        showMinimized();
+        return;
+    }
+    hide();
+    if (presence()) presence()->set_window_hidden(true);
+}
+
+void CMainWnd::toggle_from_tray() {
+    if (isVisible() && !isMinimized()) {
+        put_away();
+    } else {
+        restore_and_raise();
+    }
 }
 
 void CMainWnd::fit_to_monitor() {
@@ -200,6 +228,27 @@ void CMainWnd::fit_to_monitor() {
     }
 }
 
+void CMainWnd::show_title_buttons() {
+    // One of the two is offered: maximise while normal, restore while maximised.
+    if (max_button_ != nullptr) max_button_->setVisible(!isMaximized());
+    if (restore_button_ != nullptr) restore_button_->setVisible(isMaximized());
+}
+
+void CMainWnd::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) show_title_buttons();
+    QWidget::changeEvent(event);
+}
+
+void CMainWnd::enterEvent(QEnterEvent* event) {
+    trace(QStringLiteral("鼠标移入"));
+    QWidget::enterEvent(event);
+}
+
+void CMainWnd::leaveEvent(QEvent* event) {
+    trace(QStringLiteral("鼠标移出"));
+    QWidget::leaveEvent(event);
+}
+
 void CMainWnd::closeEvent(QCloseEvent* event) {
     if (exiting_) {
         event->accept();
@@ -207,7 +256,7 @@ void CMainWnd::closeEvent(QCloseEvent* event) {
     }
     // The window manager's close button does what the title close button does.
     event->ignore();
-    on_close_button({});
+    on_close_button();
 }
 
 void CMainWnd::mousePressEvent(QMouseEvent* event) {
@@ -220,7 +269,7 @@ void CMainWnd::mousePressEvent(QMouseEvent* event) {
 void CMainWnd::exit_program() {
     close_child_windows();
     stop_workers();
-    if (tray_ != nullptr) tray_->hide();
+    tray_->hide_icon();
     hide();
     QApplication::quit();
 }
@@ -272,9 +321,7 @@ void CMainWnd::apply_language(int index) {
     if (!skin_.font_family().isEmpty()) ui::apply_fonts(this, skin_.font_family());
     for (CDeviceOptionUI* option : items_) option->retranslate();
     show_lighting_control_label();
-    for (QAction* action : tray_menu_ ? tray_menu_->actions() : QList<QAction*>{})
-        if (action->objectName() == latin(main_names::kTrayMenuExit))
-            action->setText(skin_.text(latin(main_names::kTrayMenuExitText)));
+    tray_->retranslate();
     if (settings_) settings_->retranslate();
     update();
 }
@@ -306,40 +353,31 @@ void CMainWnd::send_light_status_on() {
     // Cabled keyboards are told again that the host drives their light status.
     for (CDevicePage* p : pages_) {
         device::CTavrinUSBDevice* c = p->controller();
-        if (c == nullptr || c->kind() != device::DeviceKind::Keyboard || c->receiver_mode())
-            continue;
-        if (c->command_channel().is_open()) c->command_channel().light_status_on();
+        if (c == nullptr || c->kind() != device::DeviceKind::Keyboard) continue;
+        if (c->command_channel().is_open()) {
+            const device::Result sent = c->command_channel().light_status_on();
+            if (!device::succeeded(sent))
+                trace(QStringLiteral("light status on not sent: %1")
+                          .arg(QString::fromStdString(device::describe(sent))));
+        }
     }
 }
 
 void CMainWnd::set_lighting_control(bool drive) {
     lighting_control_ = drive;
     show_lighting_control_label();
-    if (presence_) presence_->set_lighting_control(drive);
+    if (presence()) presence()->set_lighting_control(drive);
 }
 
 void CMainWnd::suspend() {
     awake_ = false;
-    if (presence_) presence_->set_lighting_control(false);
+    if (presence()) presence()->set_lighting_control(false);
 }
 
 void CMainWnd::resume() {
     awake_ = true;
-    if (presence_) presence_->set_lighting_control(lighting_control_);
+    if (presence()) presence()->set_lighting_control(lighting_control_);
     if (lighting_control_) send_light_status_on();
-}
-
-void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
-    if (!awake_ || !presence_) return;
-    Q_UNUSED(name);
-    Q_UNUSED(lparam);
-    const int page_index = selected_page();
-    if (page_index < 0 || wparam < 0 || wparam > 2) return;
-    // A game event takes the page out of synchronised lighting; its lighting record is
-    // applied by the page's lighting once that exists for the device.
-    presence_->set_sync_choice(page_index, false);
-    items_[static_cast<size_t>(page_index)]->set_sync_chosen(false);
-    timers_->set_timer(this, kGameEventTimer, 5000);
 }
 
 void CMainWnd::apply_skin_background(bool use_colour, QRgb colour, const QString& image) {
@@ -355,42 +393,9 @@ void CMainWnd::apply_skin_background(bool use_colour, QRgb colour, const QString
     }
 }
 
-// ---- tray ----
-
-void CMainWnd::build_tray() {
-    tray_menu_ = new QMenu(this);
-    QAction* exit = tray_menu_->addAction(skin_.text(latin(main_names::kTrayMenuExitText)));
-    exit->setObjectName(latin(main_names::kTrayMenuExit));
-    connect(exit, &QAction::triggered, this, [this] { exit_program(); });
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-    tray_ = new QSystemTrayIcon(QIcon(skin_.paths().resource_file(u"common/tray_icon.png")), this);
-    tray_->setToolTip("ILMO RQ07");
-    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r == QSystemTrayIcon::Trigger) {
-            if (isVisible() && !isMinimized()) {
-                hide();
-                if (presence_) presence_->set_window_hidden(true);
-            } else {
-                show_and_raise();
-            }
-        } else if (r == QSystemTrayIcon::Context) {
-            timers_->set_timer(this, kTrayMenuTimer, kTrayMenuDelayMs);
-        }
-    });
-    tray_->show();
-}
-
 void CMainWnd::add_tray_action(const QString& name, const QString& text_key,
                                std::function<void()> action) {
-    auto* item = new QAction(skin_.text(text_key), tray_menu_);
-    item->setObjectName(name);
-    item->setProperty("langkey", text_key);
-    connect(item, &QAction::triggered, this, std::move(action));
-    tray_menu_->insertAction(tray_menu_->actions().value(0), item);
-}
-
-void CMainWnd::show_tray_menu() {
-    tray_menu_->popup(QCursor::pos());
+    tray_->add_action(name, text_key, std::move(action));
 }
 
 }  // namespace ilmo::shell

@@ -1,31 +1,28 @@
 #pragma once
 // The main window: the hub of the program. It builds one page per device, shows the device
-// selector, routes every notification of its controls by name, lives on in the tray and
-// talks to companion programs over the session bus.
+// selector, routes every notification of its controls (to the page a control sits on, or by
+// name to its own handlers), lives on in the tray and talks to companion programs over the
+// session bus. The tray (MainWndTray), the background workers (PresenceWorkers) and the name
+// routes (RouteTable) are parts of their own.
 
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "presence/DevicePresence.h"
 #include "presence/PresenceView.h"
 #include "profiles/TimestampId.h"
 #include "shell/CDeviceProfileUI.h"
+#include "shell/RouteTable.h"
 #include "shell/ShellContext.h"
 #include "shell/ui/NotificationSink.h"
 
 class QStackedWidget;
-class QSystemTrayIcon;
-class QMenu;
-class QAbstractButton;
 
 namespace ilmo::presence {
-class DeviceScanner;
-class WorkerTable;
-}  // namespace ilmo::presence
+class DevicePresence;
+}
 
 namespace ilmo::shell {
 
@@ -33,11 +30,12 @@ namespace ui {
 class ControlTimers;
 }
 class CDevicePage;
-class CDeviceProfileUI;
 class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CSetWnd;
 class CSkinFrame;
+class MainWndTray;
+class PresenceWorkers;
 class SessionService;
 class SkinResources;
 
@@ -46,9 +44,8 @@ class CMainWnd : public QWidget, public ui::NotificationSink, public presence::P
 public:
     // Main window timers (each fires once).
     enum Timer {
-        kFitTimer = 1011,          // fit to the monitor
-        kTrayMenuTimer = 1032,     // open the tray menu
-        kProfileSwitchTimer = 1055,
+        kFitTimer = 1011,       // fit to the monitor
+        kTrayMenuTimer = 1032,  // open the tray menu
         kGameEventTimer = 1066,
     };
 
@@ -61,13 +58,15 @@ public:
     void initialise();
     // Started with the session: stay in the tray through the first scan instead of showing.
     void set_start_in_tray(bool in_tray) { start_in_tray_ = in_tray; }
-    // Shows, restores and raises the window (a second start, the first scan, the tray).
+    // What the identity message does: a second start or a companion program asks the running
+    // window to show itself.
     void show_and_raise();
     // Ends the program: what the tray menu's "exit" does.
     void exit_program();
     void close_child_windows() override;
 
-    presence::DevicePresence& presence() { return *presence_; }
+    // nullptr before initialise().
+    presence::DevicePresence* presence() const;
     device::CTavrinUSBDevice* selected_device() const;
     CDevicePage* page(int index) const;
     int page_count() const { return static_cast<int>(pages_.size()); }
@@ -93,23 +92,22 @@ public:
     void apply_skin_background(bool use_colour, QRgb colour, const QString& image);
     // Adds an item to the tray menu before "exit"; its text is the language key's wording.
     void add_tray_action(const QString& name, const QString& text_key, std::function<void()> action);
+    // Whether one of the window's own timers is waiting to fire.
+    bool timer_pending(Timer timer);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    using Handler = void (CMainWnd::*)(const ui::Notification&);
-    struct PrefixRoute {
-        QString prefix;
-        Handler handler;
-    };
-
     // ui::NotificationSink
     void notify(const ui::Notification& notification) override;
     void build_routes();
-    bool route_click(const ui::Notification& n);
-    bool route_select(const ui::Notification& n);
+    // The page a control sits on; nullptr for the window's own controls.
+    CDevicePage* page_holding(QObject* control) const;
 
     // presence::PresenceView
     device::CTavrinUSBDevice* create_page(int page, int option_row, int slot) override;
@@ -127,39 +125,34 @@ private:
     void switch_hooks_off() override;
     void close_settings_window() override;
 
-    // Click handlers.
-    void on_close_button(const ui::Notification&);
-    void on_min_button(const ui::Notification&);
-    void on_max_button(const ui::Notification&);
-    void on_restore_button(const ui::Notification&);
-    void on_skin_button(const ui::Notification&);
-    void on_set_button(const ui::Notification&);
-    void on_no_device_ok(const ui::Notification&);
-    void on_control_light_status(const ui::Notification&);
-    void on_select_prev(const ui::Notification&);
-    void on_select_next(const ui::Notification&);
-    void on_window_device_set(const ui::Notification&);
-    void on_function_tab(const ui::Notification&);
-    void on_profile_combo(const ui::Notification&);
-    // The profile buttons act on the selected page's panel.
-    template <void (CDeviceProfileUI::*Operation)()>
-    void on_profile_button(const ui::Notification&);
-    CDeviceProfileUI* selected_profile_panel() const;
-    CDeviceProfileUI::Hooks profile_hooks(CDevicePage* page);
-    void on_timer(const ui::Notification&);
-    void on_window_size(const ui::Notification&);
-    void ignore(const ui::Notification&) {}
+    // Handlers of the window's own controls.
+    void on_close_button();
+    void on_skin_button(const ui::Notification& n);
+    void on_control_light_status();
+    void on_window_device_set(const ui::Notification& n);
+    void on_timer(const ui::Notification& n);
+    void on_window_size(const ui::Notification& n);
+    void on_game_event_timer();
 
+    CDeviceProfileUI::Hooks profile_hooks(CDevicePage* page);
     void start_scanning();
     void stop_workers();
+    // Shows and raises the window after tracing the message's parameters.
+    void identity_message(int wparam, int lparam);
+    // Shows, restores and raises the window (the tray, an arrival, a request to show).
+    void restore_and_raise();
+    // Takes the window off the screen: to the tray where there is one, else to the task bar,
+    // so that the program never becomes unreachable.
+    void put_away();
+    void toggle_from_tray();
     void fit_to_monitor();
-    void build_tray();
-    void show_tray_menu();
+    void show_title_buttons();
     void show_lighting_control_label();
     void announce_lighting_control();
     void send_light_status_on();
     void select_neighbour(int step);
     int selected_page() const;
+    void trace(const QString& line) const;
 
     ShellContext context_;
     SkinResources& skin_;
@@ -169,27 +162,23 @@ private:
     QStackedWidget* power_switch_ = nullptr;
     QWidget* no_device_ = nullptr;
     QWidget* select_strip_ = nullptr;
+    QWidget* max_button_ = nullptr;
+    QWidget* restore_button_ = nullptr;
 
     std::unique_ptr<ui::ControlTimers> timers_;
-    std::unique_ptr<presence::DevicePresence> presence_;
-    std::unique_ptr<presence::WorkerTable> workers_;
-    std::shared_ptr<presence::DeviceScanner> scanner_;
+    std::unique_ptr<PresenceWorkers> devices_;
+    MainWndTray* tray_ = nullptr;
     std::vector<CDevicePage*> pages_;
     std::vector<CDeviceOptionUI*> items_;
     std::vector<CMpDevicePowerUI*> indicators_;  // null for pages without a power display
 
-    QHash<QString, Handler> click_routes_;            // names compared without case
-    QHash<QString, Handler> exact_click_routes_;      // names compared as written
-    std::vector<PrefixRoute> click_prefix_routes_;    // "key_", "windowdeviceset_", ...
-    QHash<QString, int> function_tabs_;               // option name -> function tab number
+    RouteTable click_routes_;
+    RouteTable select_routes_;
 
-    QSystemTrayIcon* tray_ = nullptr;
-    QMenu* tray_menu_ = nullptr;
     QPointer<CSetWnd> settings_;
     QPointer<CSkinFrame> skin_frame_;
 
     profiles::TimestampIdSource identifiers_;  // profiles and macros of every page
-    int pending_profile_ = -1;                  // the combo's choice, taken up by timer 1055
     int density_ = 96;
     int language_index_ = -1;
     bool lighting_control_ = true;

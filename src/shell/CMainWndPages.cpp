@@ -1,17 +1,18 @@
 // The main window as device presence sees it: pages, selector items and power indicators
 // are built, shown, selected and timed here.
 
-#include <QAbstractButton>
 #include <QBoxLayout>
+#include <QFileDialog>
 #include <QStackedWidget>
 
+#include "presence/DevicePresence.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
 #include "shell/CMainWnd.h"
 #include "shell/CMpDevicePowerUI.h"
 #include "shell/CMsgWnd.h"
-#include <QFileDialog>
 #include "shell/SkinResources.h"
+#include "shell/names/PageLayouts.h"
 
 namespace ilmo::shell {
 
@@ -24,15 +25,15 @@ int stack_index(int page) { return page + 1; }
 
 device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, int slot) {
     const device::DeviceOption& option = device::kDeviceOptions[static_cast<size_t>(option_row)];
-    const device::DevicePage& layout = device::kDevicePages[static_cast<size_t>(option_row)];
-    const int slot_kind = device::to_int(device::kSupportedInterfaces[static_cast<size_t>(slot)].kind);
+    const device::DevicePage& facts = device::kDevicePages[static_cast<size_t>(option_row)];
+    const names::PageLayout& layout = names::kPageLayouts[option_row];
+    // The indicator shows the product's cable kind: a receiver mouse's is the mouse's.
+    const device::DeviceKind kind =
+        device::kSupportedInterfaces[static_cast<size_t>(device::identity_row(slot))].kind;
 
-    auto* indicator = layout.has_power_display ? new CMpDevicePowerUI(skin_, slot_kind) : nullptr;
-    auto* option_item =
-        new CDeviceOptionUI(skin_, device::to_int(option.kind), device::to_int(option.role));
-    QWidget* built = skin_.build(QString::fromUtf8(layout.page_layout.data(),
-                                                   static_cast<qsizetype>(layout.page_layout.size())),
-                                 nullptr, this);
+    auto* indicator = facts.has_power_display ? new CMpDevicePowerUI(skin_, kind) : nullptr;
+    auto* option_item = new CDeviceOptionUI(skin_, option.kind, option.role);
+    QWidget* built = skin_.build(QString::fromLatin1(layout.page->ui_file), nullptr, this);
     auto* page = qobject_cast<CDevicePage*>(built);
     if ((indicator != nullptr && !indicator->built()) || !option_item->built() || page == nullptr) {
         delete indicator;
@@ -76,13 +77,13 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     }
     option_item->setVisible(false);
     option_item->set_timer_handler([this, page_index](presence::ItemTimer timer) {
-        if (presence_) presence_->item_timer_fired(page_index, timer);
+        if (presence()) presence()->item_timer_fired(page_index, timer);
     });
     connect(option_item, &CDeviceOptionUI::select_clicked, this, [this, page_index] {
-        if (presence_) presence_->select_page(page_index, true, true);
+        if (presence()) presence()->select_page(page_index, true, true);
     });
     connect(option_item, &CDeviceOptionUI::sync_toggled, this, [this, page_index](bool chosen) {
-        if (presence_) presence_->set_sync_choice(page_index, chosen);
+        if (presence()) presence()->set_sync_choice(page_index, chosen);
     });
     return raw;
 }

@@ -1,17 +1,15 @@
-// How the main window routes its controls' notifications: tables from control names (or
-// name prefixes) to handlers, so that adding a control is adding a row.
+// How the main window routes its controls' notifications: a control on a device page goes to
+// that page (and its panels); the window's own controls go through tables from names (or name
+// prefixes) to handlers, so that adding a control is adding a row.
 
-#include <QAbstractButton>
 #include <QProcess>
-#include <QSystemTrayIcon>
 
+#include "presence/DevicePresence.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
-#include "shell/CDeviceProfileUI.h"
 #include "shell/CMainWnd.h"
 #include "shell/CSkinFrame.h"
-#include "shell/SessionService.h"
-#include "shell/SkinResources.h"
+#include "shell/MainWndTray.h"
 #include "shell/names/MainWindowNames.h"
 #include "shell/ui/ControlTimers.h"
 #include "shell/ui/Notification.h"
@@ -22,7 +20,13 @@ namespace main_names = names::main_window;
 
 namespace {
 
-QString folded(const char* text) { return QString::fromLatin1(text).toLower(); }
+// "windowdeviceset_0" opens the desktop's keyboard settings, "windowdeviceset_1" its mouse
+// settings.
+constexpr const char* kWindowDeviceSetPrefix = "windowdeviceset_";
+// The game's lighting gives way to the page's own after this long.
+constexpr int kGameEventRestoreMs = 5000;
+
+QString latin(const char* text) { return QString::fromLatin1(text); }
 
 // N of "<prefix>N"; -1 when the rest is not a number.
 int suffix_index(const QString& name, const QString& prefix) {
@@ -34,113 +38,62 @@ int suffix_index(const QString& name, const QString& prefix) {
 }  // namespace
 
 void CMainWnd::build_routes() {
-    click_routes_ = {
-        {folded(main_names::kCloseBtn), &CMainWnd::on_close_button},
-        {folded(main_names::kMinBtn), &CMainWnd::on_min_button},
-        {folded(main_names::kMaxBtn), &CMainWnd::on_max_button},
-        {folded(main_names::kRestoreBtn), &CMainWnd::on_restore_button},
-        {folded(main_names::kSkinBtn), &CMainWnd::on_skin_button},
-        {folded(main_names::kSetBtn), &CMainWnd::on_set_button},
-        {folded(main_names::kGameModeBtn), &CMainWnd::ignore},
-        {folded(main_names::kCloudBtn), &CMainWnd::ignore},
-        {folded(main_names::kSmartEyesBtn), &CMainWnd::ignore},
-        {folded(main_names::kNoDeviceOkBtn), &CMainWnd::on_no_device_ok},
-        {folded(main_names::kControlLightStatus), &CMainWnd::on_control_light_status},
-        {folded(main_names::kDeviceSelectPrev), &CMainWnd::on_select_prev},
-        {folded(main_names::kDeviceSelectNext), &CMainWnd::on_select_next},
+    namespace m = main_names;
+    const auto route = [](auto action) {
+        return [action](const ui::Notification&) { action(); };
     };
-    // Profile panel.
-    click_routes_.insert(folded("device_add_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::add_profile>);
-    click_routes_.insert(folded("device_sub_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::delete_profile>);
-    click_routes_.insert(folded("device_copy_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::copy_profile>);
-    click_routes_.insert(folded("device_import_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::import_profile>);
-    click_routes_.insert(folded("device_export_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::export_profile>);
-    click_routes_.insert(folded("device_reset_btn"), &CMainWnd::on_profile_button<&CDeviceProfileUI::reset_profile>);
-    click_routes_.insert(folded("device_profile_edit_save_btn"),
-                         &CMainWnd::on_profile_button<&CDeviceProfileUI::rename_profile>);
-    // Compared as written, unlike the other names.
-    exact_click_routes_.insert("profile_fun_spread_btn",
-                               &CMainWnd::on_profile_button<&CDeviceProfileUI::toggle_menu>);
-    click_prefix_routes_ = {
-        {"windowdeviceset_", &CMainWnd::on_window_device_set},
-    };
-    // The function tabs of a page, by the number the page and its profile panel take.
-    function_tabs_ = {
-        {"deng_Op_tab", 1},         {"key_Op_tab", 2},   {"macro_Op_tab", 3},
-        {"system_Op_tab", 4},       {"cursor_Op_tab", 5}, {"6533_voice_Op_tab", 6},
-        {"magic_Op_tab", 7},        {"Virtual7.1_Op_tab", 8},
-    };
+    const auto nothing = route([] {});
+    click_routes_.add(latin(m::kCloseBtn), route([this] { on_close_button(); }));
+    click_routes_.add(latin(m::kMinBtn), route([this] { showMinimized(); }));
+    click_routes_.add(latin(m::kMaxBtn), route([this] { showMaximized(); }));
+    click_routes_.add(latin(m::kRestoreBtn), route([this] { showNormal(); }));
+    click_routes_.add(latin(m::kSkinBtn), [this](const ui::Notification& n) { on_skin_button(n); });
+    click_routes_.add(latin(m::kSetBtn), route([this] { open_settings_window(false); }));
+    click_routes_.add(latin(m::kGameModeBtn), nothing);
+    click_routes_.add(latin(m::kCloudBtn), nothing);
+    click_routes_.add(latin(m::kSmartEyesBtn), nothing);
+    click_routes_.add(latin(m::kNoDeviceOkBtn), route([this] { put_away(); }));
+    click_routes_.add(latin(m::kControlLightStatus), route([this] { on_control_light_status(); }));
+    click_routes_.add(latin(m::kDeviceSelectPrev), route([this] { select_neighbour(-1); }));
+    click_routes_.add(latin(m::kDeviceSelectNext), route([this] { select_neighbour(+1); }));
+    click_routes_.add_prefix(latin(kWindowDeviceSetPrefix),
+                             [this](const ui::Notification& n) { on_window_device_set(n); });
+    // The light status switch may be drawn as an option; it acts like a button either way.
+    select_routes_.add(latin(m::kControlLightStatus), route([this] { on_control_light_status(); }));
 }
 
 void CMainWnd::notify(const ui::Notification& n) {
-    if (n.type != QString::fromLatin1("timer") && context_.trace) {
-        context_.trace(QStringLiteral("%1 %2").arg(n.type, n.sender).toStdString());
-    }
-    if (n.type == QString::fromLatin1("click")) {
-        route_click(n);
-    } else if (n.type == QString::fromLatin1("selectchanged")) {
-        route_select(n);
-    } else if (n.type == QString::fromLatin1("itemselect")) {
-        if (n.sender == QString::fromLatin1("device_profile_combo")) on_profile_combo(n);
-    } else if (n.type == QString::fromLatin1("timer")) {
+    if (n.type != QLatin1String("timer")) trace(QStringLiteral("%1 %2").arg(n.type, n.sender));
+    if (n.type == QLatin1String("timer")) {
         on_timer(n);
-    } else if (n.type == QString::fromLatin1("windowsize")) {
+        return;
+    }
+    if (n.type == QLatin1String("windowsize")) {
         on_window_size(n);
+        return;
+    }
+    // A control on a device page belongs to that page, selected or not.
+    CDevicePage* owner = page_holding(n.control);
+    if (owner != nullptr && owner->handle_notification(n)) return;
+    if (n.type == QLatin1String("click")) {
+        click_routes_.dispatch(n);
+    } else if (n.type == QLatin1String("selectchanged")) {
+        select_routes_.dispatch(n);
     }
     // "click_wpremove" and "click_wpedit" are swallowed here like every other type that has
     // no handler: nothing passes them on.
 }
 
-bool CMainWnd::route_click(const ui::Notification& n) {
-    if (const auto exact = exact_click_routes_.constFind(n.sender);
-        exact != exact_click_routes_.constEnd()) {
-        (this->*exact.value())(n);
-        return true;
-    }
-    const QString name = n.sender.toLower();
-    if (const auto found = click_routes_.constFind(name); found != click_routes_.constEnd()) {
-        (this->*found.value())(n);
-        return true;
-    }
-    for (const PrefixRoute& route : click_prefix_routes_) {
-        if (name.startsWith(route.prefix)) {
-            (this->*route.handler)(n);
-            return true;
-        }
-    }
-    return false;
+CDevicePage* CMainWnd::page_holding(QObject* control) const {
+    for (QObject* o = control; o != nullptr && o != this; o = o->parent())
+        if (auto* holder = qobject_cast<CDevicePage*>(o)) return holder;
+    return nullptr;
 }
 
-bool CMainWnd::route_select(const ui::Notification& n) {
-    // The light status switch is drawn as an option; it acts like a button either way.
-    if (n.sender.compare(QString::fromLatin1(main_names::kControlLightStatus),
-                         Qt::CaseInsensitive) == 0) {
-        on_control_light_status(n);
-        return true;
-    }
-    if (function_tabs_.contains(n.sender)) {
-        on_function_tab(n);
-        return true;
-    }
-    return false;
-}
-
-void CMainWnd::on_close_button(const ui::Notification&) {
+void CMainWnd::on_close_button() {
     close_child_windows();
-    if (tray_ == nullptr) {
-        // Without a tray the window must stay reachable: it goes to the task bar instead.
-        showMinimized();
-        return;
-    }
-    hide();
-    if (presence_) presence_->set_window_hidden(true);
+    put_away();
 }
-
-void CMainWnd::on_min_button(const ui::Notification&) { showMinimized(); }
-void CMainWnd::on_max_button(const ui::Notification&) { showMaximized(); }
-void CMainWnd::on_restore_button(const ui::Notification&) { showNormal(); }
-void CMainWnd::on_no_device_ok(const ui::Notification&) { hide(); }
-void CMainWnd::on_set_button(const ui::Notification&) { open_settings_window(false); }
 
 void CMainWnd::on_skin_button(const ui::Notification& n) {
     if (!skin_frame_) {
@@ -156,7 +109,7 @@ void CMainWnd::on_skin_button(const ui::Notification& n) {
     skin_frame_->activateWindow();
 }
 
-void CMainWnd::on_control_light_status(const ui::Notification&) {
+void CMainWnd::on_control_light_status() {
     set_lighting_control(!lighting_control_);
     announce_lighting_control();
     if (lighting_control_) send_light_status_on();
@@ -167,18 +120,15 @@ void CMainWnd::select_neighbour(int step) {
     const int current = selected_page();
     for (int i = current + step; i >= 0 && i < count; i += step) {
         if (items_[static_cast<size_t>(i)]->isVisibleTo(this)) {
-            presence_->select_page(i, true, true);
+            presence()->select_page(i, true, true);
             return;
         }
     }
 }
 
-void CMainWnd::on_select_prev(const ui::Notification&) { select_neighbour(-1); }
-void CMainWnd::on_select_next(const ui::Notification&) { select_neighbour(+1); }
-
 void CMainWnd::on_window_device_set(const ui::Notification& n) {
     // The desktop's own keyboard and mouse settings; started detached so nothing waits.
-    const int index = suffix_index(n.sender, "windowdeviceset_");
+    const int index = suffix_index(n.sender, latin(kWindowDeviceSetPrefix));
     static const QStringList kKeyboardPanels = {"gnome-control-center keyboard",
                                                 "systemsettings kcm_keyboard"};
     static const QStringList kMousePanels = {"gnome-control-center mouse",
@@ -192,28 +142,31 @@ void CMainWnd::on_window_device_set(const ui::Notification& n) {
     }
 }
 
-void CMainWnd::on_function_tab(const ui::Notification& n) {
-    if (!n.value.toBool()) return;
+void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
+    // While the system sleeps, nothing but the wake-up itself is handled.
+    if (!awake_) return;
+    Q_UNUSED(name);
+    Q_UNUSED(lparam);
+    const int page_index = selected_page();
+    if (page_index >= 0 && wparam >= 0 && wparam <= 2) {
+        // A game event takes the page out of synchronised lighting; its lighting record is
+        // applied by the page's lighting once that exists for the device.
+        presence()->set_sync_choice(page_index, false);
+        items_[static_cast<size_t>(page_index)]->set_sync_chosen(false);
+    }
+    // Whatever came, and whether or not a page is shown, the page's own lighting takes over
+    // again later.
+    timers_->set_timer(this, kGameEventTimer, kGameEventRestoreMs);
+}
+
+bool CMainWnd::timer_pending(Timer timer) { return timers_->is_running(this, timer); }
+
+void CMainWnd::on_game_event_timer() {
     const int page_index = selected_page();
     if (page_index < 0) return;
-    if (device::CTavrinUSBDevice* controller = pages_[static_cast<size_t>(page_index)]->controller())
-        controller->set_function_switch_page(function_tabs_.value(n.sender));
-}
-
-CDeviceProfileUI* CMainWnd::selected_profile_panel() const {
-    const int index = selected_page();
-    return index >= 0 ? pages_[static_cast<size_t>(index)]->profile_panel() : nullptr;
-}
-
-template <void (CDeviceProfileUI::*Operation)()>
-void CMainWnd::on_profile_button(const ui::Notification&) {
-    if (CDeviceProfileUI* panel = selected_profile_panel()) (panel->*Operation)();
-}
-
-void CMainWnd::on_profile_combo(const ui::Notification& n) {
-    // Scrolling through the list must not load every profile on the way.
-    pending_profile_ = n.wparam;
-    timers_->set_timer(this, kProfileSwitchTimer, 400);
+    presence()->set_sync_choice(page_index, false);
+    items_[static_cast<size_t>(page_index)]->set_sync_chosen(false);
+    pages_[static_cast<size_t>(page_index)]->refresh_lights();
 }
 
 void CMainWnd::on_timer(const ui::Notification& n) {
@@ -223,16 +176,14 @@ void CMainWnd::on_timer(const ui::Notification& n) {
             fit_to_monitor();
             update();
             break;
-        case kTrayMenuTimer: show_tray_menu(); break;
-        case kProfileSwitchTimer:
-            if (CDeviceProfileUI* panel = selected_profile_panel()) panel->select_profile(pending_profile_);
-            break;
+        case kTrayMenuTimer: tray_->popup_menu(); break;
+        case kGameEventTimer: on_game_event_timer(); break;
         default: break;
     }
 }
 
 void CMainWnd::on_window_size(const ui::Notification& n) {
-    if (n.sender != QString::fromLatin1(main_names::kRoot) || !display_change_pending_) return;
+    if (n.sender != latin(main_names::kRoot) || !display_change_pending_) return;
     display_change_pending_ = false;
     fit_to_monitor();
 }

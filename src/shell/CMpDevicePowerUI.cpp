@@ -25,7 +25,7 @@ QString image_of(std::string_view file_attribute) {
 
 }  // namespace
 
-CMpDevicePowerUI::CMpDevicePowerUI(SkinResources& skin, int kind, QWidget* parent)
+CMpDevicePowerUI::CMpDevicePowerUI(SkinResources& skin, device::DeviceKind kind, QWidget* parent)
     : QWidget(parent), skin_(skin), kind_(kind) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -52,7 +52,7 @@ void CMpDevicePowerUI::show_status(const device::PowerStatus& status) {
         logo->setVisible(status.on_receiver());
     auto* phone = ui::find_control<QLabel>(content_, QString::fromLatin1(power_names::kPhoneTypeImage));
     if (phone != nullptr) {
-        const bool pad = kind_ == device::to_int(device::DeviceKind::MousePad);
+        const bool pad = kind_ == device::DeviceKind::MousePad;
         phone->setVisible(pad);
         if (pad) {
             show_image(power_names::kPhoneTypeImage,

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "device/DeviceTables.h"
 #include "device/PowerStatus.h"
 
 namespace ilmo::shell {
@@ -14,9 +15,9 @@ class CMpDevicePowerUI : public QWidget {
     Q_OBJECT
 public:
     // Builds the indicator's layout inside itself; `kind` is the device kind it shows.
-    CMpDevicePowerUI(SkinResources& skin, int kind, QWidget* parent = nullptr);
+    CMpDevicePowerUI(SkinResources& skin, device::DeviceKind kind, QWidget* parent = nullptr);
     bool built() const { return content_ != nullptr; }
-    int kind() const { return kind_; }
+    device::DeviceKind kind() const { return kind_; }
 
     void show_status(const device::PowerStatus& status);
 
@@ -24,7 +25,7 @@ private:
     void show_image(const char* control, const char* relative_image);
 
     SkinResources& skin_;
-    int kind_;
+    device::DeviceKind kind_;
     QWidget* content_ = nullptr;
 };
 

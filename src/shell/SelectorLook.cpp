@@ -2,9 +2,11 @@
 
 namespace ilmo::shell {
 
-std::optional<names::device_option::KindLook> selector_look(int kind, int role) {
+std::optional<names::device_option::KindLook> selector_look(device::DeviceKind kind,
+                                                            device::InterfaceRole role_code) {
     namespace o = names::device_option;
-    switch (kind) {
+    const int role = device::to_int(role_code);
+    switch (device::to_int(kind)) {
         case 1: return o::kKeyboard;
         case 2: return o::kMouse;
         case 3:

@@ -3,11 +3,14 @@
 
 #include <optional>
 
+#include "device/DeviceTables.h"
 #include "shell/names/DeviceOptionNames.h"
 
 namespace ilmo::shell {
 
-// nullopt where the item keeps no icons (a mouse-pad whose role is neither 0 nor 1).
-std::optional<names::device_option::KindLook> selector_look(int kind, int role);
+// nullopt where the item keeps no icons (a mouse-pad whose role is neither 0 nor 1). The
+// looks also cover kind codes no supported product has (4, 5) and role 1 (a soft pad).
+std::optional<names::device_option::KindLook> selector_look(device::DeviceKind kind,
+                                                            device::InterfaceRole role);
 
 }  // namespace ilmo::shell

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "device/HidBackend.h"
 #include "device/Trace.h"
@@ -20,6 +21,8 @@ struct ShellContext {
     device::HidBackend* backend = nullptr;
     device::TraceSink trace;
     std::shared_ptr<sim::SimBus> demo_bus;  // set when the devices are emulated
+    // Whether the desktop offers a system tray; unset: the desktop is asked.
+    std::optional<bool> system_tray;
 };
 
 }  // namespace ilmo::shell

@@ -78,7 +78,7 @@ TEST_F(PresenceTest, ChannelThatDoesNotOpenLeavesThePageHidden) {
 TEST_F(PresenceTest, PageThatCannotBeBuiltIsSkipped) {
     RecordingPresenceView failing(backend, {}, {});
     failing.failing_option_rows = {kPadPage};
-    DevicePresence own(failing, scanner.slot_table(), {});
+    DevicePresence own(failing, scanner.slot_table(), jobs, {});
     own.start();
     ASSERT_EQ(own.page_count(), 3);
     EXPECT_EQ(own.page(2).option_row, kHeadsetPage);

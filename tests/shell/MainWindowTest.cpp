@@ -1,14 +1,21 @@
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTest>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
+#include "ShellSupport.h"
+#include "presence/DevicePresence.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
-#include "shell/DevSimPanel.h"
-#include <QCheckBox>
-#include "ShellSupport.h"
 #include "shell/Density.h"
+#include "shell/DevSimPanel.h"
 #include "shell/names/MainWindowNames.h"
+#include "shell/names/PowerIndicatorNames.h"
 #include "shell/ui/ControlLookup.h"
 
 using namespace ilmo;
@@ -32,6 +39,71 @@ int visible_items(CMainWnd& window) {
     for (int i = 0; i < window.page_count(); ++i) shown += window.item(i)->isVisibleTo(&window);
     return shown;
 }
+
+// Trace lines from every thread of the window.
+class TraceLines {
+public:
+    device::TraceSink sink() {
+        return [this](std::string_view line) {
+            std::lock_guard lock(mutex_);
+            lines_ << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        };
+    }
+    bool contains(const QString& line) {
+        std::lock_guard lock(mutex_);
+        return lines_.contains(line);
+    }
+    bool matches(const QRegularExpression& pattern) {
+        std::lock_guard lock(mutex_);
+        return !lines_.filter(pattern).isEmpty();
+    }
+
+private:
+    std::mutex mutex_;
+    QStringList lines_;
+};
+
+// Holds whoever traces the first failed receiver link query until the test lets it go, and
+// notes whether the UI thread ever asked. If nobody lets go, a hang guard does.
+class LinkWaitGate {
+public:
+    device::TraceSink sink() {
+        return [this](std::string_view line) {
+            if (line == "获取2.4G模式失败") failed_query();
+        };
+    }
+    void release() {
+        std::lock_guard lock(mutex_);
+        released_ = true;
+        let_go_.notify_all();
+    }
+    bool holding() {
+        std::lock_guard lock(mutex_);
+        return holding_;
+    }
+    bool asked_on_ui_thread() {
+        std::lock_guard lock(mutex_);
+        return asked_on_ui_thread_;
+    }
+
+private:
+    void failed_query() {
+        std::unique_lock lock(mutex_);
+        asked_on_ui_thread_ = asked_on_ui_thread_ || std::this_thread::get_id() == ui_thread_;
+        if (++failures_ != 1) return;
+        holding_ = true;
+        let_go_.wait_for(lock, std::chrono::seconds(5), [this] { return released_; });
+        holding_ = false;
+    }
+
+    const std::thread::id ui_thread_ = std::this_thread::get_id();
+    std::mutex mutex_;
+    std::condition_variable let_go_;
+    int failures_ = 0;
+    bool holding_ = false;
+    bool released_ = false;
+    bool asked_on_ui_thread_ = false;
+};
 
 }  // namespace
 
@@ -128,14 +200,115 @@ private slots:
         QCOMPARE(after, before + 1);
     }
 
-    void closeButtonKeepsTheProgramReachable() {
+    void receiverLinkWaitLeavesTheWindowFree() {
+        LinkWaitGate gate;
+        testing::ShellRig rig({gate.sink()});
+        rig.window().initialise();
+        rig.bus().plug(SimProduct::Mouse);
+        QTRY_VERIFY(rig.window().item(kMousePage)->isVisibleTo(&rig.window()));
+        rig.bus().plug(SimProduct::MouseReceiver);
+        rig.settle();
+        rig.bus().set_device_linked(SimProduct::MouseReceiver, false);
+        bool removal_handled = false;
+        connect(&rig.window(), &CMainWnd::devices_changed, this, [&] { removal_handled = true; });
+
+        // Pulling the cable moves the mouse to its receiver, whose mouse does not answer.
+        rig.bus().unplug(SimProduct::Mouse);
+        QTRY_VERIFY_WITH_TIMEOUT(removal_handled && gate.holding(), 15000);
+        QVERIFY(!gate.asked_on_ui_thread());
+        presence::DevicePresence& presence = *rig.window().presence();
+        QVERIFY(presence.device_work_running(kMousePage));
+
+        // The receiver goes too while the wait is held: the wait ends with the channel, and
+        // what it would have led to is never applied to the page.
+        rig.bus().unplug(SimProduct::MouseReceiver);
+        QTRY_VERIFY(!rig.window().item(kMousePage)->isVisibleTo(&rig.window()));
+        gate.release();
+        QTRY_VERIFY(!presence.device_work_running(kMousePage));
+        QVERIFY(!rig.window().item(kMousePage)->timer_pending(presence::ItemTimer::LinkWatch));
+        QVERIFY(!presence.page(kMousePage).connected);
+    }
+
+    void powerReadByDeviceWorkIsDrawnOnTheUiThread() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        auto* value = control<QLabel>(rig.window(), names::power_indicator::kPowerValue);
+        const QString before = value->text();
+        device::PowerStatus status;
+        status.bytes = {57, 2, 0, 0, 0, 0};
+        std::thread worker([&] { rig.window().page(kMousePage)->show_power(status); });
+        worker.join();
+        QCOMPARE(value->text(), before);
+        QTRY_COMPARE(value->text(), QString("57%"));
+    }
+
+    void withoutATrayTheWindowIsNeverOutOfReach() {
+        testing::ShellRig rig;  // the desktop has no tray
+        bool scanned = false;
+        connect(&rig.window(), &CMainWnd::first_scan_done, this, [&] { scanned = true; });
+        rig.window().set_start_in_tray(true);
+        rig.window().initialise();
+        QTRY_VERIFY(scanned);
+        QVERIFY(rig.window().isVisible() && rig.window().isMinimized());
+        namespace m = names::main_window;
+        for (const char* button : {m::kNoDeviceOkBtn, m::kCloseBtn}) {
+            rig.window().show_and_raise();
+            control<QAbstractButton>(rig.window(), button)->click();
+            QVERIFY2(rig.window().isVisible() && rig.window().isMinimized(), button);
+        }
+    }
+
+    void trayStartLeavesThePagesHidden() {
+        testing::ShellRig rig({{}, true});
+        rig.bus().plug(SimProduct::Mouse);
+        bool scanned = false;
+        connect(&rig.window(), &CMainWnd::first_scan_done, this, [&] { scanned = true; });
+        rig.window().set_start_in_tray(true);
+        rig.window().initialise();
+        QTRY_VERIFY(scanned);
+        QVERIFY(!rig.window().isVisible());
+        device::CTavrinUSBDevice* mouse = rig.window().page(kMousePage)->controller();
+        QVERIFY(mouse->command_channel().is_open());
+        QVERIFY(mouse->power_reads_paused());  // nobody looks at its battery
+        rig.window().show_and_raise();
+        QVERIFY(!mouse->power_reads_paused());
+    }
+
+    void maximisingOffersTheRestoreButton() {
         testing::ShellRig rig;
         rig.window().initialise();
         rig.window().show_and_raise();
-        auto* close = control<QAbstractButton>(rig.window(), names::main_window::kCloseBtn);
-        QTest::mouseClick(close, Qt::LeftButton);
-        // Without a tray (as here) the window goes to the task bar instead of vanishing.
-        QVERIFY(rig.window().isMinimized());
+        auto* maximise = control<QAbstractButton>(rig.window(), names::main_window::kMaxBtn);
+        auto* restore = control<QAbstractButton>(rig.window(), names::main_window::kRestoreBtn);
+        maximise->click();
+        QVERIFY(rig.window().isMaximized());
+        QVERIFY(restore->isVisibleTo(&rig.window()) && !maximise->isVisibleTo(&rig.window()));
+        restore->click();
+        QVERIFY(!rig.window().isMaximized());
+        QVERIFY(maximise->isVisibleTo(&rig.window()) && !restore->isVisibleTo(&rig.window()));
+    }
+
+    void gameEventsAlwaysStartTheRestoreTimer() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        rig.window().handle_game_event("Game_Kill", 7, 0);  // no page shown, unknown wParam
+        QVERIFY(rig.window().timer_pending(CMainWnd::kGameEventTimer));
+    }
+
+    void tracesMarkTheWindowsLife() {
+        TraceLines traces;
+        testing::ShellRig rig({traces.sink()});
+        QVERIFY(traces.contains("InitWindow"));
+        rig.window().show_and_raise();
+        QVERIFY(traces.matches(QRegularExpression("^软件标示 \\d+，0d1d$")));
+        QEnterEvent enter({}, {}, {});
+        QCoreApplication::sendEvent(&rig.window(), &enter);
+        QVERIFY(traces.contains("鼠标移入"));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&rig.window(), &leave);
+        QVERIFY(traces.contains("鼠标移出"));
+        rig.destroy_window();
+        QVERIFY(traces.contains("退出测试"));
     }
 
     void emulatorPanelPlugsAndUnplugs() {

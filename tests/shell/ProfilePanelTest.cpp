@@ -183,8 +183,11 @@ private slots:
     void choosingInTheComboLoadsTheProfileAfterAPause() {
         testing::ShellRig rig;
         rig.window().initialise();
-        rig.bus().plug(sim::SimProduct::Mouse);
-        QTRY_VERIFY(rig.window().item(kMousePage)->isVisibleTo(&rig.window()));
+        // The keyboard's page is the one shown; the mouse page's combo still acts on its own page.
+        rig.bus().plug(sim::SimProduct::Keyboard);
+        QTRY_VERIFY(rig.window().item(kKeyboardPage)->selected());
+        const auto* keyboard = rig.window().page(kKeyboardPage)->profile_data();
+        const auto keyboard_document = keyboard->document_path();
         CDevicePage* mouse = rig.window().page(kMousePage);
         mouse->profile_panel()->list()->add_new();
         auto* combo = ui::find_control<QComboBox>(mouse, latin(names::profile_panel::kProfileCombo));
@@ -196,6 +199,7 @@ private slots:
         QTRY_VERIFY(mouse->profile_data()->document_path() != before);
         QCOMPARE(mouse->profile_data()->document_path(),
                  mouse->profile_panel()->list()->document_path(1));
+        QCOMPARE(keyboard->document_path(), keyboard_document);
     }
 
     void everyFailureIsToldToTheUser() {

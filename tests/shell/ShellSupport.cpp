@@ -11,7 +11,7 @@ namespace ilmo::shell::testing {
 
 QString program_folder() { return qEnvironmentVariable("ILMO_PROGRAM_FOLDER"); }
 
-ShellRig::ShellRig() : bus_(std::make_shared<sim::SimBus>()) {
+ShellRig::ShellRig(RigOptions options) : bus_(std::make_shared<sim::SimBus>()) {
     QStandardPaths::setTestModeEnabled(true);
     // The stored language and the like go to a folder of the test's own.
     QSettings::setDefaultFormat(QSettings::IniFormat);
@@ -27,6 +27,8 @@ ShellRig::ShellRig() : bus_(std::make_shared<sim::SimBus>()) {
     context.user_data_folder = user_data_.path();
     context.backend = backend_.get();
     context.demo_bus = bus_;
+    context.trace = std::move(options.trace);
+    context.system_tray = options.system_tray;
     window_ = std::make_unique<CMainWnd>(context, *skin_, session_);
 }
 

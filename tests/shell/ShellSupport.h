@@ -17,9 +17,14 @@ namespace ilmo::shell::testing {
 // The program folder the build assembled (ILMO_PROGRAM_FOLDER).
 QString program_folder();
 
+struct RigOptions {
+    device::TraceSink trace;   // called from every thread of the window
+    bool system_tray = false;  // whether the desktop is taken to offer a tray
+};
+
 class ShellRig {
 public:
-    ShellRig();
+    explicit ShellRig(RigOptions options = {});
     ~ShellRig();
 
     sim::SimBus& bus() { return *bus_; }
@@ -29,6 +34,8 @@ public:
     QString user_data_folder() const { return user_data_.path(); }
     // Waits until the window has handled the scan's slot changes after a plug or unplug.
     void settle();
+    // Destroys the window (as the end of the program does); window() is gone afterwards.
+    void destroy_window() { window_.reset(); }
 
 private:
     QTemporaryDir user_data_;  // every rig starts with no profiles
