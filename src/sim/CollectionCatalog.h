@@ -24,6 +24,11 @@ struct SimCollection {
     bool is_event = false;                   // carries the firmware's event reports
 };
 
+// Collections of one interface share one hidraw node.
+inline bool same_node(const SimCollection& a, const SimCollection& b) {
+    return a.product == b.product && a.interface_number == b.interface_number;
+}
+
 // "sim/<product>#vid_%04x&pid_%04x&mi_%02x&col%02x"; "&col" only when the interface has
 // several top-level collections.
 std::string collection_path(SimProduct product, int interface_number, int collection_number,

@@ -248,12 +248,12 @@ int SimBus::take_report_locked(const SimEndpoint& from, std::span<const uint8_t>
     return 1;
 }
 
+// The kernel gives every open file of a node each input report of each of the node's
+// collections, whatever the file was opened for.
 void SimBus::deliver_locked(const SimCollection& collection, const std::vector<uint8_t>& report,
-                            Clock::time_point ready_at) {
+                            Clock::time_point arrives_at) {
     for (const auto& endpoint : endpoints_) {
-        if (&endpoint->collection == &collection && endpoint->options.want_read) {
-            endpoint->queue.push(report, ready_at);
-        }
+        if (same_node(endpoint->collection, collection)) endpoint->queue.push(report, arrives_at);
     }
 }
 

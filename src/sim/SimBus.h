@@ -121,7 +121,7 @@ private:
     int take_report_locked(const SimEndpoint& from, std::span<const uint8_t> report,
                            bool control_pipe, Clock::time_point sent_at);
     void deliver_locked(const SimCollection& collection, const std::vector<uint8_t>& report,
-                        Clock::time_point ready_at);
+                        Clock::time_point arrives_at);
 
     mutable std::mutex mutex_;
     std::condition_variable change_;
