@@ -13,26 +13,30 @@ constexpr size_t kShootBytes = 8 * 1024;
 constexpr size_t kMacroBackingBytes = 255 * kMacroUnitBytes;  // the most byte 6 can announce
 constexpr size_t kMouseLeds = 15;  // the mouse's byte 5 counts buttons, not lights
 
-// Commands that move bytes between a packet and one memory.
+enum class Access { Read, Write, ConfigurationWrite };
+
+// Commands that move bytes between a packet and one memory. Configuration writes are taken
+// only between begin and end of a transfer; reads and the per-key colour record (which the
+// host streams like light frames) are taken at any time.
 struct MemoryCommand {
     uint8_t code;
     FirmwareMemory memory;
-    bool reads;
+    Access access;
 };
 
 constexpr std::array<MemoryCommand, 12> kMemoryCommands{{
-    {command::kReadInformation, FirmwareMemory::Information, true},
-    {command::kReadMemory, FirmwareMemory::Configuration, true},
-    {command::kWriteMemory, FirmwareMemory::Configuration, false},
-    {command::kReadTable, FirmwareMemory::FactoryTable, true},
-    {command::kWriteTable, FirmwareMemory::ActiveTable, false},
-    {command::kReadRecord, FirmwareMemory::Records, true},
-    {command::kWriteRecord, FirmwareMemory::Records, false},
-    {command::kWriteMacros, FirmwareMemory::Macros, false},
-    {command::kWriteShoot, FirmwareMemory::Shoot, false},
-    {command::kReadShort, FirmwareMemory::PowerStatus, true},
-    {command::kReadLedTable, FirmwareMemory::LedTable, true},
-    {command::kWriteSecondTable, FirmwareMemory::SecondTable, false},
+    {command::kReadInformation, FirmwareMemory::Information, Access::Read},
+    {command::kReadMemory, FirmwareMemory::Configuration, Access::Read},
+    {command::kWriteMemory, FirmwareMemory::Configuration, Access::ConfigurationWrite},
+    {command::kReadTable, FirmwareMemory::FactoryTable, Access::Read},
+    {command::kWriteTable, FirmwareMemory::ActiveTable, Access::ConfigurationWrite},
+    {command::kReadRecord, FirmwareMemory::Records, Access::Read},
+    {command::kWriteRecord, FirmwareMemory::Records, Access::Write},
+    {command::kWriteMacros, FirmwareMemory::Macros, Access::ConfigurationWrite},
+    {command::kWriteShoot, FirmwareMemory::Shoot, Access::ConfigurationWrite},
+    {command::kReadShort, FirmwareMemory::PowerStatus, Access::Read},
+    {command::kReadLedTable, FirmwareMemory::LedTable, Access::Read},
+    {command::kWriteSecondTable, FirmwareMemory::SecondTable, Access::ConfigurationWrite},
 }};
 
 const MemoryCommand* find_memory_command(uint8_t code) {
@@ -138,15 +142,18 @@ uint8_t Firmware::execute(const Packet& request, Packet& reply) {
 
     const uint8_t code = request[packet_byte::kCommand];
     if (const MemoryCommand* route = find_memory_command(code)) {
-        return route->reads ? read_into(route->memory, address, length, reply)
-                            : write_from(route->memory, address, payload);
+        if (route->access == Access::Read) return read_into(route->memory, address, length, reply);
+        if (route->access == Access::ConfigurationWrite && !transfer_open_) return kStatusRefused;
+        return write_from(route->memory, address, payload);
     }
     switch (code) {
         case command::kBegin:
             ++counters_.begin_transfers;
+            begin_transfer();
             return kStatusOk;
         case command::kEnd:
             ++counters_.end_transfers;
+            end_transfer();
             return kStatusOk;
         case command::kLightFrame:
             return take_light_packet(address, payload);

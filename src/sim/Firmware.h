@@ -64,8 +64,17 @@ public:
     void set_sensor(uint16_t sensor_id, int dpi_step, int highest_step, int lowest_dpi);
     void set_power_status(const PowerStatus& status);
 
+    // Configuration writes are refused outside a transfer. Unplugging a link to the device
+    // abandons an open transfer, as does switching the device off.
+    void begin_transfer() { transfer_open_ = true; }
+    void end_transfer() { transfer_open_ = false; }
+    bool transfer_open() const { return transfer_open_; }
+
     // A device switched off is out of its receiver's reach; a cable keeps powering it.
-    void set_powered(bool powered) { powered_ = powered; }
+    void set_powered(bool powered) {
+        powered_ = powered;
+        if (!powered) end_transfer();
+    }
     bool powered() const { return powered_; }
 
     const FirmwareCounters& counters() const { return counters_; }
@@ -86,6 +95,7 @@ private:
     FirmwareCounters counters_;
     bool light_status_on_ = false;
     bool powered_ = true;
+    bool transfer_open_ = false;
 };
 
 }  // namespace ilmo::sim

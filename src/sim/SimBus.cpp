@@ -58,6 +58,7 @@ bool SimBus::plugged(SimProduct product) const {
 void SimBus::unplug_locked(SimProduct product) {
     if (!state(product).plugged) return;
     state(product).plugged = false;
+    if (firmware_kind(product) != FirmwareKind::None) firmware_of(product).end_transfer();
     std::erase_if(endpoints_, [product](const std::shared_ptr<SimEndpoint>& endpoint) {
         if (endpoint->collection.product != product) return false;
         endpoint->queue.close();
