@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sim/OnboardSettings.h"
+
 namespace ilmo::sim {
 
 namespace {
@@ -54,7 +56,9 @@ size_t index(FirmwareMemory memory) {
 Firmware::Firmware(FirmwareKind kind) : kind_(kind) {
     FactoryImage image = factory_image(kind);
     memory(FirmwareMemory::Information).assign(image.info.begin(), image.info.end());
-    memory(FirmwareMemory::Configuration).assign(kConfigurationBytes, 0);
+    auto& configuration = memory(FirmwareMemory::Configuration);
+    configuration = factory_configuration(kind);
+    configuration.resize(kConfigurationBytes, 0);
     memory(FirmwareMemory::FactoryTable) = std::move(image.default_table);
     memory(FirmwareMemory::ActiveTable).assign(kTableBanks * kTableBytes, 0);
     memory(FirmwareMemory::SecondTable).assign(kTableBanks * kTableBytes, 0);

@@ -100,11 +100,11 @@ TEST(BusExchange, CableAndReceiverReachTheSameFirmware) {
     plugged.bus->with_firmware(SimProduct::Keyboard, [](Firmware& firmware) {
         EXPECT_EQ(firmware.read(FirmwareMemory::SecondTable, 30, 3), (Bytes{0xA0, 0x01, 0x00}));
     });
-    EXPECT_EQ(write_status(*cable, 0x06, 7, {42}), 0);
-    EXPECT_EQ(read_bytes(*receiver, 0x05, 7, 1), Bytes{42});
+    EXPECT_EQ(write_status(*cable, 0x06, 0x4000, {42}), 0);
+    EXPECT_EQ(read_bytes(*receiver, 0x05, 0x4000, 1), Bytes{42});
     // The mouse is a different device.
     auto mouse_receiver = plugged.open_command(SimProduct::MouseReceiver);
-    EXPECT_EQ(read_bytes(*mouse_receiver, 0x05, 7, 1), Bytes{0});
+    EXPECT_EQ(read_bytes(*mouse_receiver, 0x05, 0x4000, 1), Bytes{0});
 }
 
 TEST(BusExchange, ReceiverWithoutItsDeviceAnswersEverythingWithAA) {
@@ -156,10 +156,10 @@ TEST(BusExchange, ReceiverRefusesPacketsItsRadioCannotCarry) {
     EXPECT_EQ(read_bytes(*cable, 0x03, 0, 34).size(), 34u);
 
     begin_transfer(*receiver);
-    EXPECT_EQ(write_status(*receiver, 0x06, 0, Bytes(25, 1)), 0xFF);
+    EXPECT_EQ(write_status(*receiver, 0x06, 0x4000, Bytes(25, 1)), 0xFF);
     EXPECT_EQ(write_status(*receiver, 0x17, 0, Bytes(56, 9)), 0);
     plugged.bus->with_firmware(SimProduct::Mouse, [](Firmware& firmware) {
-        EXPECT_EQ(firmware.read(FirmwareMemory::Configuration, 1, 1), Bytes{0});
+        EXPECT_EQ(firmware.read(FirmwareMemory::Configuration, 0x4000, 1), Bytes{0});
         EXPECT_EQ(firmware.read(FirmwareMemory::Shoot, 55, 1), Bytes{9});
     });
 
