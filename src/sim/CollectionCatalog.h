@@ -22,6 +22,7 @@ struct SimCollection {
     device::TopLevelCollection parsed;       // this collection, as the descriptor gives it
     bool is_command = false;                 // its id-4 packets go to the firmware
     bool is_event = false;                   // carries the firmware's event reports
+    bool is_keys = false;                    // carries the keyboard's key reports
 };
 
 // Collections of one interface share one hidraw node.
@@ -42,8 +43,11 @@ public:
     const std::vector<SimCollection>& all() const { return collections_; }
     const SimCollection* find(std::string_view path) const;
     const SimCollection* event_collection(SimProduct product) const;
+    const SimCollection* keys_collection(SimProduct product) const;
 
 private:
+    const SimCollection* with_role(SimProduct product, bool SimCollection::*role) const;
+
     std::vector<SimCollection> collections_;
 };
 

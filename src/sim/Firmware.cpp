@@ -59,8 +59,10 @@ Firmware::Firmware(FirmwareKind kind) : kind_(kind) {
     auto& configuration = memory(FirmwareMemory::Configuration);
     configuration = factory_configuration(kind);
     configuration.resize(kConfigurationBytes, 0);
+    // Out of the factory the keys do what the default table says.
+    memory(FirmwareMemory::ActiveTable) = image.default_table;
+    memory(FirmwareMemory::ActiveTable).resize(kTableBanks * kTableBytes, 0);
     memory(FirmwareMemory::FactoryTable) = std::move(image.default_table);
-    memory(FirmwareMemory::ActiveTable).assign(kTableBanks * kTableBytes, 0);
     memory(FirmwareMemory::SecondTable).assign(kTableBanks * kTableBytes, 0);
     memory(FirmwareMemory::Records).assign(kRecordBytes, 0);
     memory(FirmwareMemory::Macros).assign(kMacroBackingBytes, 0);
@@ -127,6 +129,46 @@ void Firmware::set_power_status(const PowerStatus& status) {
     record[power_byte::kBatteryPercent] = static_cast<uint8_t>(status.battery_percent);
     record[power_byte::kChargeState] = static_cast<uint8_t>(status.charge_state);
     record[power_byte::kPhoneType] = static_cast<uint8_t>(status.phone_type);
+}
+
+int Firmware::active_profile() const {
+    return memory(FirmwareMemory::Configuration)[kActiveProfileAddress];
+}
+
+bool Firmware::select_profile(int profile) {
+    if (profile < 0 || profile >= onboard_profile_count(kind_)) return false;
+    memory(FirmwareMemory::Configuration)[kActiveProfileAddress] = static_cast<uint8_t>(profile);
+    return true;
+}
+
+size_t Firmware::dpi_stage_address() const {
+    return profile_address(kind_, active_profile()) + mouse_block::kDpiStage;
+}
+
+int Firmware::dpi_stage() const {
+    if (kind_ != FirmwareKind::Mouse) return -1;
+    return memory(FirmwareMemory::Configuration)[dpi_stage_address()];
+}
+
+bool Firmware::select_dpi_stage(int stage) {
+    if (kind_ != FirmwareKind::Mouse || stage < 0 ||
+        stage >= static_cast<int>(mouse_block::kStageCount))
+        return false;
+    auto& configuration = memory(FirmwareMemory::Configuration);
+    const size_t block = profile_address(kind_, active_profile());
+    const size_t stage_record =
+        block + mouse_block::kStages + static_cast<size_t>(stage) * mouse_block::kStageBytes;
+    if (configuration[stage_record] == 0) return false;  // a disabled stage is skipped
+    configuration[dpi_stage_address()] = static_cast<uint8_t>(stage);
+    return true;
+}
+
+std::optional<std::array<uint8_t, 3>> Firmware::key_function(int position) const {
+    const int positions = memory(FirmwareMemory::Information)[info_byte::kKeyPositions];
+    if (position < 0 || position >= positions) return std::nullopt;
+    const auto& table = memory(FirmwareMemory::ActiveTable);
+    const auto at = static_cast<size_t>(position) * 3;
+    return std::array<uint8_t, 3>{table[at], table[at + 1], table[at + 2]};
 }
 
 Packet Firmware::answer(const Packet& request) {

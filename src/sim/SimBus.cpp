@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/CommandRoute.h"
+#include "sim/DeviceEvents.h"
 
 namespace ilmo::sim {
 
@@ -112,19 +113,67 @@ void SimBus::set_usb_timing(bool on) {
     usb_timing_ = on;
 }
 
+bool SimBus::device_reaches_host_locked(SimProduct product) {
+    if (!state(product).plugged) return false;
+    if (!is_receiver(product)) return true;
+    return state(product).device_linked && firmware_of(product).powered();
+}
+
 bool SimBus::send_event(SimProduct product, uint16_t code) {
+    std::lock_guard lock(mutex_);
+    return send_event_locked(product, code);
+}
+
+bool SimBus::send_event_locked(SimProduct product, uint16_t code) {
     const SimCollection* events = catalog_.event_collection(product);
-    if (events == nullptr) return false;
-    const std::vector<uint8_t> report{kEventReportId, static_cast<uint8_t>(code),
-                                      static_cast<uint8_t>(code >> 8)};
-    return send_input_report(events->path, report);
+    if (events == nullptr || !device_reaches_host_locked(product)) return false;
+    deliver_locked(*events,
+                   {kEventReportId, static_cast<uint8_t>(code), static_cast<uint8_t>(code >> 8)},
+                   Clock::now());
+    return true;
 }
 
 bool SimBus::send_input_report(const std::string& path, std::span<const uint8_t> report) {
     const SimCollection* collection = catalog_.find(path);
     std::lock_guard lock(mutex_);
-    if (collection == nullptr || !state(collection->product).plugged) return false;
+    if (collection == nullptr || !device_reaches_host_locked(collection->product)) return false;
     deliver_locked(*collection, {report.begin(), report.end()}, Clock::now());
+    return true;
+}
+
+// --- the device's own buttons ---
+
+bool SimBus::switch_profile(SimProduct product, int profile) {
+    std::lock_guard lock(mutex_);
+    if (firmware_kind(product) == FirmwareKind::None) return false;
+    Firmware& firmware = firmware_of(product);
+    if (!firmware.select_profile(profile)) return false;
+    // The mouse reports the stage that comes with the profile as well.
+    send_event_locked(product, firmware.kind() == FirmwareKind::Mouse
+                                   ? profile_and_stage_code(profile, firmware.dpi_stage())
+                                   : profile_switch_code(profile));
+    return true;
+}
+
+bool SimBus::switch_dpi_stage(SimProduct product, int stage) {
+    std::lock_guard lock(mutex_);
+    if (firmware_kind(product) != FirmwareKind::Mouse) return false;
+    Firmware& firmware = firmware_of(product);
+    if (!firmware.select_dpi_stage(stage)) return false;
+    send_event_locked(product, profile_and_stage_code(firmware.active_profile(), stage));
+    return true;
+}
+
+bool SimBus::press_key(SimProduct product, int position, bool down) {
+    std::lock_guard lock(mutex_);
+    if (firmware_kind(product) != FirmwareKind::Keyboard) return false;
+    const auto function = firmware_of(product).key_function(position);
+    if (!function) return false;
+    const SimCollection* keys = catalog_.keys_collection(product);
+    const std::vector<uint8_t> report = keyboard_report(*function, down);
+    if (keys != nullptr && !report.empty() && device_reaches_host_locked(product))
+        deliver_locked(*keys, report, Clock::now());
+    send_event_locked(product, key_code(position, down));
     return true;
 }
 
