@@ -20,16 +20,16 @@ void put_u16(std::span<uint8_t> bytes, size_t offset, int value) {
     bytes[offset + 1] = byte_of(value >> 8);
 }
 
-// Bytes 1-8, laid out alike in the keyboard's, the mouse's and the pad's records.
-void put_lighting(std::span<uint8_t> record, const LightingSettings& lighting) {
-    record[1] = byte_of(lighting.mode_code);
-    record[2] = byte_of(lighting.brightness_level);
-    record[3] = byte_of(4 - lighting.speed_level);
-    record[4] = byte_of(lighting.direction);
-    record[5] = lighting.colourful ? 1 : 0;
-    record[6] = lighting.colour.red;
-    record[7] = lighting.colour.green;
-    record[8] = lighting.colour.blue;
+void put_lighting(std::span<uint8_t> record, int profile, const LightingSettings& lighting) {
+    record[lighting_byte::kProfile] = byte_of(profile);
+    record[lighting_byte::kMode] = byte_of(lighting.mode_code);
+    record[lighting_byte::kBrightness] = byte_of(lighting.brightness_level);
+    record[lighting_byte::kSpeed] = byte_of(4 - lighting.speed_level);
+    record[lighting_byte::kDirection] = byte_of(lighting.direction);
+    record[lighting_byte::kColourful] = lighting.colourful ? 1 : 0;
+    record[lighting_byte::kRed] = lighting.colour.red;
+    record[lighting_byte::kGreen] = lighting.colour.green;
+    record[lighting_byte::kBlue] = lighting.colour.blue;
 }
 
 // The keyboard's modes: 4 spectrum wheel, 6 steady, 5 column rainbow breathing, 23 blinking
@@ -82,8 +82,7 @@ void place(std::vector<uint8_t>& memory, size_t address, const std::array<uint8_
 std::array<uint8_t, keyboard_record::kBytes> keyboard_lighting_record(
     int profile, const KeyboardProfile& settings) {
     std::array<uint8_t, keyboard_record::kBytes> record{};
-    record[keyboard_record::kProfile] = byte_of(profile);
-    put_lighting(record, settings.lighting);
+    put_lighting(record, profile, settings.lighting);
     record[keyboard_record::kPollingRate] = byte_of(settings.polling_rate_step);
     return record;
 }
@@ -91,8 +90,7 @@ std::array<uint8_t, keyboard_record::kBytes> keyboard_lighting_record(
 std::array<uint8_t, mouse_block::kBytes> mouse_settings_block(int profile,
                                                               const MouseProfile& settings) {
     std::array<uint8_t, mouse_block::kBytes> block{};
-    block[mouse_block::kProfile] = byte_of(profile);
-    put_lighting(block, settings.lighting);
+    put_lighting(block, profile, settings.lighting);
     block[mouse_block::kPollingRate] = byte_of(settings.polling_rate_index);
     block[mouse_block::kDpiStage] = byte_of(settings.dpi_stage);
     for (size_t i = 0; i < mouse_block::kStageCount; ++i) {
@@ -115,8 +113,7 @@ std::array<uint8_t, mouse_block::kBytes> mouse_settings_block(int profile,
 std::array<uint8_t, pad_record::kBytes> pad_settings_record(int profile,
                                                             const LightingSettings& settings) {
     std::array<uint8_t, pad_record::kBytes> record{};
-    record[pad_record::kProfile] = byte_of(profile);
-    put_lighting(record, settings);
+    put_lighting(record, profile, settings);
     return record;
 }
 

@@ -19,34 +19,30 @@ namespace ilmo::sim {
 
 inline constexpr size_t kActiveProfileAddress = 0;
 
-namespace keyboard_record {
-inline constexpr size_t kBytes = 34;
-inline constexpr size_t kStride = 33;
+// Bytes 0-8, laid out alike in the keyboard's, the mouse's and the pad's records.
+namespace lighting_byte {
 inline constexpr size_t kProfile = 0;
 inline constexpr size_t kMode = 1;
 inline constexpr size_t kBrightness = 2;  // level 0-4
 inline constexpr size_t kSpeed = 3;       // stored as 4 - speed level
 inline constexpr size_t kDirection = 4;
 inline constexpr size_t kColourful = 5;
-inline constexpr size_t kRed = 6;  // then green, blue
-inline constexpr size_t kSecondMode = 18;
-inline constexpr size_t kWKey = 19;
-inline constexpr size_t kSixKey = 20;
-inline constexpr size_t kWinLock = 21;
+inline constexpr size_t kRed = 6;
+inline constexpr size_t kGreen = 7;
+inline constexpr size_t kBlue = 8;
+}  // namespace lighting_byte
+
+// Bytes 18-21 and 25 (second mode byte, W-key, six-key and Windows-key flags, custom group)
+// are 0 out of the factory.
+namespace keyboard_record {
+inline constexpr size_t kBytes = 34;
+inline constexpr size_t kStride = 33;
 inline constexpr size_t kPollingRate = 22;  // step 0-3
-inline constexpr size_t kCustomGroup = 25;
 }  // namespace keyboard_record
 
 namespace mouse_block {
 inline constexpr size_t kBytes = 71;
 inline constexpr size_t kStride = 128;
-inline constexpr size_t kProfile = 0;
-inline constexpr size_t kMode = 1;
-inline constexpr size_t kBrightness = 2;
-inline constexpr size_t kSpeed = 3;  // stored as 4 - speed level
-inline constexpr size_t kDirection = 4;
-inline constexpr size_t kColourful = 5;
-inline constexpr size_t kRed = 6;           // then green, blue
 inline constexpr size_t kPollingRate = 11;  // index 0-4
 inline constexpr size_t kDpiStage = 12;     // the current stage 0-4
 inline constexpr size_t kStages = 14;       // five 9-byte stage records
@@ -60,13 +56,6 @@ inline constexpr size_t kScreenHeight = 62;  // 16-bit
 namespace pad_record {
 inline constexpr size_t kBytes = 21;
 inline constexpr size_t kStride = 64;
-inline constexpr size_t kProfile = 0;
-inline constexpr size_t kMode = 1;
-inline constexpr size_t kBrightness = 2;
-inline constexpr size_t kSpeed = 3;  // stored as 4 - speed level
-inline constexpr size_t kDirection = 4;
-inline constexpr size_t kColourful = 5;
-inline constexpr size_t kRed = 6;  // then green, blue
 }  // namespace pad_record
 
 struct Rgb {
