@@ -10,7 +10,8 @@ namespace ilmo::sim {
 SimBus::SimBus()
     : firmware_{Firmware(FirmwareKind::Keyboard), Firmware(FirmwareKind::Mouse),
                 Firmware(FirmwareKind::MousePad)},
-      frames_(kAllProducts.size(), Clock::now()) {
+      out_frames_(kAllProducts.size(), Clock::now()),
+      in_frames_(kAllProducts.size(), Clock::now()) {
     for (SimProduct product : kAllProducts)
         state(product).release = factory_release_number(product);
 }
@@ -252,7 +253,7 @@ int SimBus::write_report(SimEndpoint& endpoint, std::span<const uint8_t> report,
         std::lock_guard lock(mutex_);
         if (!attached_locked(endpoint) || !endpoint.options.want_write) return 0;
         if (usb_timing_) {
-            sent_at = frames_.reserve(index_of(endpoint.collection.product), sent_at);
+            sent_at = out_frames_.reserve(index_of(endpoint.collection.product), sent_at);
             wait_for_frame = true;
         }
     }
@@ -291,17 +292,19 @@ int SimBus::take_report_locked(const SimEndpoint& from, std::span<const uint8_t>
     const auto answer =
         route_command(request, firmware_of(collection.product), route, product.faults);
     if (!answer) return 1;
-    auto ready_at = sent_at + std::chrono::milliseconds(product.faults.response_delay_ms);
-    if (usb_timing_) ready_at += UsbFrameClock::kFrame;  // the answer needs a frame of its own
-    deliver_locked(collection, {answer->begin(), answer->end()}, ready_at);
+    deliver_locked(collection, {answer->begin(), answer->end()},
+                   sent_at + std::chrono::milliseconds(product.faults.response_delay_ms));
     log_.count_answer(collection.product);
     return 1;
 }
 
 // The kernel gives every open file of a node each input report of each of the node's
-// collections, whatever the file was opened for.
+// collections, whatever the file was opened for. With USB timing every report the device
+// sends needs a frame of its own on the way in, after the one its request took on the way out.
 void SimBus::deliver_locked(const SimCollection& collection, const std::vector<uint8_t>& report,
-                            Clock::time_point arrives_at) {
+                            Clock::time_point sent_at) {
+    const auto arrives_at =
+        usb_timing_ ? in_frames_.reserve(index_of(collection.product), sent_at) : sent_at;
     for (const auto& endpoint : endpoints_) {
         if (same_node(endpoint->collection, collection)) endpoint->queue.push(report, arrives_at);
     }

@@ -137,7 +137,7 @@ private:
     int take_report_locked(const SimEndpoint& from, std::span<const uint8_t> report,
                            bool control_pipe, Clock::time_point sent_at);
     void deliver_locked(const SimCollection& collection, const std::vector<uint8_t>& report,
-                        Clock::time_point arrives_at);
+                        Clock::time_point sent_at);
 
     mutable std::mutex mutex_;
     std::condition_variable change_;
@@ -146,7 +146,8 @@ private:
     std::array<Firmware, 3> firmware_;  // keyboard, mouse, mouse-pad
     std::vector<std::shared_ptr<SimEndpoint>> endpoints_;
     PacketLog log_;
-    UsbFrameClock frames_;
+    UsbFrameClock out_frames_;  // host to device, per product
+    UsbFrameClock in_frames_;   // device to host, per product
     bool usb_timing_ = false;
     uint64_t changes_ = 0;
 };
