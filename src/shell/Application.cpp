@@ -20,8 +20,7 @@
 #include "shell/SleepWatch.h"
 #include "shell/TerminationSignals.h"
 #include "shell/names/DevicePageNames.h"
-#include "sim/SimBackend.h"
-#include "sim/SimBus.h"
+#include "sim/DemoRig.h"
 
 namespace ilmo::shell {
 
@@ -31,19 +30,21 @@ namespace {
 constexpr int kScreenshotSettleMs = 1500;
 
 struct Backend {
-    std::shared_ptr<sim::SimBus> bus;
-    std::unique_ptr<device::HidBackend> hid;
+    std::unique_ptr<sim::DemoRig> demo;
+    std::unique_ptr<device::HidBackend> hardware;
+    std::shared_ptr<sim::SimBus> bus;  // the emulator's hardware side, demo only
+    device::HidBackend* hid = nullptr;
 };
 
 Backend make_backend(bool demo) {
     Backend backend;
     if (demo) {
-        backend.bus = std::make_shared<sim::SimBus>();
-        backend.bus->set_usb_timing(true);
-        backend.bus->plug_all();
-        backend.hid = std::make_unique<sim::SimBackend>(backend.bus);
+        backend.demo = std::make_unique<sim::DemoRig>();
+        backend.bus = backend.demo->bus();
+        backend.hid = &backend.demo->backend();
     } else {
-        backend.hid = std::make_unique<platform::HidrawBackend>();
+        backend.hardware = std::make_unique<platform::HidrawBackend>();
+        backend.hid = backend.hardware.get();
     }
     return backend;
 }
@@ -116,7 +117,7 @@ int run_application(int argc, char** argv) {
     if (!guard.claim()) return 0;  // the running copy shows itself
 
     Backend backend = make_backend(options.demo);
-    context.backend = backend.hid.get();
+    context.backend = backend.hid;
     context.demo_bus = backend.bus;
 
     SkinResources skin(context.program_folder);

@@ -1,9 +1,18 @@
 #include "shell/DevSimPanel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+#include <functional>
 
 #include "sim/SimBus.h"
 
@@ -11,16 +20,47 @@ namespace ilmo::shell {
 
 namespace {
 
-QString product_title(sim::SimProduct product) {
+using sim::SimFaults;
+using sim::SimProduct;
+
+// Packets the route still answers once a pull is armed: the product drops off at the next
+// packet after the one it answers, inside whatever transfer runs then.
+constexpr int kPullAfterPackets = 1;
+constexpr int kSlowestAnswerMs = 6000;
+constexpr int kSlowStepMs = 100;
+
+QString product_title(SimProduct product) {
     switch (product) {
-        case sim::SimProduct::Keyboard: return QObject::tr("Keyboard (cable)");
-        case sim::SimProduct::KeyboardReceiver: return QObject::tr("Keyboard receiver");
-        case sim::SimProduct::Mouse: return QObject::tr("Mouse (cable)");
-        case sim::SimProduct::MouseReceiver: return QObject::tr("Mouse receiver");
-        case sim::SimProduct::MousePad: return QObject::tr("Mouse-pad");
-        case sim::SimProduct::Headset: return QObject::tr("Headset");
+        case SimProduct::Keyboard: return QObject::tr("Keyboard (cable)");
+        case SimProduct::KeyboardReceiver: return QObject::tr("Keyboard receiver");
+        case SimProduct::Mouse: return QObject::tr("Mouse (cable)");
+        case SimProduct::MouseReceiver: return QObject::tr("Mouse receiver");
+        case SimProduct::MousePad: return QObject::tr("Mouse-pad");
+        case SimProduct::Headset: return QObject::tr("Headset");
     }
     return {};
+}
+
+QString control_name(const char* what, SimProduct product) {
+    return QString("%1_%2").arg(QLatin1String(what),
+                                QString::fromUtf8(sim::product_name(product).data(),
+                                                  static_cast<qsizetype>(sim::product_name(product).size())));
+}
+
+QLabel* header(const QString& text) {
+    auto* label = new QLabel(text);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+// Refusal statuses the combo offers, in its order.
+constexpr std::array<uint8_t, 3> kStatusChoices{0x00, 0xFF, 0xFE};
+
+// The device's buttons report through its cable while that is plugged, else its receiver.
+SimProduct reaching(const sim::SimBus& bus, SimProduct cable, SimProduct receiver) {
+    return bus.plugged(cable) ? cable : receiver;
 }
 
 }  // namespace
@@ -29,40 +69,201 @@ DevSimPanel::DevSimPanel(std::shared_ptr<sim::SimBus> bus, QWidget* parent)
     : QWidget(parent, Qt::Tool), bus_(std::move(bus)) {
     setObjectName("devsim_panel");
     setWindowTitle(tr("ILMO RQ07 emulator"));
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(tr("<b>Product</b>")), 0, 0);
-    grid->addWidget(new QLabel(tr("<b>Plugged in</b>")), 0, 1);
-    grid->addWidget(new QLabel(tr("<b>Device in reach</b>")), 0, 2);
-    grid->addWidget(new QLabel(tr("<b>Battery</b>")), 0, 3);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(make_products_box());
+    column->addWidget(make_faults_box());
+    column->addWidget(make_buttons_box());
+    column->addStretch();
+
+    auto* sync = new QTimer(this);
+    connect(sync, &QTimer::timeout, this, &DevSimPanel::sync_from_bus);
+    sync->start(kSyncPeriodMs);
+}
+
+QGroupBox* DevSimPanel::make_products_box() {
+    auto* box = new QGroupBox(tr("Products"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(header(tr("Product")), 0, 0);
+    grid->addWidget(header(tr("Plugged in")), 0, 1);
+    grid->addWidget(header(tr("Device in reach")), 0, 2);
+    grid->addWidget(header(tr("Battery")), 0, 3);
     int row = 1;
-    for (const sim::SimProduct product : sim::kAllProducts) {
+    for (const SimProduct product : sim::kAllProducts) {
         grid->addWidget(new QLabel(product_title(product)), row, 0);
         auto* plugged = new QCheckBox;
-        plugged->setObjectName(QString("plug_%1").arg(QString::fromUtf8(sim::product_name(product).data())));
+        plugged->setObjectName(control_name("plug", product));
         plugged->setChecked(bus_->plugged(product));
         connect(plugged, &QCheckBox::toggled, this, [this, product](bool on) {
             if (on) bus_->plug(product);
             else bus_->unplug(product);
         });
-        grid->addWidget(plugged, row, 1);
+        grid->addWidget(plugged, row, 1, Qt::AlignCenter);
         if (sim::is_receiver(product)) {
             auto* reach = new QCheckBox;
+            reach->setObjectName(control_name("reach", product));
             reach->setChecked(true);
             connect(reach, &QCheckBox::toggled, this,
                     [this, product](bool on) { bus_->set_device_linked(product, on); });
-            grid->addWidget(reach, row, 2);
+            grid->addWidget(reach, row, 2, Qt::AlignCenter);
         }
-        if (sim::firmware_kind(product) != sim::FirmwareKind::None && !sim::is_receiver(product)) {
-            auto* battery = new QSlider(Qt::Horizontal);
-            battery->setRange(0, 100);
-            battery->setValue(80);
-            connect(battery, &QSlider::valueChanged, this, [this, product](int level) {
-                bus_->set_power_status(product, {.battery_percent = level, .charge_state = 2});
-            });
-            grid->addWidget(battery, row, 3);
-        }
+        if (sim::firmware_kind(product) != sim::FirmwareKind::None && !sim::is_receiver(product))
+            add_battery(grid, row, product);
         ++row;
     }
+    return box;
+}
+
+void DevSimPanel::add_battery(QGridLayout* grid, int row, sim::SimProduct product) {
+    auto* battery = new QSlider(Qt::Horizontal);
+    battery->setObjectName(control_name("battery", product));
+    battery->setRange(0, 100);
+    battery->setMinimumWidth(120);
+    battery->setValue(bus_->with_firmware(product, [](const sim::Firmware& firmware) {
+        return firmware.read(sim::FirmwareMemory::PowerStatus, sim::power_byte::kBatteryPercent, 1)
+            .at(0);
+    }));
+    auto* percent = new QLabel;
+    percent->setMinimumWidth(percent->fontMetrics().horizontalAdvance("100 %"));
+    percent->setText(tr("%1 %").arg(battery->value()));
+    connect(battery, &QSlider::valueChanged, this, [this, product, percent](int level) {
+        percent->setText(tr("%1 %").arg(level));
+        bus_->set_power_status(product, {.battery_percent = level, .charge_state = 2});
+    });
+    grid->addWidget(battery, row, 3);
+    grid->addWidget(percent, row, 4);
+}
+
+QGroupBox* DevSimPanel::make_faults_box() {
+    auto* box = new QGroupBox(tr("Faults on the command route"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(header(tr("Product")), 0, 0);
+    grid->addWidget(header(tr("No answer")), 0, 1);
+    grid->addWidget(header(tr("Wrong echo")), 0, 2);
+    grid->addWidget(header(tr("Refuses")), 0, 3);
+    grid->addWidget(header(tr("Slow")), 0, 4);
+    grid->addWidget(header(tr("Unplug mid-write")), 0, 5);
+    int row = 1;
+    for (size_t i = 0; i < sim::kAllProducts.size(); ++i) {
+        // The headset has no command route: its lighting reports are never answered.
+        if (sim::firmware_kind(sim::kAllProducts[i]) == sim::FirmwareKind::None) continue;
+        add_fault_row(grid, row++, static_cast<int>(i));
+    }
+    return box;
+}
+
+void DevSimPanel::add_fault_row(QGridLayout* grid, int row, int product_index) {
+    const SimProduct product = sim::kAllProducts[static_cast<size_t>(product_index)];
+    // Each control changes its own field of the product's faults and keeps the others.
+    const auto change = [this, product](const std::function<void(SimFaults&)>& edit) {
+        SimFaults faults = bus_->faults(product);
+        edit(faults);
+        bus_->set_faults(product, faults);
+    };
+    grid->addWidget(new QLabel(product_title(product)), row, 0);
+
+    auto* silent = new QCheckBox;
+    silent->setObjectName(control_name("fault_silent", product));
+    silent->setToolTip(tr("Requests are taken but never answered"));
+    connect(silent, &QCheckBox::toggled, this,
+            [change](bool on) { change([on](SimFaults& f) { f.no_answer = on; }); });
+    grid->addWidget(silent, row, 1, Qt::AlignCenter);
+
+    auto* echo = new QCheckBox;
+    echo->setObjectName(control_name("fault_echo", product));
+    echo->setToolTip(tr("Answers name another command"));
+    connect(echo, &QCheckBox::toggled, this,
+            [change](bool on) { change([on](SimFaults& f) { f.wrong_echo = on; }); });
+    grid->addWidget(echo, row, 2, Qt::AlignCenter);
+
+    auto* status = new QComboBox;
+    status->setObjectName(control_name("fault_status", product));
+    status->addItems({tr("never"), tr("status 0xFF"), tr("status 0xFE")});
+    status->setToolTip(tr("Every answer carries this error status"));
+    connect(status, &QComboBox::currentIndexChanged, this, [change](int choice) {
+        change([choice](SimFaults& f) {
+            f.forced_status = kStatusChoices.at(static_cast<size_t>(choice));
+        });
+    });
+    grid->addWidget(status, row, 3);
+
+    auto* slow = new QSpinBox;
+    slow->setObjectName(control_name("fault_slow", product));
+    slow->setRange(0, kSlowestAnswerMs);
+    slow->setSingleStep(kSlowStepMs);
+    slow->setSuffix(tr(" ms"));
+    slow->setSpecialValueText(tr("off"));
+    slow->setToolTip(tr("Answers arrive this much later"));
+    connect(slow, &QSpinBox::valueChanged, this,
+            [change](int ms) { change([ms](SimFaults& f) { f.response_delay_ms = ms; }); });
+    grid->addWidget(slow, row, 4);
+
+    auto* pull = new QPushButton(tr("Arm"));
+    pull->setObjectName(control_name("fault_pull", product));
+    pull->setCheckable(true);
+    pull->setToolTip(tr("The product drops off the bus in the middle of its next transfer"));
+    connect(pull, &QPushButton::toggled, this, [change](bool armed) {
+        change([armed](SimFaults& f) { f.unplug_after_packets = armed ? kPullAfterPackets : -1; });
+    });
+    grid->addWidget(pull, row, 5);
+}
+
+QGroupBox* DevSimPanel::make_buttons_box() {
+    auto* box = new QGroupBox(tr("Buttons on the devices"));
+    auto* grid = new QGridLayout(box);
+    const auto add_choice = [this, grid](int row, const QString& title, const char* name,
+                                         const QString& item, int count,
+                                         std::function<void(int)> press) {
+        grid->addWidget(new QLabel(title), row, 0);
+        auto* choice = new QComboBox;
+        choice->setObjectName(QLatin1String(name));
+        for (int i = 1; i <= count; ++i) choice->addItem(item.arg(i));
+        connect(choice, &QComboBox::activated, this, std::move(press));
+        grid->addWidget(choice, row, 1);
+    };
+    add_choice(0, tr("Keyboard on-board profile"), "button_profile_keyboard", tr("Profile %1"), 4,
+               [this](int profile) {
+                   bus_->switch_profile(
+                       reaching(*bus_, SimProduct::Keyboard, SimProduct::KeyboardReceiver),
+                       profile);
+               });
+    add_choice(1, tr("Mouse on-board profile"), "button_profile_mouse", tr("Profile %1"), 4,
+               [this](int profile) {
+                   bus_->switch_profile(reaching(*bus_, SimProduct::Mouse, SimProduct::MouseReceiver),
+                                        profile);
+               });
+    add_choice(2, tr("Mouse DPI stage"), "button_dpi_mouse", tr("Stage %1"), 5, [this](int stage) {
+        bus_->switch_dpi_stage(reaching(*bus_, SimProduct::Mouse, SimProduct::MouseReceiver), stage);
+    });
+    grid->setColumnStretch(2, 1);
+    return box;
+}
+
+void DevSimPanel::sync_from_bus() {
+    for (const SimProduct product : sim::kAllProducts) {
+        if (auto* plugged = findChild<QCheckBox*>(control_name("plug", product))) {
+            const QSignalBlocker quiet(plugged);
+            plugged->setChecked(bus_->plugged(product));
+        }
+        if (auto* pull = findChild<QPushButton*>(control_name("fault_pull", product))) {
+            const QSignalBlocker quiet(pull);
+            pull->setChecked(bus_->faults(product).unplug_after_packets >= 0);
+        }
+    }
+    const auto show = [this](const char* name, int value) {
+        auto* choice = findChild<QComboBox*>(QLatin1String(name));
+        if (choice == nullptr || value < 0 || value >= choice->count()) return;
+        const QSignalBlocker quiet(choice);
+        choice->setCurrentIndex(value);
+    };
+    // The host writes the active profile too, so the device's own record is what counts.
+    show("button_profile_keyboard", bus_->with_firmware(SimProduct::Keyboard, [](auto& firmware) {
+             return firmware.active_profile();
+         }));
+    show("button_profile_mouse", bus_->with_firmware(SimProduct::Mouse, [](auto& firmware) {
+             return firmware.active_profile();
+         }));
+    show("button_dpi_mouse", bus_->with_firmware(SimProduct::Mouse,
+                                                 [](auto& firmware) { return firmware.dpi_stage(); }));
 }
 
 }  // namespace ilmo::shell

@@ -33,7 +33,8 @@ CollectionCatalog::CollectionCatalog() {
                     {product, iface.interface_number, number,
                      collection_path(product, iface.interface_number, number, count),
                      iface.report_descriptor, descriptor->collections[number - 1],
-                     number == iface.command_collection, number == iface.event_collection});
+                     number == iface.command_collection, number == iface.event_collection,
+                     number == iface.keys_collection});
             }
         }
     }
@@ -46,11 +47,20 @@ const SimCollection* CollectionCatalog::find(std::string_view path) const {
     return nullptr;
 }
 
-const SimCollection* CollectionCatalog::event_collection(SimProduct product) const {
+const SimCollection* CollectionCatalog::with_role(SimProduct product,
+                                                  bool SimCollection::*role) const {
     for (const auto& collection : collections_) {
-        if (collection.product == product && collection.is_event) return &collection;
+        if (collection.product == product && collection.*role) return &collection;
     }
     return nullptr;
+}
+
+const SimCollection* CollectionCatalog::event_collection(SimProduct product) const {
+    return with_role(product, &SimCollection::is_event);
+}
+
+const SimCollection* CollectionCatalog::keys_collection(SimProduct product) const {
+    return with_role(product, &SimCollection::is_keys);
 }
 
 }  // namespace ilmo::sim

@@ -22,7 +22,13 @@ struct SimCollection {
     device::TopLevelCollection parsed;       // this collection, as the descriptor gives it
     bool is_command = false;                 // its id-4 packets go to the firmware
     bool is_event = false;                   // carries the firmware's event reports
+    bool is_keys = false;                    // carries the keyboard's key reports
 };
+
+// Collections of one interface share one hidraw node.
+inline bool same_node(const SimCollection& a, const SimCollection& b) {
+    return a.product == b.product && a.interface_number == b.interface_number;
+}
 
 // "sim/<product>#vid_%04x&pid_%04x&mi_%02x&col%02x"; "&col" only when the interface has
 // several top-level collections.
@@ -37,8 +43,11 @@ public:
     const std::vector<SimCollection>& all() const { return collections_; }
     const SimCollection* find(std::string_view path) const;
     const SimCollection* event_collection(SimProduct product) const;
+    const SimCollection* keys_collection(SimProduct product) const;
 
 private:
+    const SimCollection* with_role(SimProduct product, bool SimCollection::*role) const;
+
     std::vector<SimCollection> collections_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The path of one command packet from a product's command collection to the device firmware
-// and back: a receiver whose device is out of reach answers for it, and the route's faults
-// are applied to the answer.
+// and back: a receiver refuses what its radio cannot carry and answers for a device out of
+// reach, and the route's faults are applied to the answer.
 
 #include <optional>
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sim/OnboardSettings.h"
+
 namespace ilmo::sim {
 
 namespace {
@@ -13,26 +15,30 @@ constexpr size_t kShootBytes = 8 * 1024;
 constexpr size_t kMacroBackingBytes = 255 * kMacroUnitBytes;  // the most byte 6 can announce
 constexpr size_t kMouseLeds = 15;  // the mouse's byte 5 counts buttons, not lights
 
-// Commands that move bytes between a packet and one memory.
+enum class Access { Read, Write, ConfigurationWrite };
+
+// Commands that move bytes between a packet and one memory. Configuration writes are taken
+// only between begin and end of a transfer; reads and the per-key colour record (which the
+// host streams like light frames) are taken at any time.
 struct MemoryCommand {
     uint8_t code;
     FirmwareMemory memory;
-    bool reads;
+    Access access;
 };
 
 constexpr std::array<MemoryCommand, 12> kMemoryCommands{{
-    {command::kReadInformation, FirmwareMemory::Information, true},
-    {command::kReadMemory, FirmwareMemory::Configuration, true},
-    {command::kWriteMemory, FirmwareMemory::Configuration, false},
-    {command::kReadTable, FirmwareMemory::FactoryTable, true},
-    {command::kWriteTable, FirmwareMemory::ActiveTable, false},
-    {command::kReadRecord, FirmwareMemory::Records, true},
-    {command::kWriteRecord, FirmwareMemory::Records, false},
-    {command::kWriteMacros, FirmwareMemory::Macros, false},
-    {command::kWriteShoot, FirmwareMemory::Shoot, false},
-    {command::kReadShort, FirmwareMemory::PowerStatus, true},
-    {command::kReadLedTable, FirmwareMemory::LedTable, true},
-    {command::kWriteSecondTable, FirmwareMemory::SecondTable, false},
+    {command::kReadInformation, FirmwareMemory::Information, Access::Read},
+    {command::kReadMemory, FirmwareMemory::Configuration, Access::Read},
+    {command::kWriteMemory, FirmwareMemory::Configuration, Access::ConfigurationWrite},
+    {command::kReadTable, FirmwareMemory::FactoryTable, Access::Read},
+    {command::kWriteTable, FirmwareMemory::ActiveTable, Access::ConfigurationWrite},
+    {command::kReadRecord, FirmwareMemory::Records, Access::Read},
+    {command::kWriteRecord, FirmwareMemory::Records, Access::Write},
+    {command::kWriteMacros, FirmwareMemory::Macros, Access::ConfigurationWrite},
+    {command::kWriteShoot, FirmwareMemory::Shoot, Access::ConfigurationWrite},
+    {command::kReadShort, FirmwareMemory::PowerStatus, Access::Read},
+    {command::kReadLedTable, FirmwareMemory::LedTable, Access::Read},
+    {command::kWriteSecondTable, FirmwareMemory::SecondTable, Access::ConfigurationWrite},
 }};
 
 const MemoryCommand* find_memory_command(uint8_t code) {
@@ -50,9 +56,13 @@ size_t index(FirmwareMemory memory) {
 Firmware::Firmware(FirmwareKind kind) : kind_(kind) {
     FactoryImage image = factory_image(kind);
     memory(FirmwareMemory::Information).assign(image.info.begin(), image.info.end());
-    memory(FirmwareMemory::Configuration).assign(kConfigurationBytes, 0);
+    auto& configuration = memory(FirmwareMemory::Configuration);
+    configuration = factory_configuration(kind);
+    configuration.resize(kConfigurationBytes, 0);
+    // Out of the factory the keys do what the default table says.
+    memory(FirmwareMemory::ActiveTable) = image.default_table;
+    memory(FirmwareMemory::ActiveTable).resize(kTableBanks * kTableBytes, 0);
     memory(FirmwareMemory::FactoryTable) = std::move(image.default_table);
-    memory(FirmwareMemory::ActiveTable).assign(kTableBanks * kTableBytes, 0);
     memory(FirmwareMemory::SecondTable).assign(kTableBanks * kTableBytes, 0);
     memory(FirmwareMemory::Records).assign(kRecordBytes, 0);
     memory(FirmwareMemory::Macros).assign(kMacroBackingBytes, 0);
@@ -121,6 +131,46 @@ void Firmware::set_power_status(const PowerStatus& status) {
     record[power_byte::kPhoneType] = static_cast<uint8_t>(status.phone_type);
 }
 
+int Firmware::active_profile() const {
+    return memory(FirmwareMemory::Configuration)[kActiveProfileAddress];
+}
+
+bool Firmware::select_profile(int profile) {
+    if (profile < 0 || profile >= onboard_profile_count(kind_)) return false;
+    memory(FirmwareMemory::Configuration)[kActiveProfileAddress] = static_cast<uint8_t>(profile);
+    return true;
+}
+
+size_t Firmware::dpi_stage_address() const {
+    return profile_address(kind_, active_profile()) + mouse_block::kDpiStage;
+}
+
+int Firmware::dpi_stage() const {
+    if (kind_ != FirmwareKind::Mouse) return -1;
+    return memory(FirmwareMemory::Configuration)[dpi_stage_address()];
+}
+
+bool Firmware::select_dpi_stage(int stage) {
+    if (kind_ != FirmwareKind::Mouse || stage < 0 ||
+        stage >= static_cast<int>(mouse_block::kStageCount))
+        return false;
+    auto& configuration = memory(FirmwareMemory::Configuration);
+    const size_t block = profile_address(kind_, active_profile());
+    const size_t stage_record =
+        block + mouse_block::kStages + static_cast<size_t>(stage) * mouse_block::kStageBytes;
+    if (configuration[stage_record] == 0) return false;  // a disabled stage is skipped
+    configuration[dpi_stage_address()] = static_cast<uint8_t>(stage);
+    return true;
+}
+
+std::optional<std::array<uint8_t, 3>> Firmware::key_function(int position) const {
+    const int positions = memory(FirmwareMemory::Information)[info_byte::kKeyPositions];
+    if (position < 0 || position >= positions) return std::nullopt;
+    const auto& table = memory(FirmwareMemory::ActiveTable);
+    const auto at = static_cast<size_t>(position) * 3;
+    return std::array<uint8_t, 3>{table[at], table[at + 1], table[at + 2]};
+}
+
 Packet Firmware::answer(const Packet& request) {
     Packet reply = answer_frame(request);
     reply[packet_byte::kStatus] = execute(request, reply);
@@ -138,15 +188,18 @@ uint8_t Firmware::execute(const Packet& request, Packet& reply) {
 
     const uint8_t code = request[packet_byte::kCommand];
     if (const MemoryCommand* route = find_memory_command(code)) {
-        return route->reads ? read_into(route->memory, address, length, reply)
-                            : write_from(route->memory, address, payload);
+        if (route->access == Access::Read) return read_into(route->memory, address, length, reply);
+        if (route->access == Access::ConfigurationWrite && !transfer_open_) return kStatusRefused;
+        return write_from(route->memory, address, payload);
     }
     switch (code) {
         case command::kBegin:
             ++counters_.begin_transfers;
+            begin_transfer();
             return kStatusOk;
         case command::kEnd:
             ++counters_.end_transfers;
+            end_transfer();
             return kStatusOk;
         case command::kLightFrame:
             return take_light_packet(address, payload);

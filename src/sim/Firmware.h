@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -64,8 +65,29 @@ public:
     void set_sensor(uint16_t sensor_id, int dpi_step, int highest_step, int lowest_dpi);
     void set_power_status(const PowerStatus& status);
 
+    // On-board state that the device's own buttons change. Byte 0 of the configuration
+    // memory is the active profile; false when there is no such profile.
+    int active_profile() const;
+    bool select_profile(int profile);
+    // The mouse's current DPI stage, kept in the active profile's settings block; -1 on other
+    // devices. Selecting fails for other devices and for a stage that is not enabled.
+    int dpi_stage() const;
+    bool select_dpi_stage(int stage);
+    // The function the key at `position` has on the normal layer now (the host may have
+    // remapped it); nullopt past the last key position.
+    std::optional<std::array<uint8_t, 3>> key_function(int position) const;
+
+    // Configuration writes are refused outside a transfer. Unplugging a link to the device
+    // abandons an open transfer, as does switching the device off.
+    void begin_transfer() { transfer_open_ = true; }
+    void end_transfer() { transfer_open_ = false; }
+    bool transfer_open() const { return transfer_open_; }
+
     // A device switched off is out of its receiver's reach; a cable keeps powering it.
-    void set_powered(bool powered) { powered_ = powered; }
+    void set_powered(bool powered) {
+        powered_ = powered;
+        if (!powered) end_transfer();
+    }
     bool powered() const { return powered_; }
 
     const FirmwareCounters& counters() const { return counters_; }
@@ -73,6 +95,7 @@ public:
 
 private:
     uint8_t execute(const Packet& request, Packet& answer);
+    size_t dpi_stage_address() const;
     uint8_t read_into(FirmwareMemory memory, size_t address, size_t length, Packet& answer) const;
     uint8_t write_from(FirmwareMemory memory, size_t address, std::span<const uint8_t> bytes);
     uint8_t take_light_packet(size_t address, std::span<const uint8_t> bytes);
@@ -86,6 +109,7 @@ private:
     FirmwareCounters counters_;
     bool light_status_on_ = false;
     bool powered_ = true;
+    bool transfer_open_ = false;
 };
 
 }  // namespace ilmo::sim

@@ -40,11 +40,17 @@ Packet answer_frame(const Packet& request) {
     return answer;
 }
 
-Packet device_away_answer() {
-    Packet answer{};
-    answer[packet_byte::kReportId] = kCommandReportId;
+Packet device_away_answer(const Packet& request) {
+    Packet answer = answer_frame(request);
     answer[packet_byte::kCommand] = command::kLinkQuery;
     answer[packet_byte::kPayload] = kLinkDown;
+    seal_packet(answer);
+    return answer;
+}
+
+Packet refusal(const Packet& request, uint8_t status) {
+    Packet answer = answer_frame(request);
+    answer[packet_byte::kStatus] = status;
     seal_packet(answer);
     return answer;
 }

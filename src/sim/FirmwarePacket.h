@@ -49,7 +49,9 @@ inline constexpr uint8_t kLinkQuery = 0xAA;
 }  // namespace command
 
 inline constexpr uint8_t kStatusOk = 0x00;
-inline constexpr uint8_t kStatusRefused = 0xFF;  // unknown command, address or length
+// Unknown command, address or length; a configuration write outside a transfer; a packet
+// the route cannot carry.
+inline constexpr uint8_t kStatusRefused = 0xFF;
 inline constexpr uint8_t kStatusBadChecksum = 0xFE;
 // Byte 8 of a link query answer.
 inline constexpr uint8_t kLinkUp = 0xFF;
@@ -63,8 +65,11 @@ uint16_t packet_address(std::span<const uint8_t, kPacketBytes> packet);
 // An answer frame for `request`: report id, echoed command, length and address, status 0,
 // no data, checksum not yet set.
 Packet answer_frame(const Packet& request);
-// What a receiver sends for every request while its device is out of reach: command 0xAA,
-// link byte down, sealed.
-Packet device_away_answer();
+// What a receiver sends for every request while its device is out of reach: command 0xAA
+// in place of the echo, the request's length and address, link byte down, sealed.
+Packet device_away_answer(const Packet& request);
+// A sealed answer with only the echo and `status`, for requests refused before they reach
+// any memory.
+Packet refusal(const Packet& request, uint8_t status);
 
 }  // namespace ilmo::sim

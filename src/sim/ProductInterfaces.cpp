@@ -128,7 +128,7 @@ ProductInterface vendor_composite_interface() {
     add_system_control(b, 2);
     add_consumer_events(b, kEventReportId);
     add_vendor_channel(b, kVendorPage, 0x92, kCommandReportId, kCommandReportBytes - 1);
-    return {1, b.bytes(), 4, 3};
+    return {1, b.bytes(), 4, 3, 1};
 }
 
 // The cabled mouse keeps its events on interface 1 and its commands on interface 2, behind a
@@ -138,7 +138,7 @@ ProductInterface mouse_event_interface() {
     add_keyboard(b, 1, true);
     add_system_control(b, 2);
     add_consumer_events(b, kEventReportId);
-    return {1, b.bytes(), 0, 3};
+    return {1, b.bytes(), 0, 3, 1};
 }
 
 ProductInterface mouse_command_interface() {

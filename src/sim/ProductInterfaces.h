@@ -23,6 +23,8 @@ struct ProductInterface {
     int command_collection = 0;
     // 1-based index of the consumer collection that carries event reports; 0: none.
     int event_collection = 0;
+    // 1-based index of the full keyboard collection that carries key reports; 0: none.
+    int keys_collection = 0;
 };
 
 std::vector<ProductInterface> product_interfaces(SimProduct product);

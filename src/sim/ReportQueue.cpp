@@ -4,14 +4,29 @@
 
 namespace ilmo::sim {
 
-void ReportQueue::push(std::vector<uint8_t> report, Clock::time_point ready_at) {
+void ReportQueue::push(std::vector<uint8_t> report, Clock::time_point arrives_at) {
     {
         std::lock_guard lock(mutex_);
         if (closed_) return;
-        if (entries_.size() == kCapacityReports) entries_.pop_front();
-        entries_.push_back({std::move(report), ready_at});
+        // Equal arrival times keep the order of sending.
+        const auto place = std::upper_bound(
+            in_flight_.begin(), in_flight_.end(), arrives_at,
+            [](Clock::time_point when, const InFlight& other) { return when < other.arrives_at; });
+        in_flight_.insert(place, {std::move(report), arrives_at});
+        admit_arrived_locked(Clock::now());
     }
     changed_.notify_all();
+}
+
+void ReportQueue::admit_arrived_locked(Clock::time_point now) {
+    while (!in_flight_.empty() && in_flight_.front().arrives_at <= now) {
+        if (ring_.size() < kCapacityReports) {
+            ring_.push_back(std::move(in_flight_.front().report));
+        } else {
+            ++dropped_;
+        }
+        in_flight_.pop_front();
+    }
 }
 
 std::optional<std::vector<uint8_t>> ReportQueue::pop(int timeout_ms) {
@@ -20,15 +35,16 @@ std::optional<std::vector<uint8_t>> ReportQueue::pop(int timeout_ms) {
     std::unique_lock lock(mutex_);
     while (!closed_) {
         const auto now = Clock::now();
-        if (!entries_.empty() && entries_.front().ready_at <= now) {
-            std::vector<uint8_t> report = std::move(entries_.front().report);
-            entries_.pop_front();
+        admit_arrived_locked(now);
+        if (!ring_.empty()) {
+            std::vector<uint8_t> report = std::move(ring_.front());
+            ring_.pop_front();
             return report;
         }
         if (!forever && now >= deadline) return std::nullopt;
-        // Wake for whichever comes first: the head report ripening or the time-out.
+        // Wake for whichever comes first: the next report arriving or the time-out.
         auto wake_at = forever ? Clock::time_point::max() : deadline;
-        if (!entries_.empty()) wake_at = std::min(wake_at, entries_.front().ready_at);
+        if (!in_flight_.empty()) wake_at = std::min(wake_at, in_flight_.front().arrives_at);
         if (wake_at == Clock::time_point::max()) {
             changed_.wait(lock);
         } else {
@@ -47,7 +63,8 @@ void ReportQueue::close() {
     {
         std::lock_guard lock(mutex_);
         closed_ = true;
-        entries_.clear();
+        in_flight_.clear();
+        ring_.clear();
     }
     changed_.notify_all();
 }
@@ -55,6 +72,11 @@ void ReportQueue::close() {
 bool ReportQueue::closed() const {
     std::lock_guard lock(mutex_);
     return closed_;
+}
+
+uint64_t ReportQueue::dropped() const {
+    std::lock_guard lock(mutex_);
+    return dropped_;
 }
 
 }  // namespace ilmo::sim

@@ -3,13 +3,15 @@
 #include <algorithm>
 
 #include "sim/CommandRoute.h"
+#include "sim/DeviceEvents.h"
 
 namespace ilmo::sim {
 
 SimBus::SimBus()
     : firmware_{Firmware(FirmwareKind::Keyboard), Firmware(FirmwareKind::Mouse),
                 Firmware(FirmwareKind::MousePad)},
-      frames_(kAllProducts.size(), Clock::now()) {
+      out_frames_(kAllProducts.size(), Clock::now()),
+      in_frames_(kAllProducts.size(), Clock::now()) {
     for (SimProduct product : kAllProducts)
         state(product).release = factory_release_number(product);
 }
@@ -58,6 +60,7 @@ bool SimBus::plugged(SimProduct product) const {
 void SimBus::unplug_locked(SimProduct product) {
     if (!state(product).plugged) return;
     state(product).plugged = false;
+    if (firmware_kind(product) != FirmwareKind::None) firmware_of(product).end_transfer();
     std::erase_if(endpoints_, [product](const std::shared_ptr<SimEndpoint>& endpoint) {
         if (endpoint->collection.product != product) return false;
         endpoint->queue.close();
@@ -111,19 +114,67 @@ void SimBus::set_usb_timing(bool on) {
     usb_timing_ = on;
 }
 
+bool SimBus::device_reaches_host_locked(SimProduct product) {
+    if (!state(product).plugged) return false;
+    if (!is_receiver(product)) return true;
+    return state(product).device_linked && firmware_of(product).powered();
+}
+
 bool SimBus::send_event(SimProduct product, uint16_t code) {
+    std::lock_guard lock(mutex_);
+    return send_event_locked(product, code);
+}
+
+bool SimBus::send_event_locked(SimProduct product, uint16_t code) {
     const SimCollection* events = catalog_.event_collection(product);
-    if (events == nullptr) return false;
-    const std::vector<uint8_t> report{kEventReportId, static_cast<uint8_t>(code),
-                                      static_cast<uint8_t>(code >> 8)};
-    return send_input_report(events->path, report);
+    if (events == nullptr || !device_reaches_host_locked(product)) return false;
+    deliver_locked(*events,
+                   {kEventReportId, static_cast<uint8_t>(code), static_cast<uint8_t>(code >> 8)},
+                   Clock::now());
+    return true;
 }
 
 bool SimBus::send_input_report(const std::string& path, std::span<const uint8_t> report) {
     const SimCollection* collection = catalog_.find(path);
     std::lock_guard lock(mutex_);
-    if (collection == nullptr || !state(collection->product).plugged) return false;
+    if (collection == nullptr || !device_reaches_host_locked(collection->product)) return false;
     deliver_locked(*collection, {report.begin(), report.end()}, Clock::now());
+    return true;
+}
+
+// --- the device's own buttons ---
+
+bool SimBus::switch_profile(SimProduct product, int profile) {
+    std::lock_guard lock(mutex_);
+    if (firmware_kind(product) == FirmwareKind::None) return false;
+    Firmware& firmware = firmware_of(product);
+    if (!firmware.select_profile(profile)) return false;
+    // The mouse reports the stage that comes with the profile as well.
+    send_event_locked(product, firmware.kind() == FirmwareKind::Mouse
+                                   ? profile_and_stage_code(profile, firmware.dpi_stage())
+                                   : profile_switch_code(profile));
+    return true;
+}
+
+bool SimBus::switch_dpi_stage(SimProduct product, int stage) {
+    std::lock_guard lock(mutex_);
+    if (firmware_kind(product) != FirmwareKind::Mouse) return false;
+    Firmware& firmware = firmware_of(product);
+    if (!firmware.select_dpi_stage(stage)) return false;
+    send_event_locked(product, profile_and_stage_code(firmware.active_profile(), stage));
+    return true;
+}
+
+bool SimBus::press_key(SimProduct product, int position, bool down) {
+    std::lock_guard lock(mutex_);
+    if (firmware_kind(product) != FirmwareKind::Keyboard) return false;
+    const auto function = firmware_of(product).key_function(position);
+    if (!function) return false;
+    const SimCollection* keys = catalog_.keys_collection(product);
+    const std::vector<uint8_t> report = keyboard_report(*function, down);
+    if (keys != nullptr && !report.empty() && device_reaches_host_locked(product))
+        deliver_locked(*keys, report, Clock::now());
+    send_event_locked(product, key_code(position, down));
     return true;
 }
 
@@ -202,7 +253,7 @@ int SimBus::write_report(SimEndpoint& endpoint, std::span<const uint8_t> report,
         std::lock_guard lock(mutex_);
         if (!attached_locked(endpoint) || !endpoint.options.want_write) return 0;
         if (usb_timing_) {
-            sent_at = frames_.reserve(index_of(endpoint.collection.product), sent_at);
+            sent_at = out_frames_.reserve(index_of(endpoint.collection.product), sent_at);
             wait_for_frame = true;
         }
     }
@@ -241,19 +292,21 @@ int SimBus::take_report_locked(const SimEndpoint& from, std::span<const uint8_t>
     const auto answer =
         route_command(request, firmware_of(collection.product), route, product.faults);
     if (!answer) return 1;
-    auto ready_at = sent_at + std::chrono::milliseconds(product.faults.response_delay_ms);
-    if (usb_timing_) ready_at += UsbFrameClock::kFrame;  // the answer needs a frame of its own
-    deliver_locked(collection, {answer->begin(), answer->end()}, ready_at);
+    deliver_locked(collection, {answer->begin(), answer->end()},
+                   sent_at + std::chrono::milliseconds(product.faults.response_delay_ms));
     log_.count_answer(collection.product);
     return 1;
 }
 
+// The kernel gives every open file of a node each input report of each of the node's
+// collections, whatever the file was opened for. With USB timing every report the device
+// sends needs a frame of its own on the way in, after the one its request took on the way out.
 void SimBus::deliver_locked(const SimCollection& collection, const std::vector<uint8_t>& report,
-                            Clock::time_point ready_at) {
+                            Clock::time_point sent_at) {
+    const auto arrives_at =
+        usb_timing_ ? in_frames_.reserve(index_of(collection.product), sent_at) : sent_at;
     for (const auto& endpoint : endpoints_) {
-        if (&endpoint->collection == &collection && endpoint->options.want_read) {
-            endpoint->queue.push(report, ready_at);
-        }
+        if (same_node(endpoint->collection, collection)) endpoint->queue.push(report, arrives_at);
     }
 }
 

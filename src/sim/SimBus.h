@@ -60,11 +60,24 @@ public:
     // Off by default: reports then pass at once, as fast unit tests want.
     void set_usb_timing(bool on);
 
-    // Queues the consumer report (03, code low, code high) to every open handle of the
-    // product's event collection; false when the product has none or is not plugged.
+    // Queues the consumer report (03, code low, code high) to every open handle of the node
+    // of the product's event collection; false when the product has none or the device
+    // cannot reach the host (unplugged, or out of its receiver's reach).
     bool send_event(SimProduct product, uint16_t code);
-    // Queues an input report (id byte first) to every open handle of a collection.
+    // Queues an input report (id byte first) to every open handle of a collection's node.
     bool send_input_report(const std::string& path, std::span<const uint8_t> report);
+
+    // The device's own buttons. Each changes the firmware's state and reports it through
+    // `product` when the device can reach the host there; false when the device has no such
+    // profile, stage or key.
+    // An on-board profile switch: byte 0 of the configuration memory, event 0x10 (the mouse
+    // reports 0x11 with the profile's DPI stage).
+    bool switch_profile(SimProduct product, int profile);
+    // The mouse's DPI button: the current stage of the active profile's block, event 0x11.
+    bool switch_dpi_stage(SimProduct product, int stage);
+    // A key of the keyboard's key table, by position: its function's key report on the
+    // keyboard collection (one key at a time) and event 0x05 or 0x06 with the position.
+    bool press_key(SimProduct product, int position, bool down);
 
     // Runs fn(Firmware&) under the bus lock, for tests to inspect or preset device memory;
     // fn must not call back into the bus. Cable and receiver of a device give the same
@@ -116,12 +129,15 @@ private:
     ProductState& state(SimProduct product) { return products_[index_of(product)]; }
     const ProductState& state(SimProduct product) const { return products_[index_of(product)]; }
     bool attached_locked(const SimEndpoint& endpoint) const;
+    // By cable while plugged; through a receiver only while the device is in reach.
+    bool device_reaches_host_locked(SimProduct product);
+    bool send_event_locked(SimProduct product, uint16_t code);
     void unplug_locked(SimProduct product);
     void mark_change_locked();
     int take_report_locked(const SimEndpoint& from, std::span<const uint8_t> report,
                            bool control_pipe, Clock::time_point sent_at);
     void deliver_locked(const SimCollection& collection, const std::vector<uint8_t>& report,
-                        Clock::time_point ready_at);
+                        Clock::time_point sent_at);
 
     mutable std::mutex mutex_;
     std::condition_variable change_;
@@ -130,7 +146,8 @@ private:
     std::array<Firmware, 3> firmware_;  // keyboard, mouse, mouse-pad
     std::vector<std::shared_ptr<SimEndpoint>> endpoints_;
     PacketLog log_;
-    UsbFrameClock frames_;
+    UsbFrameClock out_frames_;  // host to device, per product
+    UsbFrameClock in_frames_;   // device to host, per product
     bool usb_timing_ = false;
     uint64_t changes_ = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The bus side of one open handle: which collection it opened, how, and the input reports
-// waiting for it.
+// The bus side of one open handle: which collection it opened, how, and the input reports of
+// its node (every collection of the interface) waiting for it.
 
 #include <span>
 

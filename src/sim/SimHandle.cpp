@@ -1,6 +1,7 @@
 #include "sim/SimHandle.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace ilmo::sim {
 
@@ -16,15 +17,33 @@ SimHandle::~SimHandle() {
     bus_->close(*endpoint_);
 }
 
+bool SimHandle::wanted(std::span<const uint8_t> report) const {
+    if (!collection_.uses_report_ids) return true;
+    return !report.empty() &&
+           collection_.has_report_id(device::ReportDirection::Input, report.front());
+}
+
 int SimHandle::read(std::span<uint8_t> report, size_t& transferred, int timeout_ms) {
     transferred = 0;
     if (!endpoint_->options.want_read) return 0;
-    const auto received = endpoint_->queue.pop(timeout_ms);
-    if (!received) return 0;
-    // Like a hidraw read, a buffer shorter than the report gets the report's beginning.
-    transferred = std::min(report.size(), received->size());
-    std::copy_n(received->begin(), transferred, report.begin());
-    return 1;
+    using Clock = ReportQueue::Clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeout_ms, 0));
+    for (;;) {
+        int left_ms = -1;
+        if (timeout_ms >= 0) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+            left_ms = static_cast<int>(std::max<int64_t>(left.count(), 0));
+        }
+        const auto received = endpoint_->queue.pop(left_ms);
+        if (!received) return 0;
+        // The node holds the reports of its other collections too; reading skips them, as
+        // the platform backend does, and they are gone for this handle.
+        if (!wanted(*received)) continue;
+        // Like a hidraw read, a buffer shorter than the report gets the report's beginning.
+        transferred = std::min(report.size(), received->size());
+        std::copy_n(received->begin(), transferred, report.begin());
+        return 1;
+    }
 }
 
 int SimHandle::write(std::span<const uint8_t> report, size_t& transferred, int /*timeout_ms*/) {

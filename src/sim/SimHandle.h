@@ -21,6 +21,7 @@ public:
     const device::HidAttributes& attributes() const override { return attributes_; }
     const device::TopLevelCollection& collection() const override { return collection_; }
 
+    // Skips the reports of the node's other collections.
     int read(std::span<uint8_t> report, size_t& transferred, int timeout_ms) override;
     // The timing model's frame wait stands in for the time-out: it is always shorter.
     int write(std::span<const uint8_t> report, size_t& transferred, int timeout_ms) override;
@@ -28,6 +29,9 @@ public:
     void abort() override;
 
 private:
+    // One of the opened collection's input reports.
+    bool wanted(std::span<const uint8_t> report) const;
+
     std::shared_ptr<SimBus> bus_;
     std::shared_ptr<SimEndpoint> endpoint_;
     device::HidAttributes attributes_;

@@ -69,6 +69,9 @@ protected:
         ASSERT_EQ(record.open(bus->command_path(product), OpenOptions{}), 1);
         channel.set_connection_mode(receiver ? ConnectionMode::Receiver : ConnectionMode::Cable);
         channel.set_open(true);
+        // Controllers write configuration between begin and end; these tests take single
+        // operations, so the device starts with a transfer open.
+        bus->with_firmware(product, [](sim::Firmware& firmware) { firmware.begin_transfer(); });
         bus->packet_log().clear();
     }
 

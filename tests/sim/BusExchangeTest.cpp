@@ -26,10 +26,16 @@ uint8_t write_status(device::HidHandle& handle, uint8_t command, uint16_t addres
     return reply ? (*reply)[7] : 0xEE;
 }
 
+// Configuration writes are taken between begin and end of a transfer.
+void begin_transfer(device::HidHandle& handle) {
+    ASSERT_EQ(write_status(handle, 0x01, 0, {}), 0);
+}
+
 TEST(BusExchange, MemoriesRoundTripThroughTheCommandCollection) {
     PluggedBus plugged;
     auto mouse = plugged.open_command(SimProduct::Mouse);
     ASSERT_NE(mouse, nullptr);
+    begin_transfer(*mouse);
     const Bytes settings{0, 3, 255, 2, 0, 1, 10, 20, 30};
     EXPECT_EQ(write_status(*mouse, 0x06, 128, settings), 0);
     EXPECT_EQ(read_bytes(*mouse, 0x05, 128, 9), settings);
@@ -52,6 +58,7 @@ TEST(BusExchange, ChunkedWritesAreLoggedPacketByPacket) {
     PluggedBus plugged;
     auto keyboard = plugged.open_command(SimProduct::Keyboard);
     ASSERT_NE(keyboard, nullptr);
+    begin_transfer(*keyboard);
     plugged.bus->packet_log().clear();
     for (uint16_t address : {0, 56}) write_status(*keyboard, 0x09, address, Bytes(56, 0x20));
     const auto log = plugged.bus->packet_log().reports_of(SimProduct::Keyboard);
@@ -88,15 +95,16 @@ TEST(BusExchange, CableAndReceiverReachTheSameFirmware) {
     auto receiver = plugged.open_command(SimProduct::KeyboardReceiver);
     ASSERT_NE(cable, nullptr);
     ASSERT_NE(receiver, nullptr);
+    begin_transfer(*receiver);
     EXPECT_EQ(write_status(*receiver, 0x27, 30, {0xA0, 0x01, 0x00}), 0);
     plugged.bus->with_firmware(SimProduct::Keyboard, [](Firmware& firmware) {
         EXPECT_EQ(firmware.read(FirmwareMemory::SecondTable, 30, 3), (Bytes{0xA0, 0x01, 0x00}));
     });
-    EXPECT_EQ(write_status(*cable, 0x06, 7, {42}), 0);
-    EXPECT_EQ(read_bytes(*receiver, 0x05, 7, 1), Bytes{42});
+    EXPECT_EQ(write_status(*cable, 0x06, 0x4000, {42}), 0);
+    EXPECT_EQ(read_bytes(*receiver, 0x05, 0x4000, 1), Bytes{42});
     // The mouse is a different device.
     auto mouse_receiver = plugged.open_command(SimProduct::MouseReceiver);
-    EXPECT_EQ(read_bytes(*mouse_receiver, 0x05, 7, 1), Bytes{0});
+    EXPECT_EQ(read_bytes(*mouse_receiver, 0x05, 0x4000, 1), Bytes{0});
 }
 
 TEST(BusExchange, ReceiverWithoutItsDeviceAnswersEverythingWithAA) {
@@ -132,6 +140,48 @@ TEST(BusExchange, ReceiverWithoutItsDeviceAnswersEverythingWithAA) {
     const auto by_cable = transact(*cable, read_request(0xAA, 0, 0));
     EXPECT_EQ((*by_cable)[8], 0xFF);
     EXPECT_EQ(read_bytes(*cable, 0x03, 5, 1), Bytes{11});
+}
+
+// The radio carries 24 payload bytes a packet, which is why the host chunks by 24 through a
+// receiver; the 56-byte stream command is the one exception.
+TEST(BusExchange, ReceiverRefusesPacketsItsRadioCannotCarry) {
+    PluggedBus plugged;
+    auto receiver = plugged.open_command(SimProduct::MouseReceiver);
+    auto cable = plugged.open_command(SimProduct::Mouse);
+    const auto refused = transact(*receiver, read_request(0x03, 2, 25));
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(Bytes(refused->begin() + 3, refused->begin() + 8),
+              (Bytes{0x03, 25, 2, 0, 0xFF}));  // echo, length, address, status
+    EXPECT_EQ(read_bytes(*receiver, 0x03, 0, 24).size(), 24u);
+    EXPECT_EQ(read_bytes(*cable, 0x03, 0, 34).size(), 34u);
+
+    begin_transfer(*receiver);
+    EXPECT_EQ(write_status(*receiver, 0x06, 0x4000, Bytes(25, 1)), 0xFF);
+    EXPECT_EQ(write_status(*receiver, 0x17, 0, Bytes(56, 9)), 0);
+    plugged.bus->with_firmware(SimProduct::Mouse, [](Firmware& firmware) {
+        EXPECT_EQ(firmware.read(FirmwareMemory::Configuration, 0x4000, 1), Bytes{0});
+        EXPECT_EQ(firmware.read(FirmwareMemory::Shoot, 55, 1), Bytes{9});
+    });
+
+    // Answering for an absent device, it still echoes length and address.
+    plugged.bus->set_device_linked(SimProduct::MouseReceiver, false);
+    const auto away = transact(*receiver, read_request(0x05, 0x0180, 12));
+    ASSERT_TRUE(away);
+    EXPECT_EQ(Bytes(away->begin() + 3, away->begin() + 7), (Bytes{0xAA, 12, 0x80, 0x01}));
+}
+
+// Pulling a link in the middle of a transfer abandons it: writes after the device comes
+// back need a new begin.
+TEST(BusExchange, UnpluggingAbandonsAnOpenTransfer) {
+    PluggedBus plugged;
+    auto keyboard = plugged.open_command(SimProduct::Keyboard);
+    begin_transfer(*keyboard);
+    plugged.bus->unplug(SimProduct::Keyboard);
+    plugged.bus->plug(SimProduct::Keyboard);
+    keyboard = plugged.open_command(SimProduct::Keyboard);
+    EXPECT_EQ(write_status(*keyboard, 0x06, 0, {3}), 0xFF);
+    begin_transfer(*keyboard);
+    EXPECT_EQ(write_status(*keyboard, 0x06, 0, {3}), 0);
 }
 
 TEST(BusExchange, PowerStatusAndReleaseNumberAreSettable) {

@@ -69,6 +69,8 @@ TEST(FaultInjection, UnplugInTheMiddleOfAChunkedTransfer) {
     auto events = plugged.open(plugged.bus->event_path(SimProduct::Keyboard));
     auto keyboard = plugged.open_command(SimProduct::Keyboard);
     const auto command_path = plugged.bus->command_path(SimProduct::Keyboard);
+    ASSERT_TRUE(transact(*keyboard, read_request(0x01, 0, 0)));
+    plugged.bus->packet_log().clear();
     plugged.bus->set_faults(SimProduct::Keyboard, {.unplug_after_packets = 2});
     EXPECT_TRUE(transact(*keyboard, write_request(0x15, 0, Bytes(56, 1))));
     EXPECT_TRUE(transact(*keyboard, write_request(0x15, 56, Bytes(56, 2))));

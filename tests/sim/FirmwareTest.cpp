@@ -61,10 +61,11 @@ TEST(FirmwareAnswer, EchoesFramingAndSealsTheAnswer) {
 
 TEST(FirmwareAnswer, RefusesBadChecksumUnknownCommandsAndOutOfRangeAccess) {
     Firmware mouse(FirmwareKind::Mouse);
-    auto corrupted = write_request(0x06, 0, {1, 2, 3});
+    mouse.begin_transfer();
+    auto corrupted = write_request(0x06, 0x4000, {1, 2, 3});
     corrupted[9] ^= 0x10;
     EXPECT_EQ(answer(mouse, corrupted)[7], kStatusBadChecksum);
-    EXPECT_EQ(mouse.read(FirmwareMemory::Configuration, 0, 3), (Bytes{0, 0, 0}));
+    EXPECT_EQ(mouse.read(FirmwareMemory::Configuration, 0x4000, 3), (Bytes{0, 0, 0}));
 
     EXPECT_EQ(answer(mouse, read_request(0x44, 0, 0))[7], kStatusRefused);
     EXPECT_EQ(answer(mouse, read_request(0x03, 30, 5))[7], kStatusRefused);  // record is 34
@@ -82,8 +83,37 @@ TEST(FirmwareAnswer, LinkQueryOfTheDeviceItselfAnswersLinked) {
     EXPECT_EQ(reply[8], 0xFF);
 }
 
+// Configuration is written between begin (0x01) and end (0x02); per-key colours and light
+// frames are streamed without them.
+TEST(FirmwareMemories, ConfigurationWritesAreTakenOnlyInsideATransfer) {
+    Firmware keyboard(FirmwareKind::Keyboard);
+    const auto refused_outside = [&keyboard] {
+        std::set<int> refused;
+        for (uint8_t command : {0x06, 0x09, 0x15, 0x17, 0x27, 0x0B, 0x12}) {
+            if (answer(keyboard, write_request(command, 0x100, {1, 2, 3}))[7] == kStatusRefused)
+                refused.insert(command);
+        }
+        return refused;
+    };
+    EXPECT_EQ(refused_outside(), (std::set<int>{0x06, 0x09, 0x15, 0x17, 0x27}));
+    EXPECT_EQ(keyboard.read(FirmwareMemory::Configuration, 0x100, 3), (Bytes{0, 0, 0}));
+
+    ASSERT_EQ(answer(keyboard, read_request(0x01, 0, 0))[7], kStatusOk);
+    EXPECT_EQ(answer(keyboard, write_request(0x06, 0x200, {7, 8}))[7], kStatusOk);
+    EXPECT_EQ(answer(keyboard, read_request(0x05, 0, 1))[7], kStatusOk);  // reads go on
+    EXPECT_EQ(answer(keyboard, write_request(0x09, 3, {7, 8}))[7], kStatusOk);
+    EXPECT_EQ(keyboard.read(FirmwareMemory::Configuration, 0x200, 2), (Bytes{7, 8}));
+    ASSERT_EQ(answer(keyboard, read_request(0x02, 0, 0))[7], kStatusOk);
+    EXPECT_EQ(refused_outside(), (std::set<int>{0x06, 0x09, 0x15, 0x17, 0x27}));
+
+    keyboard.begin_transfer();
+    keyboard.set_powered(false);  // switching off abandons it
+    EXPECT_EQ(answer(keyboard, write_request(0x06, 200, {9}))[7], kStatusRefused);
+}
+
 TEST(FirmwareMemories, TableWritesLeaveTheFactoryTableAlone) {
     Firmware mouse(FirmwareKind::Mouse);
+    mouse.begin_transfer();
     const Bytes factory = mouse.read(FirmwareMemory::FactoryTable, 0, 33);
     const Bytes remapped = pattern(33, 0x40);
     ASSERT_EQ(answer(mouse, write_request(0x09, 0, remapped))[7], kStatusOk);
@@ -99,6 +129,7 @@ TEST(FirmwareMemories, TableWritesLeaveTheFactoryTableAlone) {
 
 TEST(FirmwareMemories, MacroMemoryFollowsTheAnnouncedSize) {
     Firmware mouse(FirmwareKind::Mouse);
+    mouse.begin_transfer();
     mouse.set_macro_units(2);
     EXPECT_EQ(answer(mouse, write_request(0x15, 250, pattern(6, 1)))[7], kStatusOk);
     EXPECT_EQ(answer(mouse, write_request(0x15, 250, pattern(7, 1)))[7], kStatusRefused);

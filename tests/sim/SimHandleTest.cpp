@@ -1,13 +1,15 @@
-// Handles behave as hidraw nodes do: share rules, a private copy of every input report per
-// reader, bounded queues, and reads that end at once on abort or unplug.
+// Handles behave as hidraw nodes do: share rules, one bounded queue per open node holding
+// the input reports of all its collections, and reads that end at once on abort or unplug.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <thread>
 
 #include "SimTestSupport.h"
+#include "sim/ReportQueue.h"
 
 namespace ilmo::sim {
 namespace {
@@ -73,17 +75,53 @@ TEST(SimHandleReports, EveryReaderGetsItsOwnCopy) {
     EXPECT_EQ(read_code(*first, 0), -1);
 }
 
-TEST(SimHandleReports, AFullQueueDropsTheOldestReport) {
+TEST(SimHandleReports, AFullQueueKeepsTheOldestAndDropsWhatArrivesLater) {
     PluggedBus plugged;
     auto events = plugged.open(plugged.bus->event_path(SimProduct::Keyboard));
-    const int sent = static_cast<int>(ReportQueue::kCapacityReports) + 6;
-    for (int code = 0; code < sent; ++code) {
+    // The kernel's ring has 64 slots and keeps one free.
+    constexpr int kHeld = 63;
+    for (int code = 0; code < kHeld + 6; ++code) {
         plugged.bus->send_event(SimProduct::Keyboard, static_cast<uint16_t>(code));
     }
-    EXPECT_EQ(read_code(*events), 6);
-    int last = -1;
-    for (int code; (code = read_code(*events, 0)) != -1;) last = code;
-    EXPECT_EQ(last, sent - 1);
+    for (int code = 0; code < kHeld; ++code) ASSERT_EQ(read_code(*events, 0), code);
+    EXPECT_EQ(read_code(*events, 0), -1);
+}
+
+// A slow answer still on its way takes no slot and does not hold back what arrives first.
+TEST(SimHandleReports, ReportsInFlightWaitOutsideTheQueue) {
+    ReportQueue queue;
+    const auto now = ReportQueue::Clock::now();
+    queue.push({0xAA}, now + std::chrono::hours(1));
+    for (uint8_t i = 0; i < ReportQueue::kCapacityReports; ++i) queue.push({i}, now);
+    for (uint8_t i = 0; i < ReportQueue::kCapacityReports; ++i) EXPECT_EQ(queue.pop(0), Bytes{i});
+    EXPECT_EQ(queue.pop(0), std::nullopt);
+    EXPECT_EQ(queue.dropped(), 0u);
+}
+
+// One open node queues the reports of all its collections: events that nobody reads on the
+// command handle fill its queue until the answer to the next command has no room.
+TEST(SimHandleReports, CollectionsOfANodeShareOneQueuePerOpenHandle) {
+    PluggedBus plugged;
+    auto commands = plugged.open_command(SimProduct::Keyboard);
+    auto events = plugged.open(plugged.bus->event_path(SimProduct::Keyboard));
+    plugged.bus->send_event(SimProduct::Keyboard, 0x0404);
+    // Each handle reads only its own collection's reports and skips the others.
+    const auto answer = transact(*commands, read_request(0x03, 0, 34));
+    ASSERT_TRUE(answer);
+    EXPECT_EQ((*answer)[3], 0x03);
+    EXPECT_EQ(read_code(*events, 0), 0x0404);
+    EXPECT_EQ(read_code(*events, 0), -1);  // the answer was there and was skipped
+
+    for (int i = 0; i < 63; ++i) plugged.bus->send_event(SimProduct::Keyboard, 0x0404);
+    EXPECT_FALSE(transact(*commands, read_request(0x03, 0, 34), 20));
+    // Reading emptied the queue: the next command is answered again.
+    EXPECT_TRUE(transact(*commands, read_request(0x03, 0, 34)));
+    // Another interface of the product is another node with a queue of its own.
+    auto boot = plugged.open("sim/keyboard#vid_320f&pid_5012&mi_00");
+    plugged.bus->send_event(SimProduct::Keyboard, 0x0404);
+    Bytes report(64);
+    size_t transferred = 0;
+    EXPECT_EQ(boot->read(report, transferred, 0), 0);
 }
 
 TEST(SimHandleReports, ShortBufferGetsTheBeginningOfTheReport) {

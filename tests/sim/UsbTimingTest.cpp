@@ -1,4 +1,5 @@
-// The timing model: a report takes at least one 1 ms frame, and its answer another.
+// The timing model: a report takes at least one 1 ms frame, and its answer another; the
+// device's reports queue for their frames on the way in.
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,18 @@ TEST(UsbTiming, TwoRoundTripsTakeAtLeastTwoFrames) {
     ASSERT_TRUE(test::transact(*keyboard, test::read_request(0x03, 0, 34)));
     ASSERT_TRUE(test::transact(*keyboard, test::read_request(0x03, 0, 34)));
     EXPECT_GE(Clock::now() - start, 2 * UsbFrameClock::kFrame);
+}
+
+TEST(UsbTiming, EveryReportFromTheDeviceTakesAFrameOfItsOwn) {
+    test::PluggedBus plugged;
+    plugged.bus->set_usb_timing(true);
+    auto events = plugged.open(plugged.bus->event_path(SimProduct::Keyboard));
+    const auto start = Clock::now();
+    for (int i = 0; i < 4; ++i) plugged.bus->send_event(SimProduct::Keyboard, 0x0404);
+    test::Bytes report(3);
+    size_t transferred = 0;
+    for (int i = 0; i < 4; ++i) ASSERT_EQ(events->read(report, transferred, 1000), 1);
+    EXPECT_GE(Clock::now() - start, 3 * UsbFrameClock::kFrame);
 }
 
 }  // namespace
