@@ -25,8 +25,8 @@ using ilmo::profiles::read_file_bytes;
 using ilmo::profiles::read_json_file;
 using ilmo::profiles::styled_json;
 
-// This file lies at <source root>/tests/profiles/.
-fs::path source_root() { return fs::path(__FILE__).parent_path().parent_path().parent_path(); }
+// The build names the source tree; __FILE__ may be relative to wherever the compiler ran.
+fs::path source_root() { return ILMO_SOURCE_DIR; }
 fs::path default_data() { return source_root() / "DefaultData"; }
 
 Json::Value document(const std::string& name) { return read_json_file(default_data() / name); }

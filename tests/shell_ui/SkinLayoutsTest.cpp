@@ -46,7 +46,7 @@ namespace page_names = names::device_page;
 QString program_folder() {
     const QString built = qEnvironmentVariable("ILMO_PROGRAM_FOLDER");
     if (!built.isEmpty() && QFileInfo::exists(built + QStringLiteral("/skin/main.ui"))) return built;
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QStringLiteral("../.."));
+    return QStringLiteral(ILMO_SOURCE_DIR);
 }
 
 QObject* find(QWidget* root, const QString& name) {
