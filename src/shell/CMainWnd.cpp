@@ -344,14 +344,15 @@ void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
 
 void CMainWnd::apply_skin_background(bool use_colour, QRgb colour, const QString& image) {
     if (root_ == nullptr) return;
+    // The root's own sheet is the skin's, so the background rule follows it.
     if (use_colour) {
-        root_->setStyleSheet(QStringLiteral("#root { background-image: none; background-color: %1; }")
-                                 .arg(QColor(colour).name()));
+        skin_.style_window(root_, QStringLiteral("#root { background-image: none; background-color: %1; }")
+                                      .arg(QColor(colour).name()));
     } else {
         const QString path = skin_.paths().resource_file(image);
-        root_->setStyleSheet(QStringLiteral("#root { background-color: transparent; "
-                                            "border-image: url(\"%1\") 0 0 0 0 stretch stretch; }")
-                                 .arg(path));
+        skin_.style_window(root_, QStringLiteral("#root { background-color: transparent; "
+                                                 "border-image: url(\"%1\") 0 0 0 0 stretch stretch; }")
+                                      .arg(path));
     }
 }
 

@@ -3,8 +3,11 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -13,11 +16,13 @@
 #include "shell/CMsgWnd.h"
 #include "shell/CSetWnd.h"
 #include "shell/CSkinFrame.h"
+#include "shell/DevSimPanel.h"
 #include "shell/names/MainWindowNames.h"
 #include "shell/names/MsgWndNames.h"
 #include "shell/names/SetWndNames.h"
 #include "shell/names/SkinFrameNames.h"
 #include "shell/ui/ControlLookup.h"
+#include "shell/ui/FontTable.h"
 
 using namespace ilmo::shell;
 
@@ -114,6 +119,64 @@ private slots:
         QSettings ini(CSkinFrame::settings_file(data.path()), QSettings::IniFormat);
         QCOMPARE(ini.value("SKINIMAGE/FLAGS").toString(), QString("0"));
         QCOMPARE(ini.value("SKINIMAGE/IMAGE").toString(), QString("common/background.png"));
+    }
+
+    void skinFrameTabsOpenTheirPages() {
+        QTemporaryDir data;
+        testing::ShellRig rig;
+        CSkinFrame frame(rig.skin(), rig.window(), data.path());
+        auto* pages = ui::find_control<QStackedWidget>(&frame, QString::fromLatin1(names::skin_frame::kSkinTab));
+        auto tab = [&frame](const char* name) {
+            return ui::find_control<QAbstractButton>(&frame, QString::fromLatin1(name));
+        };
+        QTest::mouseClick(tab(names::skin_frame::kSkinColor), Qt::LeftButton);
+        QCOMPARE(pages->currentIndex(), 1);
+        QTest::mouseClick(tab(names::skin_frame::kSkinImage), Qt::LeftButton);
+        QCOMPARE(pages->currentIndex(), 0);
+    }
+
+    void aBackgroundKeepsTheFontsOfTheLanguage() {
+        testing::ShellRig rig;
+        // As at start-up: the layout is polished before the language gives it its fonts.
+        QCoreApplication::processEvents();
+        rig.window().initialise();
+        rig.window().apply_skin_background(false, 0, QString::fromLatin1(names::skin_frame::kDefaultImage));
+        rig.window().apply_skin_background(true, 0xFF102030u, {});
+        auto* title = ui::find_control<QLabel>(&rig.window(), QStringLiteral("title_brand"));
+        QCOMPARE(title->font(), ui::font_for(title->property("fontid").toInt(), rig.skin().font_family()));
+    }
+
+    void theDarkStyleStaysInTheProgramsWindows() {
+        QTemporaryDir data;
+        testing::ShellRig rig;
+        CSkinFrame frame(rig.skin(), rig.window(), data.path());
+        QFileDialog chooser(&frame);
+        chooser.setOption(QFileDialog::DontUseNativeDialog);
+        DevSimPanel emulator(rig.shared_bus());
+        auto text_colour = [](QLabel* label) {
+            label->ensurePolished();
+            return label->palette().color(QPalette::WindowText);
+        };
+        const QColor skin_text = text_colour(new QLabel(ui::find_control<QWidget>(
+            &frame, QString::fromLatin1(names::skin_frame::kSkinTab))));
+        QVERIFY(text_colour(chooser.findChild<QLabel*>()) != skin_text);
+        QVERIFY(text_colour(emulator.findChild<QLabel*>()) != skin_text);
+    }
+
+    void aMissingLanguageListLeavesTheBaseWording() {
+        // A program folder with the skin but without "DefaultData/Language.config".
+        QTemporaryDir folder;
+        QVERIFY(QFile::link(testing::program_folder() + "/skin", folder.filePath("skin")));
+        QVERIFY(QDir(folder.path()).mkdir("DefaultData"));
+        const QByteArray shipped = qgetenv("ILMO_PROGRAM_FOLDER");
+        qputenv("ILMO_PROGRAM_FOLDER", folder.path().toLocal8Bit());
+        testing::ShellRig rig;
+        qputenv("ILMO_PROGRAM_FOLDER", shipped);
+        rig.window().initialise();
+        QCOMPARE(light_status_text(rig.window()),
+                 rig.skin().text(QString::fromLatin1(names::main_window::kControlLightOnText)));
+        QVERIFY(light_status_text(rig.window()) !=
+                QString::fromLatin1(names::main_window::kControlLightOnText));
     }
 
     void messageBoxAnswersConfirmAndCancel() {
