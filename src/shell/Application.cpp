@@ -63,6 +63,22 @@ void scale_for_monitor() {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(density_scale(density)));
 }
 
+// False when another copy runs: it was asked to show itself, and this start says so.
+bool claim_single_instance(SingleInstance& guard) {
+    switch (guard.claim()) {
+        case SingleInstance::Claim::Claimed: return true;
+        case SingleInstance::Claim::HandedOver:
+            std::printf("ilmo is already running; handed over to the running copy, which shows "
+                        "its window.\n");
+            return false;
+        case SingleInstance::Claim::NoAnswer:
+            std::printf("ilmo is already running, but the running copy did not answer (%s).\n",
+                        qPrintable(guard.socket_path()));
+            return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 void register_program_controls(SkinResources& skin) {
@@ -113,7 +129,7 @@ int run_application(int argc, char** argv) {
     QString instance = qEnvironmentVariable("ILMO_INSTANCE_NAME");
     if (instance.isEmpty()) instance = SingleInstance::default_name();
     SingleInstance guard(instance);
-    if (!guard.claim()) return 0;  // the running copy shows itself
+    if (!claim_single_instance(guard)) return 0;
 
     Backend backend = make_backend(options.demo);
     context.backend = backend.hid.get();
