@@ -48,17 +48,24 @@ Backend make_backend(bool demo) {
     return backend;
 }
 
-// The layouts are drawn at 96 dots per inch; on a large monitor the whole program is laid out
-// at 144. Qt takes its scale before it starts, so the monitor is asked first. A scale the
-// user set keeps precedence.
-void scale_for_monitor() {
+// The layouts are drawn at 96 dots per inch; a large monitor lays the program out at 144.
+// Qt takes its scale factors only when it starts, so the X server is asked first, and the
+// factor goes to each monitor by name: a window is laid out for the monitor that holds it, and
+// a small monitor beside a large one does not get a window too big for it. Scales the user set
+// keep precedence.
+void scale_for_monitors() {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ||
         qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"))
         return;
+    const std::string factors = screen_scale_factors(platform::x11_monitors());
+    if (!factors.empty()) {
+        qputenv("QT_SCREEN_SCALE_FACTORS", QByteArray::fromStdString(factors));
+        return;
+    }
+    // Without the RandR extension Qt sees the X screen as one monitor.
     const auto size = platform::x11_screen_size();
     if (!size) return;
-    const int density = checked_density(density_for_monitor(size->width_px, size->height_px),
-                                        "MAIN_WND DPI SET ERROR", {});
+    const int density = density_for_monitor(size->width_px, size->height_px);
     if (density != kBaseDensity)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(density_scale(density)));
 }
@@ -113,7 +120,7 @@ int run_application(int argc, char** argv) {
                    stderr);
         return 2;
     }
-    scale_for_monitor();
+    scale_for_monitors();
     QApplication app(argc, argv);
     QApplication::setOrganizationName("ILMO RQ07");
     QApplication::setApplicationName("ilmo");

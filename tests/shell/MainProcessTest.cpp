@@ -1,4 +1,5 @@
-// The tray program as a process: one copy per user, a second start hands over and ends.
+// The tray program as a process: one copy per user, a second start hands over and ends; the
+// scale each monitor starts with.
 
 #include <QDir>
 #include <QLocalSocket>
@@ -9,10 +10,13 @@
 #include <atomic>
 #include <barrier>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "shell/Density.h"
 #include "shell/SingleInstance.h"
 
+using ilmo::shell::screen_scale_factors;
 using ilmo::shell::SingleInstance;
 
 class MainProcessTest : public QObject {
@@ -83,6 +87,16 @@ private slots:
             for (auto& rival : rivals) QVERIFY(rival->wait(60000));
             QCOMPARE(owners.load(), 1);
         }
+    }
+
+    void eachMonitorIsScaledForItsOwnSize() {
+        using ilmo::platform::Monitor;
+        // A small laptop panel beside a large monitor: one X screen larger than both.
+        QCOMPARE(screen_scale_factors({Monitor{"HDMI-1", 1920, 1080}, Monitor{"eDP-1", 1366, 768}}),
+                 std::string("HDMI-1=1.5;eDP-1=1"));
+        // A name the variable cannot carry is left to Qt's default.
+        QCOMPARE(screen_scale_factors({Monitor{"odd=name", 1920, 1080}, Monitor{"DP-2", 2560, 1440}}),
+                 std::string("DP-2=1.5"));
     }
 
     void unknownOptionIsAUsageError() {
