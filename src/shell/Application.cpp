@@ -9,8 +9,10 @@
 
 #include "platform/HidrawBackend.h"
 #include "platform/MonitorSize.h"
+#include "shell/AccessNoticeDisplay.h"
 #include "shell/CDevicePage.h"
 #include "shell/CMainWnd.h"
+#include "shell/CMsgWnd.h"
 #include "shell/Density.h"
 #include "shell/DevSimPanel.h"
 #include "shell/ProgramFolder.h"
@@ -35,7 +37,7 @@ struct Backend {
     std::unique_ptr<device::HidBackend> hid;
 };
 
-Backend make_backend(bool demo) {
+Backend make_backend(bool demo, platform::AccessNoticeSink access_notices) {
     Backend backend;
     if (demo) {
         backend.bus = std::make_shared<sim::SimBus>();
@@ -43,7 +45,7 @@ Backend make_backend(bool demo) {
         backend.bus->plug_all();
         backend.hid = std::make_unique<sim::SimBackend>(backend.bus);
     } else {
-        backend.hid = std::make_unique<platform::HidrawBackend>();
+        backend.hid = std::make_unique<platform::HidrawBackend>(std::move(access_notices));
     }
     return backend;
 }
@@ -138,7 +140,10 @@ int run_application(int argc, char** argv) {
     SingleInstance guard(instance);
     if (!claim_single_instance(guard)) return 0;
 
-    Backend backend = make_backend(options.demo);
+    // Declared before the backend: the scanning thread may call its sink until the window
+    // (declared later, so destroyed first) has stopped it.
+    AccessNoticeDisplay access_notices;
+    Backend backend = make_backend(options.demo, access_notices.sink(platform::stderr_notice_sink()));
     context.backend = backend.hid.get();
     context.demo_bus = backend.bus;
 
@@ -156,6 +161,10 @@ int run_application(int argc, char** argv) {
                      qPrintable(context.program_folder), qPrintable(skin.loader().error_text()));
         return 1;
     }
+    access_notices.show_with([&window, &skin, trace = context.trace](const QString& message) {
+        CMsgWnd::ask(&window, skin, {}, message, CMsgWnd::Buttons::ConfirmOnly, window.density(),
+                     trace);
+    });
     QObject::connect(&guard, &SingleInstance::show_requested, &window, &CMainWnd::show_and_raise);
     QObject::connect(&session, &SessionService::show_requested, &window, &CMainWnd::show_and_raise);
     QObject::connect(&session, &SessionService::lighting_control_requested, &window,

@@ -1,5 +1,5 @@
-// The settings window's language list, the skin frame and the message box, driven through
-// their controls as a user would.
+// The settings window's language list, the skin frame, the message box and the notices that
+// use it, driven through their controls as a user would.
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,7 +12,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
+#include <thread>
+
 #include "ShellSupport.h"
+#include "shell/AccessNoticeDisplay.h"
 #include "shell/CMsgWnd.h"
 #include "shell/CSetWnd.h"
 #include "shell/CSkinFrame.h"
@@ -194,6 +198,32 @@ private slots:
         QCOMPARE(CMsgWnd::ask(&rig.window(), rig.skin(), "title", "plain words",
                               CMsgWnd::Buttons::ConfirmOnly, 97),
                  0);
+    }
+
+    void deviceAccessNoticesAreShownOneAtATimeAndOnce() {
+        AccessNoticeDisplay display;
+        std::atomic<int> printed = 0;
+        const auto sink = display.sink([&printed](const std::string&) { ++printed; });
+        QStringList shown;
+        int open_boxes = 0;
+        int most_open_boxes = 0;
+        display.show_with([&](const QString& message) {
+            most_open_boxes = std::max(most_open_boxes, ++open_boxes);
+            shown << message;
+            QTest::qWait(100);  // like a modal box: events go on while the user reads
+            --open_boxes;
+        });
+        std::thread scanner([&sink] {
+            sink("no permission for 320f:5012 at /dev/hidraw3");
+            sink("no permission for 320f:5012 at /dev/hidraw3");
+            sink("no permission for 320f:5013 at /dev/hidraw4");
+        });
+        scanner.join();
+        QCOMPARE(printed.load(), 3);  // stderr hears every call, at once
+        QTRY_COMPARE(shown.size(), 2);
+        QCOMPARE(shown, QStringList({"no permission for 320f:5012 at /dev/hidraw3",
+                                     "no permission for 320f:5013 at /dev/hidraw4"}));
+        QCOMPARE(most_open_boxes, 1);
     }
 
     void messageBoxShowsTheWordingOfALanguageKey() {
