@@ -226,24 +226,33 @@ private slots:
         QCOMPARE(most_open_boxes, 1);
     }
 
-    void messageBoxShowsTheWordingOfALanguageKey() {
+    void messageBoxShowsTheWordingOfALanguageKeyAndLongTextsWhole() {
         testing::ShellRig rig;
         rig.window().initialise();
         rig.window().apply_language(kEnglish);
         QString shown;
-        QTimer::singleShot(50, [&shown] {
+        bool whole = false;
+        auto read_and_confirm = [&shown, &whole] {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (top->objectName() != QLatin1String("MsgWnd") || !top->isVisible()) continue;
-                shown = ui::find_control<QLabel>(top, QString::fromLatin1(names::msg_wnd::kMessageText))->text();
+                auto* text = ui::find_control<QLabel>(top, QString::fromLatin1(names::msg_wnd::kMessageText));
+                shown = text->text();
+                whole = text->height() >= text->heightForWidth(text->width());
                 QTest::mouseClick(ui::find_control<QAbstractButton>(
                                       top, QString::fromLatin1(names::msg_wnd::kConfirmBtn)),
                                   Qt::LeftButton);
             }
-        });
+        };
+        QTimer::singleShot(50, read_and_confirm);
         CMsgWnd::ask(&rig.window(), rig.skin(), {}, "message_text_24",
                      CMsgWnd::Buttons::ConfirmOnly, 96);
         QVERIFY(!shown.isEmpty());
         QVERIFY(shown != QLatin1String("message_text_24"));
+
+        QTimer::singleShot(50, read_and_confirm);
+        CMsgWnd::ask(&rig.window(), rig.skin(), {}, QString("A notice of many words. ").repeated(20),
+                     CMsgWnd::Buttons::ConfirmOnly, 96);
+        QVERIFY(whole);
     }
 };
 
