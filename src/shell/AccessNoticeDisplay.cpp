@@ -8,7 +8,8 @@ platform::AccessNoticeSink AccessNoticeDisplay::sink(platform::AccessNoticeSink 
     return [this, also = std::move(also)](const std::string& message) {
         if (also) also(message);
         const QString text = QString::fromStdString(message);
-        QMetaObject::invokeMethod(this, [this, text] { post(text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, text] { post(text); }, Qt::QueuedConnection);
     };
 }
 

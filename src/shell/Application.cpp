@@ -75,10 +75,12 @@ void scale_for_monitors() {
 // False when another copy runs: it was asked to show itself, and this start says so.
 bool claim_single_instance(SingleInstance& guard) {
     switch (guard.claim()) {
-        case SingleInstance::Claim::Claimed: return true;
+        case SingleInstance::Claim::Claimed:
+            return true;
         case SingleInstance::Claim::HandedOver:
-            std::printf("ilmo is already running; handed over to the running copy, which shows "
-                        "its window.\n");
+            std::printf(
+                "ilmo is already running; handed over to the running copy, which shows "
+                "its window.\n");
             return false;
         case SingleInstance::Claim::NoAnswer:
             std::printf("ilmo is already running, but the running copy did not answer (%s).\n",
@@ -143,7 +145,8 @@ int run_application(int argc, char** argv) {
     // Declared before the backend: the scanning thread may call its sink until the window
     // (declared later, so destroyed first) has stopped it.
     AccessNoticeDisplay access_notices;
-    Backend backend = make_backend(options.demo, access_notices.sink(platform::stderr_notice_sink()));
+    Backend backend =
+        make_backend(options.demo, access_notices.sink(platform::stderr_notice_sink()));
     context.backend = backend.hid.get();
     context.demo_bus = backend.bus;
 

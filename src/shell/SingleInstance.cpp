@@ -35,7 +35,9 @@ SingleInstance::~SingleInstance() {
     if (lock_fd_ >= 0) ::close(lock_fd_);
 }
 
-QString SingleInstance::default_name() { return QStringLiteral("ILMO RQ07"); }
+QString SingleInstance::default_name() {
+    return QStringLiteral("ILMO RQ07");
+}
 
 QString SingleInstance::runtime_folder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -27,7 +27,8 @@ private slots:
         // The copy's socket belongs in the user's runtime folder.
         const QString runtime = home.filePath("run");
         QVERIFY(QDir().mkdir(runtime));
-        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("ILMO_INSTANCE_NAME");
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -95,8 +96,9 @@ private slots:
         QCOMPARE(screen_scale_factors({Monitor{"HDMI-1", 1920, 1080}, Monitor{"eDP-1", 1366, 768}}),
                  std::string("HDMI-1=1.5;eDP-1=1"));
         // A name the variable cannot carry is left to Qt's default.
-        QCOMPARE(screen_scale_factors({Monitor{"odd=name", 1920, 1080}, Monitor{"DP-2", 2560, 1440}}),
-                 std::string("DP-2=1.5"));
+        QCOMPARE(
+            screen_scale_factors({Monitor{"odd=name", 1920, 1080}, Monitor{"DP-2", 2560, 1440}}),
+            std::string("DP-2=1.5"));
     }
 
     void unknownOptionIsAUsageError() {

@@ -46,7 +46,8 @@ void answer_message_box(const char* button_name) {
     QTimer::singleShot(50, [button_name] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top->objectName() != QLatin1String("MsgWnd") || !top->isVisible()) continue;
-            if (auto* button = ui::find_control<QAbstractButton>(top, QString::fromLatin1(button_name)))
+            if (auto* button =
+                    ui::find_control<QAbstractButton>(top, QString::fromLatin1(button_name)))
                 QTest::mouseClick(button, Qt::LeftButton);
         }
     });
@@ -57,9 +58,7 @@ void answer_message_box(const char* button_name) {
 class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        QSettings().clear();
-    }
+    void init() { QSettings().clear(); }
 
     void choosingALanguageRetranslatesAndIsStored() {
         testing::ShellRig rig;
@@ -69,7 +68,8 @@ private slots:
         rig.window().open_settings_window(true);
         auto* settings = rig.window().findChild<CSetWnd*>();
         QVERIFY(settings != nullptr);
-        auto* list = ui::find_control<QComboBox>(settings, QString::fromLatin1(names::set_wnd::kLanguageCombo));
+        auto* list = ui::find_control<QComboBox>(
+            settings, QString::fromLatin1(names::set_wnd::kLanguageCombo));
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->currentIndex(), kEnglish);
         // A user's choice arrives as an activation of the item.
@@ -111,14 +111,16 @@ private slots:
         QList<QAbstractButton*> thumbnails = frame.findChildren<QAbstractButton*>(
             QString::fromLatin1(names::skin_frame::kSkinImageBtn));
         QVERIFY(!thumbnails.isEmpty());
-        const QString image = thumbnails.last()->property(names::skin_frame::kImageProperty).toString();
+        const QString image =
+            thumbnails.last()->property(names::skin_frame::kImageProperty).toString();
         QTest::mouseClick(thumbnails.last(), Qt::LeftButton);
         {
             QSettings ini(CSkinFrame::settings_file(data.path()), QSettings::IniFormat);
             QCOMPARE(ini.value("SKINIMAGE/FLAGS").toString(), QString("1"));
             QCOMPARE(ini.value("SKINIMAGE/IMAGE").toString(), image);
         }
-        auto* reset = ui::find_control<QAbstractButton>(&frame, QString::fromLatin1(names::skin_frame::kSkinReset));
+        auto* reset = ui::find_control<QAbstractButton>(
+            &frame, QString::fromLatin1(names::skin_frame::kSkinReset));
         QTest::mouseClick(reset, Qt::LeftButton);
         QSettings ini(CSkinFrame::settings_file(data.path()), QSettings::IniFormat);
         QCOMPARE(ini.value("SKINIMAGE/FLAGS").toString(), QString("0"));
@@ -129,7 +131,8 @@ private slots:
         QTemporaryDir data;
         testing::ShellRig rig;
         CSkinFrame frame(rig.skin(), rig.window(), data.path());
-        auto* pages = ui::find_control<QStackedWidget>(&frame, QString::fromLatin1(names::skin_frame::kSkinTab));
+        auto* pages = ui::find_control<QStackedWidget>(
+            &frame, QString::fromLatin1(names::skin_frame::kSkinTab));
         auto tab = [&frame](const char* name) {
             return ui::find_control<QAbstractButton>(&frame, QString::fromLatin1(name));
         };
@@ -144,10 +147,12 @@ private slots:
         // As at start-up: the layout is polished before the language gives it its fonts.
         QCoreApplication::processEvents();
         rig.window().initialise();
-        rig.window().apply_skin_background(false, 0, QString::fromLatin1(names::skin_frame::kDefaultImage));
+        rig.window().apply_skin_background(false, 0,
+                                           QString::fromLatin1(names::skin_frame::kDefaultImage));
         rig.window().apply_skin_background(true, 0xFF102030u, {});
         auto* title = ui::find_control<QLabel>(&rig.window(), QStringLiteral("title_brand"));
-        QCOMPARE(title->font(), ui::font_for(title->property("fontid").toInt(), rig.skin().font_family()));
+        QCOMPARE(title->font(),
+                 ui::font_for(title->property("fontid").toInt(), rig.skin().font_family()));
     }
 
     void theDarkStyleStaysInTheProgramsWindows() {
@@ -161,8 +166,8 @@ private slots:
             label->ensurePolished();
             return label->palette().color(QPalette::WindowText);
         };
-        const QColor skin_text = text_colour(new QLabel(ui::find_control<QWidget>(
-            &frame, QString::fromLatin1(names::skin_frame::kSkinTab))));
+        const QColor skin_text = text_colour(new QLabel(
+            ui::find_control<QWidget>(&frame, QString::fromLatin1(names::skin_frame::kSkinTab))));
         QVERIFY(text_colour(chooser.findChild<QLabel*>()) != skin_text);
         QVERIFY(text_colour(emulator.findChild<QLabel*>()) != skin_text);
     }
@@ -235,7 +240,8 @@ private slots:
         auto read_and_confirm = [&shown, &whole] {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (top->objectName() != QLatin1String("MsgWnd") || !top->isVisible()) continue;
-                auto* text = ui::find_control<QLabel>(top, QString::fromLatin1(names::msg_wnd::kMessageText));
+                auto* text = ui::find_control<QLabel>(
+                    top, QString::fromLatin1(names::msg_wnd::kMessageText));
                 shown = text->text();
                 whole = text->height() >= text->heightForWidth(text->width());
                 QTest::mouseClick(ui::find_control<QAbstractButton>(
@@ -250,7 +256,8 @@ private slots:
         QVERIFY(shown != QLatin1String("message_text_24"));
 
         QTimer::singleShot(50, read_and_confirm);
-        CMsgWnd::ask(&rig.window(), rig.skin(), {}, QString("A notice of many words. ").repeated(20),
+        CMsgWnd::ask(&rig.window(), rig.skin(), {},
+                     QString("A notice of many words. ").repeated(20),
                      CMsgWnd::Buttons::ConfirmOnly, 96);
         QVERIFY(whole);
     }

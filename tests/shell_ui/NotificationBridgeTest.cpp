@@ -138,7 +138,8 @@ private slots:
 
         QTest::mouseMove(button);
         QTest::mouseMove(label);
-        QCOMPARE(sink.summary(), QStringList({"msenter:skinbtn", "msleave:skinbtn", "msenter:title_brand"}));
+        QCOMPARE(sink.summary(),
+                 QStringList({"msenter:skinbtn", "msleave:skinbtn", "msenter:title_brand"}));
 
         sink.clear();
         QTest::mouseDClick(label, Qt::LeftButton);

@@ -38,7 +38,8 @@ class NotificationSink;
 //   QMenu                     action triggered    "menu"             sender = the action's name,
 //                                                                    value = the action's data
 //   QCheckBox                 clicked             "checkclick"       user only, after its
-//                                                                    "selectchanged"; wparam = the new state
+//                                                                    "selectchanged"; wparam =
+//                                                                    the new state
 //   every connected control   double click        "dbclick"          (a button's clicks stay)
 //   every connected control   mouse enters/leaves "msenter" / "msleave"
 //   the root                  first Show          "windowinit"       once per root
