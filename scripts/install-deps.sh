@@ -12,6 +12,8 @@ packages=(
   libjsoncpp-dev
   # update service, audio capture, headset mixer, global input hooks
   libcurl4-openssl-dev libpulse-dev libasound2-dev libx11-dev libxi-dev libxtst-dev
+  # the monitors and their sizes, for the window's density
+  libxrandr-dev
   # windows
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 libqt6opengl6-dev libgl-dev
   # tests and benchmarks

@@ -6,6 +6,10 @@
 
 namespace ilmo::platform {
 
+AccessNoticeSink stderr_notice_sink() {
+    return [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); };
+}
+
 std::optional<std::string> AccessDeniedNotice::first_notice(std::string_view path,
                                                             uint16_t vendor_id,
                                                             uint16_t product_id) {

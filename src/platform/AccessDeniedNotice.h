@@ -4,6 +4,7 @@
 // Each path is reported once per process, so a scan loop that retries does not flood stderr.
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -11,6 +12,12 @@
 #include <string_view>
 
 namespace ilmo::platform {
+
+// Where the notice of a refused device goes. Called on the scanning thread.
+using AccessNoticeSink = std::function<void(const std::string& message)>;
+
+// Prints each notice on its own line on stderr.
+AccessNoticeSink stderr_notice_sink();
 
 class AccessDeniedNotice {
 public:

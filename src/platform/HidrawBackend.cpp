@@ -5,7 +5,6 @@
 #include <sys/file.h>
 
 #include <cerrno>
-#include <cstdio>
 
 #include "platform/HidrawHandle.h"
 #include "platform/HidrawSysfs.h"
@@ -68,7 +67,7 @@ std::unique_ptr<device::HidHandle> HidrawBackend::open(const std::string& path,
         if (open_error == EACCES || open_error == EPERM) {
             const auto notice = access_denied_.first_notice(path, node->identity.vendor_id,
                                                             node->identity.product_id);
-            if (notice) std::fprintf(stderr, "%s\n", notice->c_str());
+            if (notice && notice_) notice_(*notice);
         }
         return nullptr;
     }

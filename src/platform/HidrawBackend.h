@@ -10,6 +10,10 @@ namespace ilmo::platform {
 
 class HidrawBackend : public device::HidBackend {
 public:
+    // `notice` hears about each device node the user may not open.
+    explicit HidrawBackend(AccessNoticeSink notice = stderr_notice_sink())
+        : notice_(std::move(notice)) {}
+
     bool enumerate(std::vector<std::string>& paths) override;
     std::unique_ptr<device::HidHandle> open(const std::string& path,
                                             const device::OpenOptions& options) override;
@@ -18,6 +22,7 @@ public:
     void wake() override;
 
 private:
+    AccessNoticeSink notice_;
     AccessDeniedNotice access_denied_;
     HidrawMonitor monitor_;
 };

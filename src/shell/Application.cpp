@@ -9,8 +9,10 @@
 
 #include "platform/HidrawBackend.h"
 #include "platform/MonitorSize.h"
+#include "shell/AccessNoticeDisplay.h"
 #include "shell/CDevicePage.h"
 #include "shell/CMainWnd.h"
+#include "shell/CMsgWnd.h"
 #include "shell/Density.h"
 #include "shell/DevSimPanel.h"
 #include "shell/ProgramFolder.h"
@@ -36,32 +38,57 @@ struct Backend {
     device::HidBackend* hid = nullptr;
 };
 
-Backend make_backend(bool demo) {
+Backend make_backend(bool demo, platform::AccessNoticeSink access_notices) {
     Backend backend;
     if (demo) {
         backend.demo = std::make_unique<sim::DemoRig>();
         backend.bus = backend.demo->bus();
         backend.hid = &backend.demo->backend();
     } else {
-        backend.hardware = std::make_unique<platform::HidrawBackend>();
+        backend.hardware = std::make_unique<platform::HidrawBackend>(std::move(access_notices));
         backend.hid = backend.hardware.get();
     }
     return backend;
 }
 
-// The layouts are drawn at 96 dots per inch; on a large monitor the whole program is laid out
-// at 144. Qt takes its scale before it starts, so the monitor is asked first. A scale the
-// user set keeps precedence.
-void scale_for_monitor() {
+// The layouts are drawn at 96 dots per inch; a large monitor lays the program out at 144.
+// Qt takes its scale factors only when it starts, so the X server is asked first, and the
+// factor goes to each monitor by name: a window is laid out for the monitor that holds it, and
+// a small monitor beside a large one does not get a window too big for it. Scales the user set
+// keep precedence.
+void scale_for_monitors() {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ||
         qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"))
         return;
+    const std::string factors = screen_scale_factors(platform::x11_monitors());
+    if (!factors.empty()) {
+        qputenv("QT_SCREEN_SCALE_FACTORS", QByteArray::fromStdString(factors));
+        return;
+    }
+    // Without the RandR extension Qt sees the X screen as one monitor.
     const auto size = platform::x11_screen_size();
     if (!size) return;
-    const int density = checked_density(density_for_monitor(size->width_px, size->height_px),
-                                        "MAIN_WND DPI SET ERROR", {});
+    const int density = density_for_monitor(size->width_px, size->height_px);
     if (density != kBaseDensity)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(density_scale(density)));
+}
+
+// False when another copy runs: it was asked to show itself, and this start says so.
+bool claim_single_instance(SingleInstance& guard) {
+    switch (guard.claim()) {
+        case SingleInstance::Claim::Claimed:
+            return true;
+        case SingleInstance::Claim::HandedOver:
+            std::printf(
+                "ilmo is already running; handed over to the running copy, which shows "
+                "its window.\n");
+            return false;
+        case SingleInstance::Claim::NoAnswer:
+            std::printf("ilmo is already running, but the running copy did not answer (%s).\n",
+                        qPrintable(guard.socket_path()));
+            return false;
+    }
+    return false;
 }
 
 }  // namespace
@@ -98,7 +125,7 @@ int run_application(int argc, char** argv) {
                    stderr);
         return 2;
     }
-    scale_for_monitor();
+    scale_for_monitors();
     QApplication app(argc, argv);
     QApplication::setOrganizationName("ILMO RQ07");
     QApplication::setApplicationName("ilmo");
@@ -114,9 +141,13 @@ int run_application(int argc, char** argv) {
     QString instance = qEnvironmentVariable("ILMO_INSTANCE_NAME");
     if (instance.isEmpty()) instance = SingleInstance::default_name();
     SingleInstance guard(instance);
-    if (!guard.claim()) return 0;  // the running copy shows itself
+    if (!claim_single_instance(guard)) return 0;
 
-    Backend backend = make_backend(options.demo);
+    // Declared before the backend: the scanning thread may call its sink until the window
+    // (declared later, so destroyed first) has stopped it.
+    AccessNoticeDisplay access_notices;
+    Backend backend =
+        make_backend(options.demo, access_notices.sink(platform::stderr_notice_sink()));
     context.backend = backend.hid;
     context.demo_bus = backend.bus;
 
@@ -134,6 +165,10 @@ int run_application(int argc, char** argv) {
                      qPrintable(context.program_folder), qPrintable(skin.loader().error_text()));
         return 1;
     }
+    access_notices.show_with([&window, &skin, trace = context.trace](const QString& message) {
+        CMsgWnd::ask(&window, skin, {}, message, CMsgWnd::Buttons::ConfirmOnly, window.density(),
+                     trace);
+    });
     QObject::connect(&guard, &SingleInstance::show_requested, &window, &CMainWnd::show_and_raise);
     QObject::connect(&session, &SessionService::show_requested, &window, &CMainWnd::show_and_raise);
     QObject::connect(&session, &SessionService::lighting_control_requested, &window,

@@ -382,15 +382,18 @@ void CMainWnd::resume() {
 
 void CMainWnd::apply_skin_background(bool use_colour, QRgb colour, const QString& image) {
     if (root_ == nullptr) return;
+    // The root's own sheet is the skin's, so the background rule follows it.
+    QString rule;
     if (use_colour) {
-        root_->setStyleSheet(QStringLiteral("#root { background-image: none; background-color: %1; }")
-                                 .arg(QColor(colour).name()));
+        rule = QStringLiteral("#root { background-image: none; background-color: %1; }")
+                   .arg(QColor(colour).name());
     } else {
-        const QString path = skin_.paths().resource_file(image);
-        root_->setStyleSheet(QStringLiteral("#root { background-color: transparent; "
-                                            "border-image: url(\"%1\") 0 0 0 0 stretch stretch; }")
-                                 .arg(path));
+        rule = QStringLiteral(
+                   "#root { background-color: transparent; "
+                   "border-image: url(\"%1\") 0 0 0 0 stretch stretch; }")
+                   .arg(skin_.paths().resource_file(image));
     }
+    skin_.style_window(root_, rule);
 }
 
 void CMainWnd::add_tray_action(const QString& name, const QString& text_key,

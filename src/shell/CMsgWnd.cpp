@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/Density.h"
 #include "shell/SkinResources.h"
@@ -42,6 +43,9 @@ int CMsgWnd::ask(QWidget* parent, SkinResources& skin, const QString& title, con
     if (auto* cancel = ui::find_control<QAbstractButton>(
             box.content_, QString::fromLatin1(names_msg::kCancelBtn)))
         cancel->setVisible(buttons == Buttons::ConfirmAndCancel);
+    // A long text makes the box taller instead of being cut off.
+    if (QLayout* layout = box.layout(); layout != nullptr && layout->hasHeightForWidth())
+        box.resize(box.width(), std::max(box.height(), layout->totalHeightForWidth(box.width())));
     if (parent != nullptr) {
         const QRect area = parent->frameGeometry();
         box.move(area.center() - box.rect().center());

@@ -51,6 +51,15 @@ void CSkinFrame::remember(const QString& flags, const QString& image) {
 }
 
 void CSkinFrame::notify(const ui::Notification& n) {
+    // The tabs are options in the layout, so choosing one arrives as its selection; a skin
+    // that draws them as plain buttons sends clicks.
+    const bool chosen = n.type == QString::fromLatin1("click") ||
+                        (n.type == QString::fromLatin1("selectchanged") && n.value.toBool());
+    const bool colour_tab = n.sender == QString::fromLatin1(frame_names::kSkinColor);
+    if (chosen && (colour_tab || n.sender == QString::fromLatin1(frame_names::kSkinImage))) {
+        ui::select_tab(content_, QString::fromLatin1(frame_names::kSkinTab), colour_tab ? 1 : 0);
+        return;
+    }
     if (n.type != QString::fromLatin1("click")) return;
     const QObject* control = n.control;
     if (n.sender.startsWith(QString::fromLatin1(frame_names::kSkinImageBtn)) && control) {
@@ -60,10 +69,6 @@ void CSkinFrame::notify(const ui::Notification& n) {
     } else if (n.sender.startsWith(QString::fromLatin1(frame_names::kSkinColorBtn)) && control) {
         const QColor colour(control->property(frame_names::kColorProperty).toString());
         main_window_.apply_skin_background(true, colour.rgba(), {});
-    } else if (n.sender == QString::fromLatin1(frame_names::kSkinColor)) {
-        ui::select_tab(content_, QString::fromLatin1(frame_names::kSkinTab), 1);
-    } else if (n.sender == QString::fromLatin1(frame_names::kSkinImage)) {
-        ui::select_tab(content_, QString::fromLatin1(frame_names::kSkinTab), 0);
     } else if (n.sender == QString::fromLatin1(frame_names::kSkinReset)) {
         const QString image = QString::fromLatin1(frame_names::kDefaultImage);
         main_window_.apply_skin_background(false, 0, image);

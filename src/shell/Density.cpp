@@ -1,5 +1,7 @@
 #include "shell/Density.h"
 
+#include <cstdio>
+
 namespace ilmo::shell {
 
 int density_for_monitor(int width_px, int height_px) {
@@ -19,6 +21,19 @@ int checked_density(int density, const char* error_trace, const device::TraceSin
             if (trace) trace(error_trace);
             return kBaseDensity;
     }
+}
+
+std::string screen_scale_factors(const std::vector<platform::Monitor>& monitors) {
+    std::string factors;
+    for (const platform::Monitor& monitor : monitors) {
+        if (monitor.name.empty() || monitor.name.find_first_of("=;") != std::string::npos) continue;
+        char scale[16];
+        std::snprintf(scale, sizeof scale, "%g",
+                      density_scale(density_for_monitor(monitor.width_px, monitor.height_px)));
+        if (!factors.empty()) factors += ';';
+        factors += monitor.name + '=' + scale;
+    }
+    return factors;
 }
 
 }  // namespace ilmo::shell

@@ -2,7 +2,11 @@
 // Pixel density of the windows: chosen from the monitor, limited to the densities the
 // layouts are drawn for.
 
+#include <string>
+#include <vector>
+
 #include "device/Trace.h"
+#include "platform/MonitorSize.h"
 
 namespace ilmo::shell {
 
@@ -17,5 +21,9 @@ int density_for_monitor(int width_px, int height_px);
 int checked_density(int density, const char* error_trace, const device::TraceSink& trace);
 // Scale factor of a density relative to the layouts' 96.
 inline double density_scale(int density) { return density / static_cast<double>(kBaseDensity); }
+// Each monitor's scale in the form Qt's QT_SCREEN_SCALE_FACTORS takes ("HDMI-1=1.5;eDP-1=1"),
+// so that a window is laid out for the monitor that holds it. A name the list cannot carry
+// ('=' or ';' in it) is left out, and its monitor stays at 96.
+std::string screen_scale_factors(const std::vector<platform::Monitor>& monitors);
 
 }  // namespace ilmo::shell

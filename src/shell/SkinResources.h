@@ -25,11 +25,16 @@ public:
     ui::NotificationBridge& bridge() { return bridge_; }
     const ui::SkinPaths& paths() const { return paths_; }
 
-    // Builds a layout, gives it the current wording and the style sheet, and connects its
-    // controls to `sink`. nullptr when it cannot be built.
+    // Builds a layout, gives it the current wording and connects its controls to `sink`. The
+    // root of a window layout also gets the style sheet, which its panels and pages inherit
+    // once they are put inside it. nullptr when it cannot be built.
     QWidget* build(QStringView layout_name, QWidget* parent, ui::NotificationSink* sink);
-    // Makes the skin's style sheet the application's, its images found under "skin:".
-    void install_style() const;
+    // Reads the skin's style sheet for the windows built from now on; its images are named
+    // "skin:<path>". The sheet is not the application's: the emulator's panel and Qt's own
+    // dialogs keep the desktop's look, which the dark colours would make unreadable.
+    void install_style();
+    // Gives a window's root the style sheet again, followed by `extra_rules` (its background).
+    void style_window(QWidget* root, const QString& extra_rules = {}) const;
     // The text of a language key in the current language.
     QString text(QStringView key) const { return texts_.text(key); }
 
@@ -43,6 +48,7 @@ private:
     std::unique_ptr<ui::UiLoader> loader_;
     ui::LanguageTexts texts_;
     ui::NotificationBridge bridge_;
+    QString style_sheet_;
     QString font_family_;
 };
 

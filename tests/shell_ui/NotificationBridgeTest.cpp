@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -108,20 +109,44 @@ private slots:
         click_option(check);
         radio_b->setFocus();
         QTest::keyClick(toggle, Qt::Key_Space);
+        // A check box's clicks are also reported as such, whatever they changed.
         QCOMPARE(sink.summary(),
                  QStringList({"selectchanged:deng_Op_tab", "selectchanged:key_Op_tab",
-                              "selectchanged:DPI_enable_check_2",
-                              "selectchanged:DPI_enable_check_2", "selectchanged:keyset_fn"}));
+                              "selectchanged:DPI_enable_check_2", "checkclick:DPI_enable_check_2",
+                              "selectchanged:DPI_enable_check_2", "checkclick:DPI_enable_check_2",
+                              "selectchanged:keyset_fn"}));
         QCOMPARE(sink.received[2].wparam, 1);
-        QCOMPARE(sink.received[3].wparam, 0);
-        QCOMPARE(sink.received[3].value.toBool(), false);
-        QVERIFY(sink.received[4].value.toBool());
+        QCOMPARE(sink.received[3].wparam, 1);
+        QCOMPARE(sink.received[4].wparam, 0);
+        QCOMPARE(sink.received[5].value.toBool(), false);
+        QVERIFY(sink.received[6].value.toBool());
 
         sink.clear();
         radio_a->setChecked(true);
         check->setChecked(true);
         toggle->setChecked(false);
         QVERIFY(sink.received.isEmpty());
+    }
+
+    void pointer_reports_entering_leaving_and_double_clicks() {
+        auto* button = add<QPushButton>(root.get(), QStringLiteral("skinbtn"));
+        auto* label = add<QLabel>(root.get(), QStringLiteral("title_brand"));
+        label->setText(QStringLiteral("ILMO"));
+        attach_shown();
+        QTest::mouseMove(root.get(), QPoint(1, 1));
+        sink.clear();
+
+        QTest::mouseMove(button);
+        QTest::mouseMove(label);
+        QCOMPARE(sink.summary(),
+                 QStringList({"msenter:skinbtn", "msleave:skinbtn", "msenter:title_brand"}));
+
+        sink.clear();
+        QTest::mouseDClick(label, Qt::LeftButton);
+        QTest::mouseDClick(button, Qt::LeftButton);
+        QCOMPARE(sink.of_type("dbclick").size(), 2);
+        QCOMPARE(sink.of_type("dbclick")[0].control, label);
+        QCOMPARE(sink.of_type("dbclick")[1].control, button);
     }
 
     void combo_reports_the_users_choice_only() {

@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QSlider>
@@ -71,7 +73,7 @@ void NotificationBridge::forget_when_destroyed(QObject* object) {
     // A later widget may be given the same address; it must start unconnected.
     connect(object, &QObject::destroyed, this, [this](QObject* gone) {
         tracked_.remove(gone);
-        connected_.remove(gone);
+        controls_.remove(gone);
         roots_.remove(gone);
         focus_watch_.remove(gone);
         initialised_roots_.remove(gone);
@@ -79,9 +81,8 @@ void NotificationBridge::forget_when_destroyed(QObject* object) {
 }
 
 void NotificationBridge::connect_control(QWidget* control, NotificationSink* sink) {
-    if (connected_.contains(control)) return;
-    connected_.insert(control);
-    forget_when_destroyed(control);
+    if (controls_.contains(control)) return;
+    watch(control, sink, controls_);
 
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         connect_button(button, sink);
@@ -152,7 +153,18 @@ void NotificationBridge::connect_button(QAbstractButton* button, NotificationSin
                 if (!button->isCheckable()) return send(sink, QStringLiteral("click"), button);
                 if (checked != *checked_at_press)
                     send(sink, QStringLiteral("selectchanged"), button, checked ? 1 : 0, checked);
+                if (qobject_cast<QCheckBox*>(button))
+                    send(sink, QStringLiteral("checkclick"), button, checked ? 1 : 0, checked);
             });
+}
+
+bool NotificationBridge::hit_first(QWidget* control, const QMouseEvent* event) const {
+    // A control that ignores the click (a label) lets Qt pass it to its parents; only the
+    // innermost connected control under the pointer reports it.
+    QWidget* hit = control->childAt(event->position().toPoint());
+    for (; hit != nullptr && hit != control; hit = hit->parentWidget())
+        if (controls_.contains(hit)) return false;
+    return true;
 }
 
 bool NotificationBridge::eventFilter(QObject* watched, QEvent* event) {
@@ -164,6 +176,15 @@ bool NotificationBridge::eventFilter(QObject* watched, QEvent* event) {
             send(sink, QStringLiteral("windowsize"), watched, 0,
                  static_cast<QResizeEvent*>(event)->size());
         }
+    }
+    if (NotificationSink* sink = controls_.value(watched)) {
+        if (event->type() == QEvent::Enter)
+            send(sink, QStringLiteral("msenter"), watched);
+        else if (event->type() == QEvent::Leave)
+            send(sink, QStringLiteral("msleave"), watched);
+        else if (event->type() == QEvent::MouseButtonDblClick &&
+                 hit_first(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
+            send(sink, QStringLiteral("dbclick"), watched);
     }
     if (NotificationSink* sink = focus_watch_.value(watched)) {
         if (event->type() == QEvent::FocusIn)

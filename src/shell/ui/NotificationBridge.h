@@ -5,6 +5,7 @@
 #include <QSet>
 
 class QAbstractButton;
+class QMouseEvent;
 class QWidget;
 
 namespace ilmo::shell::ui {
@@ -36,6 +37,11 @@ class NotificationSink;
 //   CSelectPanelUI            selection made      "click_select_end" user only
 //   QMenu                     action triggered    "menu"             sender = the action's name,
 //                                                                    value = the action's data
+//   QCheckBox                 clicked             "checkclick"       user only, after its
+//                                                                    "selectchanged"; wparam =
+//                                                                    the new state
+//   every connected control   double click        "dbclick"          (a button's clicks stay)
+//   every connected control   mouse enters/leaves "msenter" / "msleave"
 //   the root                  first Show          "windowinit"       once per root
 //   the root                  Resize              "windowsize"       value = the new QSize
 // Controls whose name is empty or starts with "qt_" (Qt's inner parts) are not connected.
@@ -56,9 +62,10 @@ private:
     void connect_button(QAbstractButton* button, NotificationSink* sink);
     void watch(QObject* object, NotificationSink* sink, QHash<QObject*, NotificationSink*>& table);
     void forget_when_destroyed(QObject* object);
+    bool hit_first(QWidget* control, const QMouseEvent* event) const;
 
     QSet<QObject*> tracked_;
-    QSet<QObject*> connected_;
+    QHash<QObject*, NotificationSink*> controls_;     // pointer: enter, leave, double click
     QHash<QObject*, NotificationSink*> roots_;        // show and resize
     QHash<QObject*, NotificationSink*> focus_watch_;  // edits: focus in and out
     QSet<QObject*> initialised_roots_;

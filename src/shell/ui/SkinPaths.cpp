@@ -45,4 +45,8 @@ QString SkinPaths::relative_layout_path(QStringView layout_name) {
     return path;
 }
 
+bool SkinPaths::is_window_layout(QStringView layout_name) {
+    return !relative_layout_path(layout_name).contains(u'/');
+}
+
 }  // namespace ilmo::shell::ui

@@ -23,6 +23,9 @@ public:
     // The layout's path relative to the skin folder: separators become '/', ".xml" becomes
     // ".ui", and the two window aliases name their files.
     static QString relative_layout_path(QStringView layout_name);
+    // Windows have their layouts at the top of the skin folder; panels and device pages
+    // lie below "XML".
+    static bool is_window_layout(QStringView layout_name);
 
 private:
     QString program_folder_;
