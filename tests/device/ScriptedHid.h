@@ -130,8 +130,7 @@ class ScriptedBackend : public HidBackend {
 public:
     static constexpr const char* kPath = "scripted#vid_320f&pid_5012&mi_01&col04";
 
-    explicit ScriptedBackend(std::shared_ptr<ScriptedDevice> device)
-        : device_(std::move(device)) {}
+    explicit ScriptedBackend(std::shared_ptr<ScriptedDevice> device) : device_(std::move(device)) {}
 
     bool enumerate(std::vector<std::string>& paths) override {
         paths.clear();
