@@ -43,6 +43,7 @@ struct ScriptedDevice {
     // wire at that moment).
     std::function<void(const Packet& request)> on_write;
     bool listing_fails = false;
+    std::vector<UnusableInterface> unusable;  // what enumeration saw but cannot offer
 
     // Reports of every collection on the node, as the device sent them.
     void queue(Report report) {
@@ -137,6 +138,11 @@ public:
         if (device_->listing_fails) return false;
         paths.push_back(kPath);
         return true;
+    }
+    bool enumerate_all(std::vector<std::string>& paths,
+                       std::vector<UnusableInterface>& unusable) override {
+        unusable = device_->unusable;
+        return enumerate(paths);
     }
     std::unique_ptr<HidHandle> open(const std::string& path, const OpenOptions&) override {
         if (path != kPath) return nullptr;
