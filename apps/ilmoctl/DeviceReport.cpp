@@ -50,9 +50,9 @@ const char* charge_text(int state) {
 }  // namespace
 
 bool DeviceReport::ok() const {
+    if (open_result != Result::kOk) return false;
     if (!speaks_commands) return true;
-    return open_result == Result::kOk && information_result == Result::kOk &&
-           power_result == Result::kOk;
+    return information_result == Result::kOk && power_result == Result::kOk;
 }
 
 DeviceReport read_device_report(device::HidBackend& backend, const device::SlotTable& slots,

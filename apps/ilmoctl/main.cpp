@@ -11,6 +11,7 @@
 
 #include "DemoBackend.h"
 #include "DeviceReport.h"
+#include "InterfaceListing.h"
 #include "device/InterfaceSurvey.h"
 #include "platform/HidrawBackend.h"
 
@@ -63,35 +64,6 @@ std::optional<Arguments> parse_arguments(int argc, char** argv) {
     if (args.command != "list" && args.command != "info" && args.command != "detect")
         return std::nullopt;
     return args;
-}
-
-std::string describe_row(const device::SurveyRow& row) {
-    char text[200];
-    std::snprintf(text, sizeof text, "%04x:%04x mi %x col %x  usage %04x/%04x  ",
-                  row.from_path.vendor_id, row.from_path.product_id,
-                  row.from_path.interface_number, row.from_path.collection_number,
-                  row.opened.usage_page, row.opened.usage);
-    std::string line = text;
-    if (row.match.slot >= 0) {
-        std::snprintf(text, sizeof text, "slot %d  %s  %s", row.match.slot,
-                      std::string(device::kind_name(row.match.kind)).c_str(),
-                      row.match.role == device::InterfaceRole::Command ? "command" : "events");
-        line += text;
-    } else {
-        line += "unmatched: " + row.reason;
-    }
-    return line;
-}
-
-int run_list(const std::vector<device::SurveyRow>& rows) {
-    int claimed = 0;
-    std::printf("HID interfaces: %zu\n", rows.size());
-    for (const auto& row : rows) {
-        std::printf("  %s\n    %s\n", row.path.c_str(), describe_row(row).c_str());
-        if (row.match.slot >= 0) ++claimed;
-    }
-    std::printf("Slots claimed: %d of %d\n", claimed, device::kSlotCount);
-    return kExitOk;
 }
 
 int run_info(device::HidBackend& backend, const device::SlotTable& slots,
@@ -149,8 +121,16 @@ int main(int argc, char** argv) {
     }
 
     device::SlotTable slots;
-    const auto rows = device::survey_interfaces(*backend, slots);
-    if (args->command == "list") return run_list(rows);
+    const auto survey = device::survey_interfaces(*backend, slots);
+    if (args->command == "list") {
+        const std::string listing = ctl::format_interface_listing(survey);
+        std::fputs(listing.c_str(), survey.listed ? stdout : stderr);
+        return survey.listed ? kExitOk : kExitDeviceError;
+    }
+    if (!survey.listed) {
+        std::fputs(ctl::format_interface_listing(survey).c_str(), stderr);
+        return kExitDeviceError;
+    }
     if (args->command == "detect") {
         for (int slot = 0; slot < device::kSlotCount; ++slot)
             if (slots.occupied(slot)) return kExitOk;

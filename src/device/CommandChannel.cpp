@@ -14,7 +14,12 @@ namespace {
 constexpr std::string_view kRequestTitle = "命令";
 constexpr std::string_view kResponseTitle = "返回";
 constexpr std::string_view kLightDroppedTrace = "放弃灯光数据";
-constexpr uint32_t kAddressLimit = 0x10000;
+constexpr uint64_t kAddressLimit = 0x10000;
+// A late answer to an earlier request may come before ours; one more read finds ours.
+constexpr int kAnswerReads = 2;
+// More than a full input queue of the node (64 reports), so emptying it ends even while the
+// device keeps sending.
+constexpr int kMaxDiscardedReports = 128;
 
 // Marks the channel busy for as long as configuration work runs, so light frames step aside.
 class BusyScope {
@@ -27,6 +32,24 @@ public:
 private:
     std::atomic<int>& busy_;
 };
+
+// Input that waits before a request is sent can only be stale: answers to requests that
+// timed out, and reports of the node's other collections (typing, keep-alives) that nobody
+// reads through this handle. Left there they fill the node's bounded queue, which then has
+// no room for the device's answer.
+void discard_waiting_input(HidInterface& wire) {
+    Packet stale{};
+    size_t transferred = 0;
+    for (int i = 0; i < kMaxDiscardedReports && wire.read(stale, transferred, 0) == 1; ++i) {
+    }
+}
+
+// Records are addressed by size times index; computed wide so a large index is refused by
+// the address check instead of wrapping onto another record.
+std::optional<uint64_t> record_address(int record_bytes, int index) {
+    if (record_bytes < 0 || index < 0) return std::nullopt;
+    return static_cast<uint64_t>(record_bytes) * static_cast<uint64_t>(index);
+}
 
 Result status_result(const Packet& response) {
     switch (response[packet_offset::kStatus]) {
@@ -67,31 +90,30 @@ bool CommandChannel::set_block_bytes(int block_bytes) {
 }
 
 Result CommandChannel::transact(const Packet& request, Packet& response, int timeout_ms,
-                             bool traced) {
+                                bool traced) {
     traced = traced && tracing_;
     if (traced) trace_(format_packet_trace(kRequestTitle, request));
+    HidInterface& wire = active();
+    discard_waiting_input(wire);
     size_t transferred = 0;
-    if (active().write(request, transferred, timeout_ms) != 1) return Result::kWriteFailed;
+    if (wire.write(request, transferred, timeout_ms) != 1) return Result::kWriteFailed;
 
-    // A late answer to an earlier, timed-out request may be waiting; one more read finds ours.
-    const uint8_t command = request[packet_offset::kCommand];
     Result outcome = Result::kNoAnswer;
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    for (int attempt = 0; attempt < kAnswerReads; ++attempt) {
         response.fill(0);
-        if (active().read(response, transferred, timeout_ms) != 1) {
+        if (wire.read(response, transferred, timeout_ms) != 1) {
             outcome = Result::kNoAnswer;
             break;
         }
-        const uint8_t echo = response[packet_offset::kCommand];
-        if (echo == command) {
+        if (echoes_request(request, response)) {
             outcome = Result::kOk;
             break;
         }
-        if (wireless_ && echo == kReceiverAloneEcho) {
+        if (wireless_ && response[packet_offset::kCommand] == kReceiverAloneEcho) {
             outcome = Result::kReceiverAlone;
             break;
         }
-        // Two answers to other commands mean this one was not answered: reporting success
+        // Answers to other requests mean this one was not answered: reporting success
         // would hand the caller someone else's data.
         outcome = Result::kNoAnswer;
     }
@@ -196,7 +218,7 @@ Result CommandChannel::table_write(Command command, int bank, std::span<const ui
     if (bank != 0) return Result::kBadBank;
     std::vector<uint8_t> block(static_cast<size_t>(block_bytes()), 0);
     std::copy_n(table.begin(), std::min(table.size(), block.size()), block.begin());
-    const auto base = static_cast<uint32_t>(bank * kTableBankBytes);
+    const auto base = static_cast<uint64_t>(bank * kTableBankBytes);
     return chunked_write({command, base, chunk_bytes(), Lock::Command}, block);
 }
 
@@ -209,15 +231,15 @@ Result CommandChannel::write_second_table(int bank, std::span<const uint8_t> tab
 }
 
 Result CommandChannel::read_record(int record_bytes, int index, std::span<uint8_t> destination) {
-    if (record_bytes < 0 || index < 0) return Result::kWriteFailed;
-    const auto base = static_cast<uint32_t>(record_bytes) * static_cast<uint32_t>(index);
-    return chunked_read({Command::ReadRecord, base, chunk_bytes(), Lock::Command}, destination);
+    const auto base = record_address(record_bytes, index);
+    if (!base) return Result::kWriteFailed;
+    return chunked_read({Command::ReadRecord, *base, chunk_bytes(), Lock::Command}, destination);
 }
 
 Result CommandChannel::write_record(int record_bytes, int index, std::span<const uint8_t> data) {
-    if (record_bytes < 0 || index < 0) return Result::kWriteFailed;
-    const auto base = static_cast<uint32_t>(record_bytes) * static_cast<uint32_t>(index);
-    return chunked_write({Command::WriteRecord, base, chunk_bytes(), Lock::Lighting}, data);
+    const auto base = record_address(record_bytes, index);
+    if (!base) return Result::kWriteFailed;
+    return chunked_write({Command::WriteRecord, *base, chunk_bytes(), Lock::Lighting}, data);
 }
 
 Result CommandChannel::write_light_frame(std::span<const uint8_t> frame) {

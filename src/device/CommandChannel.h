@@ -89,7 +89,7 @@ private:
     enum class Lock { Command, Lighting };
     struct Chunking {
         Command command;
-        uint32_t base_address;
+        uint64_t base_address;
         uint8_t chunk_bytes;
         Lock lock;
     };

@@ -38,6 +38,13 @@ Packet make_request(Command command, uint8_t length, uint16_t address,
     return packet;
 }
 
+bool echoes_request(std::span<const uint8_t, kPacketBytes> request,
+                    std::span<const uint8_t, kPacketBytes> response) {
+    return std::equal(request.begin() + packet_offset::kCommand,
+                      request.begin() + packet_offset::kStatus,
+                      response.begin() + packet_offset::kCommand);
+}
+
 std::string format_packet_trace(std::string_view title,
                                 std::span<const uint8_t, kPacketBytes> packet) {
     std::string text(title);

@@ -68,6 +68,12 @@ Packet pad_request(std::span<const uint8_t> request);
 Packet make_request(Command command, uint8_t length, uint16_t address,
                     std::span<const uint8_t> payload = {});
 
+// Whether `response` echoes the command, length and address of `request`. One that does
+// not answers some other request (a late answer to one that timed out) and must not be
+// taken for this one's.
+bool echoes_request(std::span<const uint8_t, kPacketBytes> request,
+                    std::span<const uint8_t, kPacketBytes> response);
+
 // The dump written for every command and response: a title line, then two lines of 32 bytes,
 // "%02x" each, in groups of four separated by blanks.
 std::string format_packet_trace(std::string_view title, std::span<const uint8_t, kPacketBytes> packet);

@@ -46,12 +46,25 @@ public:
     virtual void abort() = 0;
 };
 
+// An interface that enumeration saw but cannot offer, and why, in words.
+struct UnusableInterface {
+    std::string path;
+    std::string reason;
+};
+
 class HidBackend {
 public:
     virtual ~HidBackend() = default;
 
     // Paths of every present HID top-level collection; false when enumeration cannot begin.
     virtual bool enumerate(std::vector<std::string>& paths) = 0;
+    // As enumerate(), and also names the interfaces it had to leave out (one whose report
+    // descriptor does not parse has no collections to list). By default none are left out.
+    virtual bool enumerate_all(std::vector<std::string>& paths,
+                               std::vector<UnusableInterface>& unusable) {
+        unusable.clear();
+        return enumerate(paths);
+    }
     // nullptr when the path has vanished or refuses the access asked for. Asking for neither
     // reading nor writing opens a probe: identity and usage only, reads and writes give 0.
     virtual std::unique_ptr<HidHandle> open(const std::string& path,

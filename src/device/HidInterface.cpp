@@ -63,6 +63,8 @@ void HidInterface::close() {
         handle_.reset();
         path_.clear();
         interface_number_ = collection_number_ = 0;
+        attributes_ = {};
+        collection_ = {};
     }
     if (handle) handle->abort();
 }

@@ -1,5 +1,7 @@
 #include "device/HidReportDescriptor.h"
 
+#include "device/SignExtend.h"
+
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -40,13 +42,6 @@ struct Item {
     size_t data_bytes;  // 0, 1, 2 or 4
 };
 
-int32_t sign_extend(uint32_t value, unsigned bits) {
-    if (bits == 0 || bits >= 32) return static_cast<int32_t>(value);
-    const uint32_t sign = 1u << (bits - 1);
-    value &= (sign << 1) - 1;
-    return static_cast<int32_t>((value ^ sign) - sign);
-}
-
 // Item data read as the signed number it encodes.
 struct SignedData {
     uint32_t data = 0;
@@ -73,10 +68,11 @@ struct GlobalState {
 };
 
 struct LocalState {
-    std::vector<uint32_t> usages;  // page in the high word when given as an extended usage
-    uint32_t usage_min = 0;
-    uint32_t usage_max = 0;
-    bool has_range = false;
+    // Page in the high word when given as an extended usage.
+    std::vector<UsageRange> usages;
+    // Half of a Usage Minimum/Maximum pair waiting for the other half.
+    std::optional<uint32_t> pending_min;
+    std::optional<uint32_t> pending_max;
 };
 
 uint16_t page_of(uint32_t extended_usage, uint16_t current_page) {
@@ -168,8 +164,10 @@ private:
     void open_collection() {
         if (depth_ == 0) {
             TopLevelCollection collection;
-            const uint32_t usage =
-                !local_.usages.empty() ? local_.usages.front() : local_.usage_min;
+            // A collection names its usage with a Usage item; a lone Usage Minimum is
+            // still taken, as before a collection it can only mean that.
+            const uint32_t usage = !local_.usages.empty() ? local_.usages.front().first
+                                                          : local_.pending_min.value_or(0);
             collection.usage_page = page_of(usage, global_.usage_page);
             collection.usage = static_cast<uint16_t>(usage_id_of(usage));
             result_.collections.push_back(std::move(collection));
@@ -226,18 +224,23 @@ private:
         // force when the main item comes, so the raw value is kept as it was written.
         switch (item.tag) {
             case local_tag::kUsage:
-                local_.usages.push_back(item.data);
+                local_.usages.push_back({item.data, item.data});
                 break;
             case local_tag::kUsageMin:
-                local_.usage_min = item.data;
-                local_.has_range = true;
+                local_.pending_min = item.data;
                 break;
             case local_tag::kUsageMax:
-                local_.usage_max = item.data;
-                local_.has_range = true;
+                local_.pending_max = item.data;
                 break;
             default:
                 break;
+        }
+        // A range joins the list where its pair completes, so listed usages before and
+        // after it keep their places. A lone half names no usage.
+        if (local_.pending_min && local_.pending_max) {
+            local_.usages.push_back({*local_.pending_min, *local_.pending_max});
+            local_.pending_min.reset();
+            local_.pending_max.reset();
         }
     }
 
@@ -277,17 +280,13 @@ private:
             range_of(global_.logical_min, global_.logical_max);
         std::tie(field.physical_min, field.physical_max) =
             range_of(global_.physical_min, global_.physical_max);
-        if (local_.has_range) {
-            field.usage_page = page_of(local_.usage_min, global_.usage_page);
-            field.usage_min = usage_id_of(local_.usage_min);
-            field.usage_max = usage_id_of(local_.usage_max);
-        } else if (!local_.usages.empty()) {
-            field.usage_page = page_of(local_.usages.front(), global_.usage_page);
-            for (uint32_t usage : local_.usages) field.usages.push_back(usage_id_of(usage));
-            field.usage_min = field.usages.front();
-            field.usage_max = field.usages.back();
-        } else {
-            field.usage_page = global_.usage_page;
+        field.usage_page = local_.usages.empty()
+                               ? global_.usage_page
+                               : page_of(local_.usages.front().first, global_.usage_page);
+        for (const UsageRange& range : local_.usages) {
+            const UsageRange ids{usage_id_of(range.first), usage_id_of(range.last)};
+            // A range that runs backwards holds no usage.
+            if (ids.first <= ids.last) field.usages.push_back(ids);
         }
         return field;
     }
@@ -310,76 +309,24 @@ private:
     std::map<std::pair<uint8_t, ReportDirection>, uint32_t> report_bits_;
 };
 
-// `bit_size` bits (at most the low 32 are kept) from `bit_offset` of `data`; the caller
-// has checked that they lie inside `data`.
-uint32_t read_bits(std::span<const uint8_t> data, uint32_t bit_offset, unsigned bit_size) {
-    uint32_t value = 0;
-    const unsigned kept = std::min(bit_size, 32u);
-    for (unsigned i = 0; i < kept; ++i) {
-        const uint32_t bit = bit_offset + i;
-        if ((data[bit / 8] >> (bit % 8)) & 1u) value |= 1u << i;
-    }
-    return value;
-}
-
-int32_t element_value(const ReportField& field, std::span<const uint8_t> data, unsigned index) {
-    const uint32_t raw = read_bits(data, field.bit_offset + index * field.bit_size, field.bit_size);
-    if (field.logical_min < 0) return sign_extend(raw, field.bit_size);
-    return static_cast<int32_t>(raw);
-}
-
-// The usage of bit `index` of a 1-bit variable field: the listed usages in order (the last
-// one repeats, as HID prescribes), else the range.
-std::optional<uint32_t> variable_usage(const ReportField& field, unsigned index) {
-    if (!field.usages.empty())
-        return field.usages[std::min<size_t>(index, field.usages.size() - 1)];
-    const uint64_t usage = uint64_t{field.usage_min} + index;
-    if (usage > field.usage_max) return std::nullopt;
-    return static_cast<uint32_t>(usage);
-}
-
-// The usage an array element selects; none for 0 ("no usage" in every keyboard-like array)
-// and for values outside the logical range or past the usages.
-std::optional<uint32_t> array_usage(const ReportField& field, int32_t value) {
-    if (value == 0 || value < field.logical_min || value > field.logical_max) return std::nullopt;
-    const int64_t index = int64_t{value} - field.logical_min;
-    if (!field.usages.empty()) {
-        if (index >= static_cast<int64_t>(field.usages.size())) return std::nullopt;
-        return field.usages[static_cast<size_t>(index)];
-    }
-    const int64_t usage = int64_t{field.usage_min} + index;
-    if (usage > int64_t{field.usage_max}) return std::nullopt;
-    return static_cast<uint32_t>(usage);
-}
-
-std::vector<uint32_t> pressed_usages(const ReportField& field, std::span<const uint8_t> data) {
-    std::vector<uint32_t> usages;
-    for (unsigned i = 0; i < field.count; ++i) {
-        const int32_t value = element_value(field, data, i);
-        const auto usage = field.is_variable
-                               ? (value != 0 ? variable_usage(field, i) : std::nullopt)
-                               : array_usage(field, value);
-        if (usage) usages.push_back(*usage);
-    }
-    return usages;
-}
-
-int32_t scaled(const ReportField& field, int32_t raw) {
-    const bool has_physical = field.physical_min != 0 || field.physical_max != 0;
-    const bool differs =
-        field.physical_min != field.logical_min || field.physical_max != field.logical_max;
-    if (!has_physical || !differs || field.logical_max == field.logical_min) return raw;
-    const int64_t span_logical = int64_t{field.logical_max} - field.logical_min;
-    const int64_t span_physical = int64_t{field.physical_max} - field.physical_min;
-    const int64_t value =
-        field.physical_min + (int64_t{raw} - field.logical_min) * span_physical / span_logical;
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 }  // namespace
 
 bool ReportField::is_button() const {
     return !is_variable || bit_size == 1;
+}
+
+uint32_t ReportField::usage_min() const {
+    if (usages.empty()) return 0;
+    return std::min_element(usages.begin(), usages.end(), [](const auto& a, const auto& b) {
+               return a.first < b.first;
+           })->first;
+}
+
+uint32_t ReportField::usage_max() const {
+    if (usages.empty()) return 0;
+    return std::max_element(usages.begin(), usages.end(), [](const auto& a, const auto& b) {
+               return a.last < b.last;
+           })->last;
 }
 
 uint16_t TopLevelCollection::report_bytes(ReportDirection direction) const {
@@ -401,37 +348,6 @@ bool TopLevelCollection::has_report_id(ReportDirection direction, uint8_t id) co
 
 std::optional<ReportDescriptor> parse_report_descriptor(std::span<const uint8_t> bytes) {
     return DescriptorParser{}.parse(bytes);
-}
-
-std::vector<HidDataEntry> unpack_input_report(const TopLevelCollection& collection,
-                                              std::span<const uint8_t> report) {
-    std::vector<HidDataEntry> entries;
-    if (report.empty() || !collection.has_report_id(ReportDirection::Input, report[0])) {
-        return entries;
-    }
-    const uint8_t id = report[0];
-    const std::span<const uint8_t> data = report.subspan(1);
-    for (const ReportField& field : collection.fields) {
-        if (field.direction != ReportDirection::Input || field.report_id != id) continue;
-        // A short report leaves out the fields it does not hold whole.
-        const uint64_t end_bit =
-            uint64_t{field.bit_offset} + uint64_t{field.bit_size} * field.count;
-        if (end_bit > uint64_t{data.size()} * 8) continue;
-        HidDataEntry entry;
-        entry.report_id = id;
-        entry.is_button = field.is_button();
-        entry.usage_page = field.usage_page;
-        entry.usage_min = field.usage_min;
-        entry.usage_max = field.usage_max;
-        if (entry.is_button) {
-            entry.usages = pressed_usages(field, data);
-        } else {
-            entry.raw_value = element_value(field, data, 0);
-            entry.scaled_value = scaled(field, entry.raw_value);
-        }
-        entries.push_back(std::move(entry));
-    }
-    return entries;
 }
 
 }  // namespace ilmo::device

@@ -20,8 +20,14 @@ struct SurveyRow {
     std::string reason;  // why no slot was claimed
 };
 
+struct Survey {
+    bool listed = false;  // false when the list of interfaces could not be read at all
+    std::vector<SurveyRow> rows;
+};
+
 // Probes every path (identity only, no access needed) and claims slots in `slots` as the
-// device scan would. Paths no supported row could take are still listed, with the reason.
-std::vector<SurveyRow> survey_interfaces(HidBackend& backend, SlotTable& slots);
+// device scan would. Paths no supported row could take are still listed, with the reason,
+// and so are interfaces the backend could not offer at all.
+Survey survey_interfaces(HidBackend& backend, SlotTable& slots);
 
 }  // namespace ilmo::device

@@ -2,19 +2,33 @@
 // The HID backend over Linux hidraw: one path per top-level collection of every hidraw
 // node, identities from sysfs, reports through the node with poll() and an abort eventfd.
 
+#include <memory>
+
 #include "device/HidBackend.h"
 #include "platform/AccessDeniedNotice.h"
-#include "platform/HidrawMonitor.h"
+#include "platform/ChangeMonitor.h"
+#include "platform/HidrawSysfs.h"
+#include "platform/NodeCalls.h"
 
 namespace ilmo::platform {
 
+// Where the backend finds the nodes and how it reaches them; tests point it at a tree of
+// their own.
+struct HidrawSystem {
+    HidrawRoots roots;
+    std::shared_ptr<const NodeCalls> calls = system_node_calls();
+    std::unique_ptr<ChangeMonitor> monitor;  // none: a udev monitor
+};
+
 class HidrawBackend : public device::HidBackend {
 public:
-    // `notice` hears about each device node the user may not open.
-    explicit HidrawBackend(AccessNoticeSink notice = stderr_notice_sink())
-        : notice_(std::move(notice)) {}
+    // `notices` hears once per node the user may not open.
+    explicit HidrawBackend(AccessNoticeSink notices = stderr_notice_sink());
+    HidrawBackend(HidrawSystem system, AccessNoticeSink notices);
 
     bool enumerate(std::vector<std::string>& paths) override;
+    bool enumerate_all(std::vector<std::string>& paths,
+                       std::vector<device::UnusableInterface>& unusable) override;
     std::unique_ptr<device::HidHandle> open(const std::string& path,
                                             const device::OpenOptions& options) override;
     bool present(const std::string& path) override;
@@ -22,9 +36,8 @@ public:
     void wake() override;
 
 private:
-    AccessNoticeSink notice_;
+    HidrawSystem system_;
     AccessDeniedNotice access_denied_;
-    HidrawMonitor monitor_;
 };
 
 }  // namespace ilmo::platform

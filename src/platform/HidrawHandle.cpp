@@ -17,10 +17,11 @@ constexpr int kOutputReportTimeoutMs = 1000;
 }  // namespace
 
 HidrawHandle::HidrawHandle(UniqueFd node, const device::HidAttributes& attributes,
-                           device::TopLevelCollection collection)
+                           device::TopLevelCollection collection,
+                           std::shared_ptr<const NodeCalls> calls)
     : attributes_(attributes),
       collection_(std::move(collection)),
-      stream_(std::move(node), collection_) {}
+      stream_(std::move(node), collection_, std::move(calls)) {}
 
 int HidrawHandle::read(std::span<uint8_t> report, size_t& transferred, int timeout_ms) {
     return stream_.read(report, transferred, timeout_ms);

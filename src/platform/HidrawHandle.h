@@ -9,7 +9,7 @@ namespace ilmo::platform {
 class HidrawHandle : public device::HidHandle {
 public:
     HidrawHandle(UniqueFd node, const device::HidAttributes& attributes,
-                 device::TopLevelCollection collection);
+                 device::TopLevelCollection collection, std::shared_ptr<const NodeCalls> calls);
 
     bool valid() const { return stream_.valid(); }
 

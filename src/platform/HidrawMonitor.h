@@ -1,19 +1,18 @@
 #pragma once
 // Sleeps until a hidraw node appears or vanishes, a wake-up comes or a time-out passes.
 
+#include "platform/ChangeMonitor.h"
 #include "platform/UdevPtr.h"
 #include "platform/UniqueFd.h"
 
 namespace ilmo::platform {
 
-class HidrawMonitor {
+class HidrawMonitor : public ChangeMonitor {
 public:
     HidrawMonitor();
 
-    // Called by one scanning thread at a time.
-    void wait(int timeout_ms);
-    // Safe from any thread; a wake-up with nobody waiting ends the next wait.
-    void wake();
+    void wait(int timeout_ms) override;
+    void wake() override;
 
 private:
     void start_monitor();

@@ -7,16 +7,19 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "device/HidReportDescriptor.h"
+#include "platform/NodeCalls.h"
 #include "platform/UniqueFd.h"
 
 namespace ilmo::platform {
 
 class ReportStream {
 public:
-    ReportStream(UniqueFd fd, const device::TopLevelCollection& collection);
+    ReportStream(UniqueFd fd, const device::TopLevelCollection& collection,
+                 std::shared_ptr<const NodeCalls> calls = system_node_calls());
 
     // False when the abort eventfd could not be made; such a stream must not be used.
     bool valid() const { return abort_fd_.valid(); }
@@ -25,16 +28,18 @@ public:
     // 1 with `transferred` set when one input report of the collection arrived; 0 on
     // time-out, abort or loss of the device. Reports of other collections are skipped.
     int read(std::span<uint8_t> report, size_t& transferred, int timeout_ms);
-    // 1 when the whole report was written; 0 otherwise.
+    // 1 when the whole report was written; 0 otherwise. Retries end at the time-out even on
+    // a node that always claims to be writable.
     int write(std::span<const uint8_t> report, size_t& transferred, int timeout_ms);
     void abort();
     bool aborted() const;
 
 private:
-    enum class Wait { Ready, TimedOut, Aborted, Gone };
+    enum class Wait { Ready, Interrupted, TimedOut, Aborted, Gone };
     Wait wait_for(short events, int timeout_ms) const;
     bool wanted(std::span<const uint8_t> report) const;
 
+    std::shared_ptr<const NodeCalls> calls_;
     UniqueFd fd_;
     UniqueFd abort_fd_;
     bool uses_report_ids_;

@@ -2,6 +2,7 @@
 // A command channel on an emulated device, with its traces and pauses recorded.
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,13 @@ struct SentPacket {
     uint8_t command;
     uint8_t length;
     uint16_t address;
+    bool operator==(const SentPacket&) const = default;
 };
+
+inline void PrintTo(const SentPacket& p, std::ostream* out) {
+    *out << "{cmd " << std::hex << int{p.command} << ", len " << std::dec << int{p.length}
+         << ", addr 0x" << std::hex << p.address << std::dec << "}";
+}
 
 inline std::vector<SentPacket> sent_packets(sim::SimBus& bus, sim::SimProduct product) {
     std::vector<SentPacket> sent;

@@ -268,48 +268,5 @@ TEST_F(ChannelTest, CommandsFromTwoThreadsNeverInterleavePackets) {
     expect_whole_operations(sent, 0x100);
 }
 
-TEST_F(ChannelTest, ClosingTheRecordEndsABlockedReadAtOnce) {
-    HidInterface events(backend);
-    ASSERT_EQ(events.open(bus->event_path(SimProduct::Keyboard), OpenOptions{}), 1);
-    auto reader = std::async(std::launch::async, [&] {
-        std::array<uint8_t, 64> report{};
-        size_t transferred = 0;
-        return events.read(report, transferred, -1);
-    });
-    // The read has no time-out; only closing the record can end it.
-    EXPECT_EQ(reader.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
-    events.close();
-    ASSERT_EQ(reader.wait_for(std::chrono::seconds(10)), std::future_status::ready);
-    EXPECT_EQ(reader.get(), 0);
-}
-
-TEST_F(ChannelTest, EventReportsUnpackToTheirCode) {
-    HidInterface events(backend);
-    ASSERT_EQ(events.open(bus->event_path(SimProduct::Mouse), OpenOptions{}), 1);
-    ASSERT_TRUE(bus->send_event(SimProduct::Mouse, 0x1123));
-    std::array<uint8_t, 64> report{};
-    size_t transferred = 0;
-    ASSERT_EQ(events.read(report, transferred, 1000), 1);
-    const auto entries = events.unpack_input_report(std::span(report.data(), transferred));
-    ASSERT_FALSE(entries.empty());
-    ASSERT_TRUE(entries[0].is_button);
-    ASSERT_EQ(entries[0].usages.size(), 1u);
-    EXPECT_EQ(entries[0].usages[0], 0x1123u);
-}
-
-TEST_F(ChannelTest, PathListGrowsByDoublingWithoutLosingPaths) {
-    HidInterface scanner(backend);
-    ASSERT_TRUE(scanner.enumerate());
-    std::vector<std::string> expected;
-    ASSERT_TRUE(backend.enumerate(expected));
-    ASSERT_GT(expected.size(), 16u);
-    size_t capacity = 4;
-    while (capacity < expected.size()) capacity *= 2;
-    EXPECT_EQ(scanner.paths().capacity(), capacity);
-    std::vector<std::string> walked;
-    while (const std::string* path = scanner.next_path()) walked.push_back(*path);
-    EXPECT_EQ(walked, expected);
-}
-
 }  // namespace
 }  // namespace ilmo::device::testing

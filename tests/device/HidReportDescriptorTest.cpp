@@ -111,8 +111,7 @@ TEST(HidReportDescriptorTest, FieldsCarryOffsetsUsagesAndRangesAndSkipPadding) {
     ASSERT_EQ(input.size(), 2u);  // the reserved byte is padding, not a field
     EXPECT_EQ(input[0].bit_offset, 0u);
     EXPECT_EQ(input[0].usage_page, 0x07);
-    EXPECT_EQ(input[0].usage_min, 0xE0u);
-    EXPECT_EQ(input[0].usage_max, 0xE7u);
+    EXPECT_THAT(input[0].usages, ElementsAre(UsageRange{0xE0, 0xE7}));
     EXPECT_TRUE(input[0].is_variable);
     EXPECT_TRUE(input[0].is_button());
     EXPECT_EQ(input[1].bit_offset, 16u);  // after the padding byte
@@ -128,7 +127,7 @@ TEST(HidReportDescriptorTest, FieldsCarryOffsetsUsagesAndRangesAndSkipPadding) {
 
     const auto vendor_in = fields_of(cols[3], ReportDirection::Input);
     ASSERT_EQ(vendor_in.size(), 1u);
-    EXPECT_THAT(vendor_in[0].usages, ElementsAre(0x01u));
+    EXPECT_THAT(vendor_in[0].usages, ElementsAre(UsageRange{0x01, 0x01}));
     EXPECT_FALSE(vendor_in[0].is_button());  // 8-bit variable: a value
 }
 
@@ -262,6 +261,69 @@ TEST(HidReportDescriptorTest, ArrayValuesOutsideTheLogicalRangeOrUsageListAreSki
     const auto entries = unpack_input_report(col, Bytes{0x00, 0x03, 0x04, 0x01, 0x09});
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_THAT(entries[0].usages, ElementsAre(0xCDu, 0xB5u));
+}
+
+TEST(HidReportDescriptorTest, ListedUsagesAndRangesFormOneListInDeclarationOrder) {
+    // System control: Sleep, Power Down, Wake Up listed, then a range 1..3 behind them.
+    const TopLevelCollection system = only_collection(
+        {0x05, 0x01, 0x09, 0x80, 0xA1, 0x01, 0x09, 0x82, 0x09, 0x81, 0x09, 0x83, 0x19, 0x01,
+         0x29, 0x03, 0x15, 0x00, 0x25, 0x01, 0x75, 0x01, 0x95, 0x03, 0x81, 0x02, 0x95, 0x05,
+         0x81, 0x01, 0xC0});
+    ASSERT_EQ(system.fields.size(), 1u);
+    EXPECT_THAT(system.fields[0].usages,
+                ElementsAre(UsageRange{0x82, 0x82}, UsageRange{0x81, 0x81},
+                            UsageRange{0x83, 0x83}, UsageRange{0x01, 0x03}));
+    EXPECT_THAT(unpack_input_report(system, Bytes{0x00, 0x07}).at(0).usages,
+                ElementsAre(0x82u, 0x81u, 0x83u));
+
+    // Two ranges around a listed usage, read by bits and by an array's indices.
+    const Bytes usages = {0x19, 0x01, 0x29, 0x02, 0x09, 0x10, 0x19, 0x20, 0x29, 0x21};
+    const TopLevelCollection bits = only_collection(join(
+        {{0x05, 0x09, 0x09, 0x01, 0xA1, 0x01}, usages,
+         {0x15, 0x00, 0x25, 0x01, 0x75, 0x01, 0x95, 0x08, 0x81, 0x02, 0xC0}}));
+    EXPECT_THAT(unpack_input_report(bits, Bytes{0x00, 0x1D}).at(0).usages,
+                ElementsAre(0x01u, 0x10u, 0x20u, 0x21u));
+    const TopLevelCollection array = only_collection(join(
+        {{0x05, 0x09, 0x09, 0x01, 0xA1, 0x01}, usages,
+         {0x15, 0x01, 0x25, 0x05, 0x75, 0x08, 0x95, 0x03, 0x81, 0x00, 0xC0}}));
+    EXPECT_THAT(unpack_input_report(array, Bytes{0x00, 0x03, 0x05, 0x02}).at(0).usages,
+                ElementsAre(0x10u, 0x21u, 0x02u));
+}
+
+TEST(HidReportDescriptorTest, BitsBeyondTheLastUsageTakeTheLastUsage) {
+    // Five 1-bit variables over the range 1..3: bits 3 and 4 are usage 3 again.
+    const TopLevelCollection col = only_collection(
+        {0x05, 0x09, 0x09, 0x01, 0xA1, 0x01, 0x19, 0x01, 0x29, 0x03, 0x15, 0x00, 0x25, 0x01,
+         0x75, 0x01, 0x95, 0x05, 0x81, 0x02, 0x95, 0x03, 0x81, 0x01, 0xC0});
+    EXPECT_THAT(unpack_input_report(col, Bytes{0x00, 0x19}).at(0).usages,
+                ElementsAre(0x01u, 0x03u, 0x03u));
+}
+
+TEST(HidReportDescriptorTest, EachValueUsageGetsItsOwnEntry) {
+    // X and Y listed, then a range Z..Rx, each a signed byte.
+    const TopLevelCollection pointer = only_collection(value_collection(
+        {0x09, 0x31, 0x15, 0x81, 0x25, 0x7F, 0x75, 0x08, 0x95, 0x02, 0x81, 0x02, 0x19, 0x32,
+         0x29, 0x33, 0x95, 0x02}));
+    const auto entries = unpack_input_report(pointer, Bytes{0x00, 0xFE, 0x05, 0x07, 0x80});
+    ASSERT_EQ(entries.size(), 4u);
+    const std::pair<uint32_t, int32_t> expected[] = {
+        {0x30, -2}, {0x31, 5}, {0x32, 7}, {0x33, -128}};
+    for (size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_FALSE(entries[i].is_button);
+        EXPECT_EQ(entries[i].usage_min, expected[i].first) << i;
+        EXPECT_EQ(entries[i].usage_max, expected[i].first) << i;
+        EXPECT_EQ(entries[i].raw_value, expected[i].second) << i;
+    }
+
+    // One usage over 63 bytes is one value (an array of them), as a command report's payload.
+    const auto cols = parse_report_descriptor(kKeyboardInterface)->collections;
+    Bytes command(64, 0);
+    command[0] = 0x04;
+    command[1] = 0x42;
+    const auto payload = unpack_input_report(cols[3], command);
+    ASSERT_EQ(payload.size(), 1u);
+    EXPECT_EQ(payload[0].usage_min, 0x01u);
+    EXPECT_EQ(payload[0].raw_value, 0x42);
 }
 
 TEST(HidReportDescriptorTest, UnpacksSignedAndScaledValues) {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "ScriptedHid.h"
 #include "device/InterfaceSurvey.h"
 #include "sim/SimBackend.h"
 #include "sim/SimBus.h"
@@ -14,7 +15,9 @@ TEST(InterfaceSurvey, EveryProductAttachedClaimsAllElevenSlotsExactlyOnce) {
     bus->plug_all();
     sim::SimBackend backend(bus);
     SlotTable slots;
-    const auto rows = survey_interfaces(backend, slots);
+    const auto survey = survey_interfaces(backend, slots);
+    ASSERT_TRUE(survey.listed);
+    const auto& rows = survey.rows;
     std::set<int> claimed;
     int unmatched = 0;
     for (const auto& row : rows) {
@@ -52,8 +55,35 @@ TEST(InterfaceSurvey, NothingAttachedListsNothing) {
     auto bus = std::make_shared<sim::SimBus>();
     sim::SimBackend backend(bus);
     SlotTable slots;
-    EXPECT_TRUE(survey_interfaces(backend, slots).empty());
+    const auto survey = survey_interfaces(backend, slots);
+    EXPECT_TRUE(survey.listed);
+    EXPECT_TRUE(survey.rows.empty());
     EXPECT_TRUE(slots.any_free());
+}
+
+TEST(InterfaceSurvey, AListThatCannotBeReadIsNotAnEmptyOne) {
+    auto device = std::make_shared<testing::ScriptedDevice>();
+    device->listing_fails = true;
+    testing::ScriptedBackend backend(device);
+    SlotTable slots;
+    EXPECT_FALSE(survey_interfaces(backend, slots).listed);
+}
+
+TEST(InterfaceSurvey, InterfacesTheBackendCannotOfferAreListedWithTheReason) {
+    auto device = std::make_shared<testing::ScriptedDevice>();
+    device->unusable = {{"node3#vid_320f&pid_1004&mi_01", "its report descriptor does not parse"}};
+    testing::ScriptedBackend backend(device);
+    SlotTable slots;
+    const auto survey = survey_interfaces(backend, slots);
+    ASSERT_TRUE(survey.listed);
+    ASSERT_EQ(survey.rows.size(), 2u);
+    EXPECT_EQ(survey.rows[0].match.slot, 0);  // the scripted command collection
+    const SurveyRow& unusable = survey.rows[1];
+    EXPECT_EQ(unusable.path, "node3#vid_320f&pid_1004&mi_01");
+    EXPECT_EQ(unusable.from_path.product_id, 0x1004);
+    EXPECT_FALSE(unusable.opened_ok);
+    EXPECT_EQ(unusable.match.slot, -1);
+    EXPECT_EQ(unusable.reason, "its report descriptor does not parse");
 }
 
 }  // namespace

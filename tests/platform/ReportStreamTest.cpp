@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <array>
+#include <atomic>
+#include <cerrno>
 #include <thread>
 #include <vector>
 
@@ -134,6 +136,62 @@ TEST_F(ReportStreamTest, ReportQueuedBeforeLossIsStillDelivered) {
     device_.reset();
     EXPECT_THAT(read(-1), ::testing::Optional(ElementsAre(0x03, 0x07)));
     EXPECT_EQ(read(-1), std::nullopt);
+}
+
+// A node that always claims to be ready (or whose waits a signal always cuts short) yet
+// refuses every transfer for now, until it has been tried `kYieldsAfter` times.
+class StubbornNode : public NodeCalls {
+public:
+    static constexpr int kYieldsAfter = 400;
+
+    explicit StubbornNode(bool waits_interrupted) : waits_interrupted_(waits_interrupted) {}
+    int poll(pollfd* fds, nfds_t count, int) const override {
+        if (waits_interrupted_ && refuse()) {
+            errno = EINTR;
+            return -1;
+        }
+        for (nfds_t i = 0; i < count; ++i) fds[i].revents = i == 0 ? 0 : fds[i].events;
+        return 1;
+    }
+    ssize_t read(int, void* buffer, size_t size) const override {
+        if (refuse()) return -1;
+        static_cast<uint8_t*>(buffer)[0] = 0x03;
+        return static_cast<ssize_t>(size);
+    }
+    ssize_t write(int, const void*, size_t size) const override {
+        return refuse() ? -1 : static_cast<ssize_t>(size);
+    }
+    int attempts() const { return attempts_; }
+
+private:
+    // Each refusal takes a millisecond, so giving in takes far longer than the time-outs.
+    bool refuse() const {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (++attempts_ >= kYieldsAfter) return false;
+        errno = EAGAIN;
+        return true;
+    }
+    bool waits_interrupted_;
+    mutable std::atomic<int> attempts_{0};
+};
+
+TEST(ReportStreamDeadlineTest, RetriesEndAtTheTimeOutOnANodeThatNeverTakesOrGives) {
+    for (const bool interrupted : {false, true}) {
+        for (const int timeout_ms : {0, 20}) {
+            SCOPED_TRACE(::testing::Message() << "interrupted " << interrupted << ", time-out "
+                                              << timeout_ms);
+            int ends[2];
+            ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends), 0);
+            UniqueFd peer(ends[1]);
+            auto node = std::make_shared<StubbornNode>(interrupted);
+            ReportStream stream{UniqueFd(ends[0]), collection_with_inputs({3}), node};
+            std::array<uint8_t, 8> report{};
+            size_t transferred = 0;
+            EXPECT_EQ(stream.write(report, transferred, timeout_ms), 0);
+            EXPECT_EQ(stream.read(report, transferred, timeout_ms), 0);
+            EXPECT_LT(node->attempts(), StubbornNode::kYieldsAfter);
+        }
+    }
 }
 
 }  // namespace
