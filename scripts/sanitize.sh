@@ -30,8 +30,8 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$top/s
 
 if [ "$kind" = thread ]; then
   cmake --build "$build" -j "$(nproc)" --target test_device test_sim test_presence
-  exec ctest --test-dir "$build" --output-on-failure --no-label-summary -j "$(nproc)" --timeout 600 \
-    -L '^(device|sim|presence)$'
+  bash "$top/scripts/ctest.sh" "$build" --timeout 600 -L '^(device|sim|presence)$'
+  exit
 fi
 
 cmake --build "$build" -j "$(nproc)"
@@ -47,4 +47,4 @@ for fuzzer in "$build"/fuzz/fuzz_*; do
     "$scratch/$name" "$top/fuzz/corpus/$name" 2>"$scratch/$name.log" \
     || { cat "$scratch/$name.log" >&2; exit 1; }
 done
-ctest --test-dir "$build" --output-on-failure --no-label-summary -j "$(nproc)" --timeout 600
+bash "$top/scripts/ctest.sh" "$build" --timeout 600
