@@ -4,4 +4,4 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$top/build" --output-on-failure -j "$(nproc)" --timeout 300
+bash "$top/scripts/ctest.sh" "$top/build" --timeout 300

@@ -90,8 +90,13 @@ std::string format_device_report(const DeviceReport& r) {
     char line[160];
     std::string text;
     auto add = [&](const char* format, auto... values) {
-        std::snprintf(line, sizeof line, format, values...);
-        text += line;
+        // A line without values is plain text; only lines with values are formatted.
+        if constexpr (sizeof...(values) == 0) {
+            text += format;
+        } else {
+            std::snprintf(line, sizeof line, format, values...);
+            text += line;
+        }
         text += '\n';
     };
     add("slot %d: %s", r.slot, std::string(device::kind_name(r.kind)).c_str());

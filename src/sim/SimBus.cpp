@@ -11,7 +11,9 @@ SimBus::SimBus()
     : firmware_{Firmware(FirmwareKind::Keyboard), Firmware(FirmwareKind::Mouse),
                 Firmware(FirmwareKind::MousePad)},
       out_frames_(kAllProducts.size(), Clock::now()),
-      in_frames_(kAllProducts.size(), Clock::now()) {
+      // Both directions share the bus's frame boundaries: with an epoch of its own a
+      // microsecond later, an answer would fall into its request's frame.
+      in_frames_(out_frames_) {
     for (SimProduct product : kAllProducts)
         state(product).release = factory_release_number(product);
 }
