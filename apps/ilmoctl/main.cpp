@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "DemoBackend.h"
 #include "DeviceReport.h"
 #include "InterfaceListing.h"
 #include "device/InterfaceSurvey.h"
 #include "platform/HidrawBackend.h"
+#include "sim/DemoRig.h"
 
 namespace {
 
@@ -112,11 +112,11 @@ int main(int argc, char** argv) {
         };
     }
 
-    std::unique_ptr<ctl::DemoBackend> demo;
+    std::unique_ptr<sim::DemoRig> demo;
     platform::HidrawBackend hidraw;
     device::HidBackend* backend = &hidraw;
     if (args->demo) {
-        demo = std::make_unique<ctl::DemoBackend>();
+        demo = std::make_unique<sim::DemoRig>();
         backend = &demo->backend();
     }
 
