@@ -138,6 +138,13 @@ int run_application(int argc, char** argv) {
     context.trace = device::environment_trace_sink();
     load_private_fonts(context.program_folder);
 
+    // Every start, the one that hands over included, traces the number its identity message
+    // goes by, so the later show requests in the traces can be matched to it.
+    if (context.trace) {
+        context.trace(
+            QStringLiteral("软件标示：%1").arg(CMainWnd::identity_message_number()).toStdString());
+    }
+
     QString instance = qEnvironmentVariable("ILMO_INSTANCE_NAME");
     if (instance.isEmpty()) instance = SingleInstance::default_name();
     SingleInstance guard(instance);

@@ -49,14 +49,12 @@ std::string desktop_locale() {
     return "C";
 }
 
-// The number the identity message goes by in the traces, taken once per process the way a
-// message name is registered.
-int identity_message_number() {
+}  // namespace
+
+int CMainWnd::identity_message_number() {
     static const int number = QEvent::registerEventType();
     return number;
 }
-
-}  // namespace
 
 CMainWnd::CMainWnd(ShellContext context, SkinResources& skin, SessionService& session,
                    QWidget* parent)

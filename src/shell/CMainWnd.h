@@ -61,6 +61,9 @@ public:
     // What the identity message does: a second start or a companion program asks the running
     // window to show itself.
     void show_and_raise();
+    // The number the identity message goes by in the traces, taken once per process the way
+    // a message name is registered.
+    static int identity_message_number();
     // Ends the program: what the tray menu's "exit" does.
     void exit_program();
     void close_child_windows() override;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -51,12 +52,17 @@ private slots:
             20000);
 
         QProcess second;
+        env.insert("ILMO_TRACE", "1");
         second.setProcessEnvironment(env);
         second.start(ILMO_BINARY, {"--demo"});
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QVERIFY(second.readAllStandardOutput().contains("handed over to the running copy"));
+        // Every start, the one that hands over included, traces its identity message number.
+        const QString second_traces = QString::fromUtf8(second.readAllStandardError());
+        QVERIFY2(QRegularExpression("(^|\\n)软件标示：\\d+\\n").match(second_traces).hasMatch(),
+                 qPrintable(second_traces));
         QCOMPARE(first.state(), QProcess::Running);
 
         // SIGTERM ends it like the tray's "exit": workers stopped, a normal exit.
