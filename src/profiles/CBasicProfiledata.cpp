@@ -12,7 +12,8 @@ bool CBasicProfiledata::save() {
 bool CBasicProfiledata::store_section(const Path& path, const Json::Value& section) {
     if (path.empty()) return false;
     return write_document(
-        path, with_device_section(read_json_file_to_rewrite(path, trace_), device_index_, section));
+        path, with_device_section(read_json_file_to_rewrite(path, trace_, &set_aside_),
+                                          device_index_, section));
 }
 
 bool CBasicProfiledata::save_second_section(const Path& path) {

@@ -48,6 +48,9 @@ public:
     void set_device_index(size_t index) { device_index_ = index; }
     // Where the document reads say what went wrong.
     void set_trace(device::TraceSink trace) { trace_ = std::move(trace); }
+    // True once after a save found its document unreadable and kept it aside: the user
+    // should hear that the profile was reset and where the old file went.
+    bool take_set_aside() { return std::exchange(set_aside_, false); }
 
     // Takes the device section of the document. A document without one (new, unreadable or
     // holding only its identity keys) gets the default document's section, which is saved at
@@ -102,6 +105,7 @@ private:
     Path default_document_path_;
     size_t device_index_ = 0;
     device::TraceSink trace_;
+    bool set_aside_ = false;
     Json::Value section_;
     Json::Value second_section_;
     Path light_config_path_;

@@ -134,24 +134,41 @@ bool write_file_atomically(const std::filesystem::path& path, const std::string&
     return true;
 }
 
-bool set_aside_unreadable(const std::filesystem::path& path, const device::TraceSink& trace) {
+namespace {
+
+// The first name beside `path` that holds no earlier copy; the last one is reused once a
+// hundred copies stand there, so a file that keeps breaking cannot fill the disk.
+std::filesystem::path free_unreadable_name(const std::filesystem::path& path) {
+    constexpr int kMostCopies = 100;
+    const std::string base = path.string() + ".unreadable";
+    std::filesystem::path kept = base;
+    for (int copy = 2; copy <= kMostCopies && std::filesystem::exists(kept); ++copy)
+        kept = base + "." + std::to_string(copy);
+    return kept;
+}
+
+}  // namespace
+
+bool set_aside_unreadable(const std::filesystem::path& path, const device::TraceSink& trace,
+                          bool* set_aside) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error || size == 0) return true;
-    const std::filesystem::path kept = path.string() + ".unreadable";
+    const std::filesystem::path kept = free_unreadable_name(path);
     std::filesystem::rename(path, kept, error);
     if (trace) {
         trace(error ? "cannot keep " + path.string() + ": " + error.message()
                     : "kept the unreadable " + path.string() + " as " + kept.string());
     }
+    if (!error && set_aside != nullptr) *set_aside = true;
     return !error;
 }
 
 Json::Value read_json_file_to_rewrite(const std::filesystem::path& path,
-                                      const device::TraceSink& trace) {
+                                      const device::TraceSink& trace, bool* set_aside) {
     Json::Value document = read_json_file(path, trace);
     if (document.isObject()) return document;
-    set_aside_unreadable(path, trace);
+    set_aside_unreadable(path, trace, set_aside);
     return Json::Value();
 }
 

@@ -42,11 +42,15 @@ bool read_file_bytes(const std::filesystem::path& path, std::string& bytes);
 // read as a JSON object (cut short, corrupt, over the size limit) is moved aside to
 // "<name>.unreadable" first, so the coming write cannot destroy what the user had; it then
 // reads as null, like a missing file.
+// `set_aside`, when given, is set to true when a file was moved aside.
 Json::Value read_json_file_to_rewrite(const std::filesystem::path& path,
-                                      const device::TraceSink& trace = {});
-// Moves a non-empty file aside to "<name>.unreadable", replacing an older one. True when
-// there was nothing to move or the move succeeded.
-bool set_aside_unreadable(const std::filesystem::path& path, const device::TraceSink& trace = {});
+                                      const device::TraceSink& trace = {},
+                                      bool* set_aside = nullptr);
+// Moves a non-empty file aside to "<name>.unreadable" (or ".unreadable.2", ".3", ... when an
+// earlier copy is there, so a second corruption does not cost the first). True when there
+// was nothing to move or the move succeeded.
+bool set_aside_unreadable(const std::filesystem::path& path, const device::TraceSink& trace = {},
+                          bool* set_aside = nullptr);
 
 // Documents are read whole into memory, so the reader refuses anything larger. The largest
 // document the program writes is a keyboard profile with all 256 custom colour groups of

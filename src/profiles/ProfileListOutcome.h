@@ -31,6 +31,8 @@ struct ProfileResult {
 
 // Shown whenever a document could not be written, by every panel that writes one.
 inline constexpr std::string_view kWriteFailedNotice = "message_text_write_failed";
+// Shown when a profile document did not read and was kept aside before the defaults replaced it.
+inline constexpr std::string_view kSetAsideNotice = "message_text_profile_set_aside";
 
 // The language key of the notice the panel shows for an outcome; empty for none.
 std::string_view notice_key(ProfileOutcome outcome);

@@ -5,6 +5,7 @@
 #include "profiles/CHs6533Profiledata.h"
 #include "profiles/CKeyboardProfiledata.h"
 #include "profiles/CMouseProfiledata.h"
+#include "profiles/ProfileListOutcome.h"
 #include "shell/CMpDevicePowerUI.h"
 #include "shell/names/DevicePageNames.h"
 #include "shell/names/ProfilePanelNames.h"
@@ -134,7 +135,12 @@ void CDevicePage::load_profile(const std::filesystem::path& document) {
         if (profile_panel_ != nullptr) profile_data_->set_trace(profile_panel_->trace_sink());
     }
     profile_data_->set_document_path(document);
-    profile_data_->load_section();
+    const bool saved = profile_data_->load_section();
+    // The user's settings were replaced by the defaults: say so, and that the old file is kept.
+    if (profile_panel_ != nullptr && profile_data_->take_set_aside())
+        profile_panel_->notify_user(QString::fromLatin1(profiles::kSetAsideNotice.data(), static_cast<qsizetype>(profiles::kSetAsideNotice.size())));
+    else if (profile_panel_ != nullptr && !saved)
+        profile_panel_->notify_user(QString::fromLatin1(profiles::kWriteFailedNotice.data(), static_cast<qsizetype>(profiles::kWriteFailedNotice.size())));
     profile_data_->read_key_list();
     controller_->set_lighting_state(profiles::with_light_record(
         controller_->lighting_state(), profile_data_->read_light_info()));

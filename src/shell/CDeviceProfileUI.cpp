@@ -59,12 +59,13 @@ CDeviceProfileUI::CDeviceProfileUI(QWidget* panel, SkinResources& skin, Hooks ho
 
 CDeviceProfileUI::~CDeviceProfileUI() = default;
 
-bool CDeviceProfileUI::initialise(int device_kind, const std::filesystem::path& profile_folder,
+bool CDeviceProfileUI::initialise(device::DeviceKind device_kind,
+                                  const std::filesystem::path& profile_folder,
                                   const std::filesystem::path& default_document,
                                   profiles::TimestampIdSource& identifiers) {
     if (combo_ == nullptr) return false;
-    list_ = std::make_unique<profiles::ProfileList>(profile_folder, default_document, device_kind,
-                                                    identifiers, hooks_.trace);
+    list_ = std::make_unique<profiles::ProfileList>(
+        profile_folder, default_document, device::to_int(device_kind), identifiers, hooks_.trace);
     // Shown once the page is built: a modal box in the middle of a device's arrival would
     // hold up the scan that reported it.
     const profiles::ProfileResult started = list_->initialise();
@@ -138,8 +139,8 @@ void CDeviceProfileUI::show_selection(int index) {
     if (name_edit_ != nullptr) name_edit_->setText(combo_->itemText(index));
 }
 
-void CDeviceProfileUI::apply_tab_visibility(int device_kind) {
-    const auto visibility = profiles::profile_tab_visibility(device_kind);
+void CDeviceProfileUI::apply_tab_visibility(device::DeviceKind device_kind) {
+    const auto visibility = profiles::profile_tab_visibility(device::to_int(device_kind));
     auto tab = [this](profiles::ProfileTab which) {
         return ui::find_control<QWidget>(panel_,
                                          latin(panel_names::kTabs[static_cast<int>(which) - 1]));

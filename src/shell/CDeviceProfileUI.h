@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "device/DeviceTables.h"
 #include "device/Trace.h"
 #include "profiles/ProfileList.h"
 
@@ -54,7 +55,7 @@ public:
 
     // Kind, folder and default document, then the list is read (or made) and shown and the
     // tabs suited to the kind are offered. Returns false when the panel's layout is missing.
-    bool initialise(int device_kind, const std::filesystem::path& profile_folder,
+    bool initialise(device::DeviceKind device_kind, const std::filesystem::path& profile_folder,
                     const std::filesystem::path& default_document,
                     profiles::TimestampIdSource& identifiers);
 
@@ -64,6 +65,10 @@ public:
 
     profiles::ProfileList* list() const { return list_.get(); }
     const device::TraceSink& trace_sink() const { return hooks_.trace; }
+    // Shows a notice (language key) through the main window's message box.
+    void notify_user(const QString& text_key) const {
+        if (hooks_.notify) hooks_.notify(text_key);
+    }
     int current_index() const;
     std::filesystem::path current_document() const;
     // The name of the profile in use; empty before the list is read.
@@ -90,7 +95,7 @@ private:
     bool ready();
     void fill_combo();
     void show_selection(int index);
-    void apply_tab_visibility(int device_kind);
+    void apply_tab_visibility(device::DeviceKind device_kind);
     bool report(const profiles::ProfileResult& result);
     void reload_current();
 

@@ -53,7 +53,7 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     page->attach_controller(std::move(controller));
     if (CDeviceProfileUI* panel = page->attach_profile_panel(skin_, profile_hooks(page))) {
         const auto& folders = raw->folders();
-        panel->initialise(device::to_int(option.kind), folders.profile_folder(raw->device_folder_name()),
+        panel->initialise(option.kind, folders.profile_folder(raw->device_folder_name()),
                           folders.default_profile_file(raw->device_folder_name()), identifiers_);
         page->load_profile(panel->current_document());
     }
@@ -145,7 +145,9 @@ void CMainWnd::clear_sync_choices() {
 void CMainWnd::raise_main_window() {
     // Devices found while starting in the tray do not pull the window up; later ones do.
     if (start_in_tray_ && !first_scan_complete_) return;
-    show_and_raise();
+    // An arrival restores and raises the window itself; it is not a show request from
+    // another start, so it does not go through (nor trace) the identity message.
+    restore_and_raise();
 }
 
 void CMainWnd::start_item_timer(int page, presence::ItemTimer timer, int delay_ms) {

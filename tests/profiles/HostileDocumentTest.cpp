@@ -223,7 +223,17 @@ TEST_F(HostileFileTest, ACutOffOrMisshapenDocumentIsReplacedByTheDefaultsAndKept
         EXPECT_EQ(keyboard_.read_light_info().mode, 3) << text;
         EXPECT_EQ(json(file_text(profile_))["Device"][0], json(kFullSection)) << text;
         EXPECT_EQ(file_text(kept), keeps ? text : std::string()) << text;
+        EXPECT_EQ(keyboard_.take_set_aside(), keeps) << text;  // the page tells the user
     }
+}
+
+TEST_F(HostileFileTest, ASecondBreakageKeepsTheFirstCopyToo) {
+    put_file(profile_, "first");
+    EXPECT_TRUE(keyboard_.load_section());
+    put_file(profile_, "second");
+    EXPECT_TRUE(keyboard_.load_section());
+    EXPECT_EQ(file_text(profile_.string() + ".unreadable"), "first");
+    EXPECT_EQ(file_text(profile_.string() + ".unreadable.2"), "second");
 }
 
 TEST_F(HostileFileTest, ADocumentOverTheSizeLimitIsNeitherReadNorWritten) {

@@ -299,6 +299,11 @@ private slots:
         TraceLines traces;
         testing::ShellRig rig({traces.sink()});
         QVERIFY(traces.contains("InitWindow"));
+        rig.window().initialise();
+        // A device's arrival raises the window without posing as a second start.
+        rig.shared_bus()->plug(sim::SimProduct::Headset);
+        QTRY_VERIFY(rig.window().item(3)->isVisibleTo(&rig.window()));
+        QVERIFY(!traces.matches(QRegularExpression("^软件标示 \\d+，0d1d$")));
         rig.window().show_and_raise();
         QVERIFY(traces.matches(QRegularExpression("^软件标示 \\d+，0d1d$")));
         QEnterEvent enter({}, {}, {});

@@ -121,7 +121,7 @@ private slots:
         LonePanel lone(rig);
         const auto default_document = std::filesystem::path(testing::program_folder().toStdString()) /
                                       "DefaultData" / "RM52X30C.Json";
-        QVERIFY(lone.panel->initialise(1, folder.path().toStdString(), default_document, identifiers_));
+        QVERIFY(lone.panel->initialise(device::DeviceKind::Keyboard, folder.path().toStdString(), default_document, identifiers_));
         lone.agree = false;
         lone.panel->add_profile();
         QCOMPARE(combo_items(lone.combo), QStringList{"profile1"});
@@ -159,7 +159,7 @@ private slots:
         LonePanel lone(rig);
         const auto default_document = std::filesystem::path(testing::program_folder().toStdString()) /
                                       "DefaultData" / "RM52X31C.Json";
-        QVERIFY(lone.panel->initialise(2, folder.path().toStdString(), default_document, identifiers_));
+        QVERIFY(lone.panel->initialise(device::DeviceKind::Mouse, folder.path().toStdString(), default_document, identifiers_));
         lone.chosen_file = elsewhere.filePath("mine.json");
         lone.panel->export_profile();
         QVERIFY(QFile::exists(lone.chosen_file));
@@ -215,7 +215,7 @@ private slots:
              {std::filesystem::path(root.filePath("blocker/RM52X30C").toStdString()),
               std::filesystem::path()}) {
             LonePanel lone(rig);
-            QVERIFY(lone.panel->initialise(1, folder, default_keyboard_document(), identifiers_));
+            QVERIFY(lone.panel->initialise(device::DeviceKind::Keyboard, folder, default_keyboard_document(), identifiers_));
             const QStringList no_folder{"message_text_no_profile_folder"};
             QTRY_COMPARE(lone.notices, no_folder);
             lone.chosen_file = root.filePath("chosen.json");
@@ -233,7 +233,7 @@ private slots:
         // A folder in the way of the index: nothing the panel writes there can land.
         QVERIFY(QDir(root.path()).mkpath("RM52X30C/ProfileList.ini"));
         LonePanel lone(rig);
-        QVERIFY(lone.panel->initialise(1, root.filePath("RM52X30C").toStdString(),
+        QVERIFY(lone.panel->initialise(device::DeviceKind::Keyboard, root.filePath("RM52X30C").toStdString(),
                                        default_keyboard_document(), identifiers_));
         const QStringList write_failed{"message_text_write_failed"};
         QTRY_COMPARE(lone.notices, write_failed);
@@ -250,6 +250,8 @@ private slots:
                 profiles::notice_key(static_cast<profiles::ProfileOutcome>(outcome));
             if (!key.empty()) keys << QString::fromLatin1(key.data(), key.size());
         }
+        keys << QString::fromLatin1(profiles::kSetAsideNotice)
+             << QString::fromLatin1(profiles::kWriteFailedNotice);
         namespace notice = macros::notice;
         for (const std::string_view key :
              {notice::kNewLimit, notice::kImportLimit, notice::kManyEvents, notice::kBlankName,
@@ -269,7 +271,7 @@ private slots:
         testing::ShellRig rig;
         QTemporaryDir folder;
         LonePanel lone(rig);
-        QVERIFY(lone.panel->initialise(1, folder.path().toStdString(), default_keyboard_document(),
+        QVERIFY(lone.panel->initialise(device::DeviceKind::Keyboard, folder.path().toStdString(), default_keyboard_document(),
                                        identifiers_));
         // Names are compared ignoring case, except the menu's.
         QVERIFY(lone.click("DEVICE_ADD_BTN"));
@@ -308,7 +310,7 @@ private slots:
         testing::ShellRig rig;
         QTemporaryDir folder;
         LonePanel lone(rig);
-        QVERIFY(lone.panel->initialise(2, folder.path().toStdString(), default_keyboard_document(),
+        QVERIFY(lone.panel->initialise(device::DeviceKind::Mouse, folder.path().toStdString(), default_keyboard_document(),
                                        identifiers_));
         lone.panel->add_profile();
         lone.combo->setCurrentIndex(1);
