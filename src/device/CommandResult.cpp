@@ -17,6 +17,10 @@ const char* describe(Result result) {
     return "unknown result";
 }
 
+std::string failure_trace(std::string_view what, Result result) {
+    return std::string(what) + " failed: " + describe(result);
+}
+
 void PrintTo(Result result, std::ostream* out) {
     *out << code(result) << " (" << describe(result) << ")";
 }

@@ -3,6 +3,8 @@
 // The values are the ones traces and the command line print, so they stay fixed.
 
 #include <iosfwd>
+#include <string>
+#include <string_view>
 
 namespace ilmo::device {
 
@@ -19,6 +21,8 @@ enum class [[nodiscard]] Result : int {
 inline bool succeeded(Result result) { return result == Result::kOk; }
 inline int code(Result result) { return static_cast<int>(result); }
 const char* describe(Result result);
+// "<what> failed: <description>", the one wording of a failed step in the traces.
+std::string failure_trace(std::string_view what, Result result);
 // Lets test failures print "-102 (the device answered with status 0xFF)".
 void PrintTo(Result result, std::ostream* out);
 

@@ -248,7 +248,7 @@ void DevicePresence::detach_events(int event_slot) {
 
 void DevicePresence::trace_failure(std::string_view what, device::Result outcome) const {
     if (device::succeeded(outcome)) return;
-    trace(std::string(what) + " failed: " + device::describe(outcome));
+    trace(device::failure_trace(what, outcome));
 }
 
 bool DevicePresence::twin_occupied(int slot) const {

@@ -59,8 +59,7 @@ void ItemTimers::start_page(int page) {
         [this, page](Result loaded) {
             // The page still shows the profile when the device's own state could not be read.
             if (!device::succeeded(loaded) && trace_)
-                trace_(std::string("device state after attach not read: ") +
-                       device::describe(loaded));
+                trace_(device::failure_trace("reading the device's state after attach", loaded));
             const PresencePage& p = selector_.page(page);
             arm(page, ItemTimer::Frame, Delay::kFirstFrameMs);
             if (p.has_power_display()) arm(page, ItemTimer::Power, Delay::kFirstPowerMs);

@@ -355,8 +355,7 @@ void CMainWnd::send_light_status_on() {
         if (c->command_channel().is_open()) {
             const device::Result sent = c->command_channel().light_status_on();
             if (!device::succeeded(sent))
-                trace(QStringLiteral("light status on not sent: %1")
-                          .arg(QString::fromStdString(device::describe(sent))));
+                trace(QString::fromStdString(device::failure_trace("light status on", sent)));
         }
     }
 }
