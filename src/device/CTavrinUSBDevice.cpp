@@ -87,12 +87,12 @@ ColorRecord CTavrinUSBDevice::color(int light) const {
     return colors_[static_cast<size_t>(light)];
 }
 
-void CTavrinUSBDevice::set_lighting_state(const LightingState& state) {
+void CTavrinUSBDevice::set_lighting_state(const LightRecord& state) {
     std::lock_guard lock(lights_mutex_);
     lighting_ = state;
 }
 
-LightingState CTavrinUSBDevice::lighting_state() const {
+LightRecord CTavrinUSBDevice::lighting_state() const {
     std::lock_guard lock(lights_mutex_);
     return lighting_;
 }

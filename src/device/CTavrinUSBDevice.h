@@ -61,8 +61,8 @@ public:
     void set_color(int light, ColorRecord color);
     ColorRecord color(int light) const;
 
-    void set_lighting_state(const LightingState& state);
-    LightingState lighting_state() const;
+    void set_lighting_state(const LightRecord& state);
+    LightRecord lighting_state() const;
     void set_audio_lighting(const AudioLighting& audio) { audio_ = audio; }
     const AudioLighting& audio_lighting() const { return audio_; }
 
@@ -121,7 +121,7 @@ private:
 
     mutable std::mutex lights_mutex_;  // lighting producers write, the frame builder reads
     std::vector<ColorRecord> colors_;
-    LightingState lighting_;
+    LightRecord lighting_ = kDefaultLighting;
     AudioLighting audio_;
 
     DeviceInformation information_;

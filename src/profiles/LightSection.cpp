@@ -51,7 +51,7 @@ constexpr std::array<Audio, 9> kAudioLightFields{{
 
 std::array<uint8_t, kLightRecordBytes> light_record_bytes(const LightRecord& r) {
     return {r.mode,    r.brightness,     r.speed,        r.direction, r.multicolor,
-            r.red,     r.green,          r.blue,         r.reserved8, r.reserved9,
+            r.red,     r.green,          r.blue,         r.effect_step, r.blink_phase,
             r.present, r.secondary_mode, r.custom_group, r.old_mode};
 }
 
@@ -91,18 +91,6 @@ std::vector<LightRecord> decode_light_list(const Json::Value& section) {
         records[i].present = 1;
     }
     return records;
-}
-
-device::LightingState with_light_record(device::LightingState state, const LightRecord& record) {
-    state.mode = record.mode;
-    state.brightness = record.brightness;
-    state.speed = record.speed;
-    state.direction = record.direction;
-    state.colourful = record.multicolor;
-    state.red = record.red;
-    state.green = record.green;
-    state.blue = record.blue;
-    return state;
 }
 
 }  // namespace ilmo::profiles

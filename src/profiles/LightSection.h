@@ -17,32 +17,11 @@ namespace ilmo::profiles {
 
 constexpr size_t kLightRecordBytes = 14;
 
-// One 14-byte light record. In "LightInfo" bytes 0-7 and 11-13 are stored; in a "LightList"
-// entry bytes 0-7 are, and byte 10 tells whether the list had an entry for the light.
-struct LightRecord {
-    uint8_t mode = 0;            // 0 "SelectItem" / "LEDREGMode"
-    uint8_t brightness = 0;      // 1 "Light" / "LEDBrightness", level 0-4
-    uint8_t speed = 0;           // 2 "Speed" / "LEDSpeed", level 0-4
-    uint8_t direction = 0;       // 3 "Fx" / "LEDDirection"
-    uint8_t multicolor = 0;      // 4 "MultiColor" / "LEDMultiColor", 0 or 1
-    uint8_t red = 0;             // 5
-    uint8_t green = 0;           // 6
-    uint8_t blue = 0;            // 7
-    uint8_t reserved8 = 0;       // 8, never stored
-    uint8_t reserved9 = 0;       // 9, never stored
-    uint8_t present = 0;         // 10, effect list entries only
-    uint8_t secondary_mode = 0;  // 11 "ZZCCLedMode"
-    uint8_t custom_group = 0;    // 12 "CustomGroup"
-    uint8_t old_mode = 0;        // 13 "OldLedmode": the mode to return to after a game event
-    bool operator==(const LightRecord&) const = default;
-};
+using device::LightRecord;
 
 std::array<uint8_t, kLightRecordBytes> light_record_bytes(const LightRecord& record);
 LightRecord light_record_from_bytes(std::span<const uint8_t, kLightRecordBytes> bytes);
 
-// The controller's lighting state with the profile's mode, brightness, speed, direction,
-// colour flag and colour taken from `record`; the effect's running step stays as in `state`.
-device::LightingState with_light_record(device::LightingState state, const LightRecord& record);
 
 // The 9-byte music lighting record.
 struct AudioLightRecord {

@@ -142,8 +142,8 @@ void CDevicePage::load_profile(const std::filesystem::path& document) {
     else if (profile_panel_ != nullptr && !saved)
         profile_panel_->notify_user(QString::fromLatin1(profiles::kWriteFailedNotice.data(), static_cast<qsizetype>(profiles::kWriteFailedNotice.size())));
     profile_data_->read_key_list();
-    controller_->set_lighting_state(profiles::with_light_record(
-        controller_->lighting_state(), profile_data_->read_light_info()));
+    controller_->set_lighting_state(device::with_running_effect(
+        profile_data_->read_light_info(), controller_->lighting_state()));
     if (profile_panel_ != nullptr) controller_->set_profile_name(profile_panel_->current_name());
 }
 

