@@ -93,6 +93,10 @@ int HidInterface::set_output_report(std::span<const uint8_t> report) {
     return handle ? handle->set_output_report(report) : 0;
 }
 
+void HidInterface::abort_reads() {
+    if (const auto handle = current_handle()) handle->abort();
+}
+
 std::vector<HidDataEntry> HidInterface::unpack_input_report(std::span<const uint8_t> report) const {
     std::lock_guard lock(handle_mutex_);
     return device::unpack_input_report(collection_, report);

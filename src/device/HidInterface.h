@@ -52,6 +52,9 @@ public:
     int write(std::span<const uint8_t> report, size_t& transferred, int timeout_ms);
     int set_output_report(std::span<const uint8_t> report);
     // Input fields of `report` as the opened collection describes them.
+    // Ends a read waiting on the open handle at once, and every later read of that handle;
+    // for a reader that is being stopped. Safe from any thread.
+    void abort_reads();
     std::vector<HidDataEntry> unpack_input_report(std::span<const uint8_t> report) const;
 
     // What the last successful open found; cleared by close.

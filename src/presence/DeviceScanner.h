@@ -14,9 +14,11 @@
 #include "device/HidBackend.h"
 #include "device/SlotTable.h"
 #include "device/Trace.h"
-#include "presence/StopEvent.h"
+#include "device/StopEvent.h"
 
 namespace ilmo::presence {
+
+using device::StopEvent;
 
 class DeviceScanner {
 public:

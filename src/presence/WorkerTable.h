@@ -10,9 +10,11 @@
 #include <thread>
 
 #include "device/Trace.h"
-#include "presence/StopEvent.h"
+#include "device/StopEvent.h"
 
 namespace ilmo::presence {
+
+using device::StopEvent;
 
 class WorkerTable {
 public:

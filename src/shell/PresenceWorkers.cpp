@@ -52,7 +52,7 @@ void PresenceWorkers::start(Events events) {
     presence_->start();
     auto scanner = scanner_;
     workers_->start(
-        scan_entry, [scanner](presence::StopEvent&) { scanner->run(); },
+        scan_entry, [scanner](device::StopEvent&) { scanner->run(); },
         [scanner] { scanner->request_stop(); });
 }
 

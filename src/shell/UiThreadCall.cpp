@@ -4,12 +4,12 @@
 #include <future>
 #include <memory>
 
-#include "presence/StopEvent.h"
+#include "device/StopEvent.h"
 
 namespace ilmo::shell {
 
 bool run_on_ui_thread_and_wait(QObject* receiver, std::function<void()> work,
-                               presence::StopEvent& stop) {
+                               device::StopEvent& stop) {
     auto done = std::make_shared<std::promise<void>>();
     std::future<void> finished = done->get_future();
     // If the receiver dies with the call still queued, Qt drops the functor and with it the

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <functional>
 
-namespace ilmo::presence {
+namespace ilmo::device {
 class StopEvent;
 }
 
@@ -15,6 +15,6 @@ namespace ilmo::shell {
 // True when `work` ran on `receiver`'s thread; false when `stop` was set or the receiver
 // was destroyed first.
 bool run_on_ui_thread_and_wait(QObject* receiver, std::function<void()> work,
-                               presence::StopEvent& stop);
+                               device::StopEvent& stop);
 
 }  // namespace ilmo::shell

@@ -1,8 +1,8 @@
-#include "presence/StopEvent.h"
+#include "device/StopEvent.h"
 
 #include <chrono>
 
-namespace ilmo::presence {
+namespace ilmo::device {
 
 void StopEvent::set() {
     {
@@ -27,4 +27,4 @@ bool StopEvent::wait_for(int timeout_ms) const {
     return changed_.wait_for(lock, std::chrono::milliseconds(timeout_ms), [this] { return set_; });
 }
 
-}  // namespace ilmo::presence
+}  // namespace ilmo::device

@@ -5,7 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 
-namespace ilmo::presence {
+namespace ilmo::device {
 
 class StopEvent {
 public:
@@ -21,4 +21,4 @@ private:
     bool set_ = false;
 };
 
-}  // namespace ilmo::presence
+}  // namespace ilmo::device
