@@ -59,16 +59,19 @@ Result CTavrinUSBDevice::attach_event_interface(const std::string& path, DeviceK
     if (record.open(path, kChannelOpen) != 1) return Result::kNoAnswer;
     events_.set_connection_mode(receiver ? ConnectionMode::Receiver : ConnectionMode::Cable);
     events_.set_open(true);
+    event_interface_opened(receiver);
     return Result::kOk;
 }
 
 void CTavrinUSBDevice::detach_event_interface() {
+    stopping_event_readers();
     events_.set_open(false);
     events_.cable().close();
     events_.receiver().close();
 }
 
 void CTavrinUSBDevice::detach() {
+    stopping_threads();
     command_.set_open(false);
     command_.cable().close();
     command_.receiver().close();

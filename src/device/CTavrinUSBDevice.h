@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,10 +46,12 @@ public:
     // Opens `path` on the cable or receiver record of the command channel, marks the channel
     // open and puts it in the connection mode of `kind`; 1 or 0.
     Result attach_command_interface(const std::string& path, DeviceKind kind);
-    // Opens the consumer-page interface as the event channel; 1 or 0.
+    // Opens the consumer-page interface as the event channel; 1 or 0. Device kinds start
+    // their event readers then (event_interface_opened).
     Result attach_event_interface(const std::string& path, DeviceKind kind);
     void detach_event_interface();
-    // Closes both channels; the controller and its page stay.
+    // Closes both channels and stops the device kind's threads; the controller and its page
+    // stay.
     void detach();
     bool receiver_mode() const { return receiver_mode_; }
 
@@ -72,6 +75,15 @@ public:
 
     // Loads the device's state after attaching; device kinds override. 1 on success.
     virtual Result load_after_attach() { return Result::kOk; }
+    // Reads the device's settings again after it asked for it (page timer 1002). Device work.
+    virtual Result refresh_on_request() { return Result::kOk; }
+    // Called by the page's frame timer on the UI thread: hands the host frame of a
+    // host-driven lighting mode to the device. Returns whether the device needs host frames
+    // now; when it does not, the frame timer rests until the page resumes it.
+    virtual bool build_and_send_frame() { return false; }
+    // While the window is hidden nobody sees the page's preview: device kinds stop animating
+    // it unless their frames are made from it.
+    virtual void set_preview_paused(bool /*paused*/) {}
     // Power refresh: reads the power status when the channel is open, reads are not paused
     // and the device is linked, then hands it to the page. The channel's result.
     virtual Result power_refresh();
@@ -100,7 +112,22 @@ public:
     void set_profile_name(std::string name) { profile_name_ = std::move(name); }
 
 protected:
+    // Hooks for the device kinds' threads: readers start once the event interface is open,
+    // and every thread stops before the channels close. A device kind whose destructor runs
+    // stops its threads itself: the base's destructor cannot reach it any more.
+    virtual void event_interface_opened(bool /*receiver*/) {}
+    virtual void stopping_threads() {}
+    // Event readers stop before the event channel closes under them.
+    virtual void stopping_event_readers() {}
+
     DeviceView* view() const { return view_; }
+    // The colour records and the lighting state under the one lock that guards them, for
+    // effects that step many lights at once.
+    template <class Fn>
+    decltype(auto) with_lights(Fn&& fn) {
+        std::lock_guard lock(lights_mutex_);
+        return fn(lighting_, std::span<ColorRecord>(colors_));
+    }
     void trace(std::string_view line) const {
         if (trace_) trace_(line);
     }

@@ -26,6 +26,11 @@ public:
     // Asks the user whether to update the keyboard's firmware now ("message_text_24"); waits
     // for the answer, so it must not be called on the thread that draws the page.
     virtual bool confirm_firmware_update() = 0;
+    // The user accepted: start the firmware updater from the program's "Update" folder (or
+    // say that there is none).
+    virtual void start_firmware_updater() {}
+    // The user refused an update the keyboard needs: the program ends.
+    virtual void quit_application() {}
 };
 
 }  // namespace ilmo::keyboard

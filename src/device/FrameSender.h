@@ -1,0 +1,46 @@
+#pragma once
+// Sends host light frames from a thread of its own, so the UI thread that paces them never
+// waits on the device. Only the newest frame waits to be sent: a frame that was not sent
+// before the next one came is replaced, never queued, and frames that meet a configuration
+// transfer are dropped by the channel.
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "device/CommandChannel.h"
+#include "device/ControllerThread.h"
+
+namespace ilmo::device {
+
+class FrameSender {
+public:
+    // After a failed frame the sender pauses this long: the device is busy or going.
+    static constexpr int kFailurePauseMs = 200;
+
+    FrameSender(CommandChannel& channel, TraceSink trace);
+    ~FrameSender() { stop(); }
+
+    // Starts the thread on the first frame.
+    void post(std::vector<uint8_t> frame);
+    void stop();
+
+    uint64_t sent() const;
+    uint64_t replaced() const;
+
+private:
+    void run(const StopEvent& stop);
+
+    CommandChannel& channel_;
+    ControllerThread thread_;
+    mutable std::mutex mutex_;
+    std::condition_variable posted_;
+    std::optional<std::vector<uint8_t>> pending_;
+    bool stopping_ = false;
+    uint64_t sent_ = 0;
+    uint64_t replaced_ = 0;
+};
+
+}  // namespace ilmo::device
