@@ -33,11 +33,12 @@ TEST(LightFrames, PositionsOutsideTheKeyboardAreLeftOut) {
     EXPECT_EQ(per_key_colour_table(kLights, light_led, 3),
               (Bytes{0, 0, 0, 0x40, 0x50, 0x60, 0, 0, 0}));
 
-    const std::vector<ColorRecord> many(3, ColorRecord{});
+    // A keyboard claiming more positions still has none above 170.
+    const std::vector<ColorRecord> white(3, ColorRecord{});
     const std::array<uint8_t, 3> top{170, 171, kNoLed};
-    const Bytes table = per_key_colour_table(many, top, 171);
-    EXPECT_EQ(table.size(), 171u * 3);
-    EXPECT_EQ(Bytes(table.end() - 3, table.end()), (Bytes{0xFF, 0xFF, 0xFF}));
+    const Bytes table = per_key_colour_table(white, top, 172);
+    EXPECT_EQ(table.size(), 172u * 3);
+    EXPECT_EQ(Bytes(table.end() - 6, table.end()), (Bytes{0xFF, 0xFF, 0xFF, 0, 0, 0}));
     EXPECT_EQ(std::count(table.begin(), table.end(), 0xFF), 3);
 
     EXPECT_TRUE(host_frame(kLights, light_led, -1).empty());
