@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "keyboard/PadRecord.h"
+#include "keyboard/PatternedBytes.h"
 
 namespace ilmo::keyboard {
 namespace {
@@ -13,12 +12,6 @@ const PadModeList kModes{{{"wave", true, 0x10},
                           {"wheel", true, 0x11},
                           {"breath", false, 0x12},
                           {"wheel again", true, 0x11}}};
-
-PadRecord patterned() {
-    PadRecord kept;
-    std::iota(kept.begin(), kept.end(), uint8_t{0x80});
-    return kept;
-}
 
 TEST(PadRecord, WritesModeCodeLevelsAndColourAndKeepsDirectionAndTheRest) {
     const LightRecord light{.mode = 2,
@@ -31,16 +24,15 @@ TEST(PadRecord, WritesModeCodeLevelsAndColourAndKeepsDirectionAndTheRest) {
                             .blue = 0x33};
     const PadRecord expected{0x00, 0x12, 0x03, 0x04, 0x84, 0x01, 0x11, 0x22, 0x33, 0x89, 0x8A,
                              0x8B, 0x8C, 0x8D, 0x8E, 0x8F, 0x90, 0x91, 0x92, 0x93, 0x94};
-    EXPECT_EQ(encode_pad_record(patterned(), 0, code_of_index(kModes, light.mode), light),
-              expected);
+    EXPECT_EQ(
+        encode_pad_record(patterned<PadRecord>(), 0, code_of_index(kModes, light.mode), light),
+        expected);
 
     EXPECT_EQ(pad_write_address(1), 64);
     EXPECT_EQ(pad_read_address(1), 33);
     EXPECT_EQ(pad_write_address(0), pad_read_address(0));
 
-    PadRead read;
-    std::iota(read.begin(), read.end(), uint8_t{0x80});
-    EXPECT_EQ(pad_record_of(read), patterned());
+    EXPECT_EQ(pad_record_of(patterned<PadRead>()), patterned<PadRecord>());
 }
 
 TEST(PadRecord, ModeListMapsCodesAndIndexes) {
@@ -53,7 +45,7 @@ TEST(PadRecord, ModeListMapsCodesAndIndexes) {
     EXPECT_EQ(code_of_index(PadModeList{}, 0), kNoModeCode);
 
     // A user-defined effect (an index past the list) has no code: the pad keeps its mode.
-    EXPECT_EQ(encode_pad_record(patterned(), 0, code_of_index(kModes, 7), {})[1], 0x81);
+    EXPECT_EQ(encode_pad_record(patterned<PadRecord>(), 0, code_of_index(kModes, 7), {})[1], 0x81);
 }
 
 TEST(PadRecord, ReadTakesTheIndexOfTheCodeAndClampedLevels) {

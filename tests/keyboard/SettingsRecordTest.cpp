@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <vector>
 
+#include "keyboard/PatternedBytes.h"
 #include "keyboard/SettingsRecord.h"
 
 namespace ilmo::keyboard {
 namespace {
 
 using device::LightRecord;
-
-// Bytes the host never writes are recognisable: 0x80 + their offset.
-SettingsRecord patterned() {
-    SettingsRecord kept;
-    std::iota(kept.begin(), kept.end(), uint8_t{0x80});
-    return kept;
-}
 
 const std::vector<int> kKnownModes{1, 5, 6, 20, 21, 28, 30};
 
@@ -37,7 +30,7 @@ TEST(SettingsRecord, WritesTheHostFieldsOverTheKeptRecord) {
                                   0x89, 0x8A, 0x8B, 0x8C, 0x8D, 0x8E, 0x8F, 0x00, 0x91,
                                   0x07, 0x01, 0x00, 0x01, 0x02, 0x97, 0x98, 0x02, 0x9A,
                                   0x9B, 0x9C, 0x9D, 0x9E, 0x9F, 0xA0, 0xA1};
-    EXPECT_EQ(encode_settings_record(patterned(), 0, light, options), expected);
+    EXPECT_EQ(encode_settings_record(patterned<SettingsRecord>(), 0, light, options), expected);
 
     EXPECT_EQ(kActiveProfileAddress, 0);
     EXPECT_EQ(settings_address(1), 33);
