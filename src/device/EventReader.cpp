@@ -3,17 +3,9 @@
 #include <array>
 
 #include "device/CommandPacket.h"
+#include "device/HidEventCode.h"
 
 namespace ilmo::device {
-
-std::optional<uint16_t> event_code(const std::vector<HidDataEntry>& entries) {
-    for (const HidDataEntry& entry : entries) {
-        if (!entry.is_button) continue;
-        if (entry.usages.empty()) return std::nullopt;
-        return static_cast<uint16_t>(entry.usages.front());
-    }
-    return std::nullopt;
-}
 
 EventReader::EventReader(HidInterface& events, std::string exit_trace, TraceSink trace)
     : events_(events), exit_trace_(std::move(exit_trace)), trace_(trace), thread_(trace) {}
@@ -31,8 +23,10 @@ void EventReader::run(const StopEvent& stop, const Handler& handler) {
             if (stop.wait_for(kRetryMs)) break;
             continue;
         }
-        const auto entries = events_.unpack_input_report(std::span(report).first(transferred));
-        if (const auto code = event_code(entries)) handler(*code);
+        // The reader is stopped before its interface is opened again, so the collection
+        // does not change under it.
+        const uint16_t code = event_code(events_.collection(), std::span(report).first(transferred));
+        if (code != 0) handler(code);
     }
     if (trace_) trace_(exit_trace_);
 }

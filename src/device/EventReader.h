@@ -5,19 +5,13 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "device/ControllerThread.h"
 #include "device/HidInterface.h"
 
 namespace ilmo::device {
-
-// The code an event report carries: the first usage that is on in its first button field.
-// Nothing for a report without one (all buttons released).
-std::optional<uint16_t> event_code(const std::vector<HidDataEntry>& entries);
 
 class EventReader {
 public:
