@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <initializer_list>
 
 namespace ilmo::device {
 
@@ -18,7 +19,15 @@ enum class [[nodiscard]] Result : int {
     kBadBank = -201,         // a table write asked for a bank other than 0
 };
 
-inline bool succeeded(Result result) { return result == Result::kOk; }
+constexpr bool succeeded(Result result) { return result == Result::kOk; }
+
+// The first failure of a sequence of steps that all ran, or success.
+constexpr Result first_failure(std::initializer_list<Result> outcomes) {
+    for (const Result outcome : outcomes)
+        if (!succeeded(outcome)) return outcome;
+    return Result::kOk;
+}
+
 inline int code(Result result) { return static_cast<int>(result); }
 const char* describe(Result result);
 // "<what> failed: <description>", the one wording of a failed step in the traces.

@@ -70,4 +70,8 @@ SettingsRead decode_settings_record(const SettingsRecord& record, const device::
     return read;
 }
 
+void keep_device_options(SettingsRecord& record, const SettingsRecord& kept) {
+    for (const size_t at : {kWKey, kSixKey, kWinLock, kPollingRate}) record[at] = kept[at];
+}
+
 }  // namespace ilmo::keyboard

@@ -43,6 +43,10 @@ SettingsRecord encode_settings_record(const SettingsRecord& kept, uint8_t byte0,
                                       const device::LightRecord& light,
                                       const SystemOptions& options);
 
+// The option bytes (19-22) of `record` put back as the keyboard had them in `kept`: options
+// are written only by cable, and a write through the receiver leaves them alone.
+void keep_device_options(SettingsRecord& record, const SettingsRecord& kept);
+
 struct SettingsRead {
     device::LightRecord light;
     SystemOptions options;
