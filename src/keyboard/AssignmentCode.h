@@ -45,6 +45,7 @@ inline constexpr uint8_t kMKey = 0xD0;              // 0xA2, 1-5 for M1-M5
 
 // A key that does not exist on a board, and the filler of unused table positions.
 inline constexpr AssignmentCode kNoKey{code_type::kKeyboardKey, 0, 0};
+// 0 0 0: nothing assigned.
 inline constexpr AssignmentCode kNoFunction{0, 0, 0};
 
 constexpr AssignmentCode keyboard_key(uint8_t usage, uint8_t modifiers = 0) {
