@@ -27,9 +27,6 @@ public:
     virtual void start_page_timer(PageTimer /*timer*/, int /*delay_ms*/) {}
     // The colour records changed: repaint the lights when the page is shown.
     virtual void lights_changed() {}
-    // The device changed its profile data itself: the profile panel reloads its list and the
-    // current profile.
-    virtual void reload_profiles() {}
     // The page's state changed on the device's side (another on-board profile, settings read
     // again): redraw everything the page shows from the controller.
     virtual void redraw() {}

@@ -262,6 +262,7 @@ void DevicePresence::set_window_hidden(bool hidden) {
         const ControllerKind kind = p.controller_kind();
         if (kind == ControllerKind::Mouse || kind == ControllerKind::Keyboard)
             p.controller->set_power_reads_paused(hidden);
+        p.controller->set_preview_paused(hidden);
     }
 }
 

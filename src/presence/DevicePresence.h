@@ -38,6 +38,12 @@ public:
     void item_timer_fired(int page, ItemTimer timer) { timers_.fired(page, timer); }
     // The page drives host frames again (a host-driven lighting mode began).
     void resume_frames(int page) { timers_.resume_frames(page); }
+    // Device work of the page (writing a profile, an option) after its running work; what it
+    // found is applied only while the page is still connected as it was.
+    void run_device_work(int page, std::function<device::Result()> work,
+                         std::function<void(device::Result)> apply) {
+        work_.start_next<device::Result>(page, std::move(work), std::move(apply));
+    }
 
     void select_page(int page, bool visible, bool select) {
         selector_.select_page(page, visible, select);

@@ -7,6 +7,9 @@ namespace ilmo::presence {
 enum class ItemTimer : int {
     Frame = 1000,      // build and send the page's light frame
     Presence = 1001,   // first contact after connecting; retried while a wireless device is away
+    PageRefresh = 1002,  // the page's own: read the device again (it asked for it)
+    PageSecond = 1003,   // the page's own, for later device kinds
+    PageThird = 1004,
     Power = 1005,      // power refresh of pages with a power display
     LinkWatch = 1007,  // on the receiver link: does the wireless device still answer?
 };

@@ -7,8 +7,9 @@ using device::CTavrinUSBDevice;
 using device::Result;
 
 void ItemTimers::stop_all(int page) {
-    for (ItemTimer timer :
-         {ItemTimer::Frame, ItemTimer::Presence, ItemTimer::Power, ItemTimer::LinkWatch})
+    for (ItemTimer timer : {ItemTimer::Frame, ItemTimer::Presence, ItemTimer::Power,
+                            ItemTimer::LinkWatch, ItemTimer::PageRefresh, ItemTimer::PageSecond,
+                            ItemTimer::PageThird})
         view_.stop_item_timer(page, timer);
 }
 
@@ -28,6 +29,12 @@ void ItemTimers::fired(int page, ItemTimer timer) {
             break;
         case ItemTimer::LinkWatch:
             link_watch(page);
+            break;
+        case ItemTimer::PageRefresh:
+            page_refresh(page);
+            break;
+        case ItemTimer::PageSecond:
+        case ItemTimer::PageThird:
             break;
     }
 }
@@ -64,6 +71,20 @@ void ItemTimers::start_page(int page) {
             arm(page, ItemTimer::Frame, Delay::kFirstFrameMs);
             if (p.has_power_display()) arm(page, ItemTimer::Power, Delay::kFirstPowerMs);
             if (p.on_receiver_link) arm(page, ItemTimer::LinkWatch, Delay::kFirstLinkWatchMs);
+        });
+}
+
+void ItemTimers::page_refresh(int page) {
+    view_.before_page_refresh(page);
+    CTavrinUSBDevice* controller = selector_.page(page).controller;
+    work_.start_next<Result>(
+        page, [controller] { return controller->refresh_on_request(); },
+        [this, page](Result outcome) {
+            if (!device::succeeded(outcome) && trace_)
+                trace_(device::failure_trace("reading the device again on its request", outcome));
+            view_.refresh_page(page);
+            // The device may now run a mode whose frames the host makes.
+            resume_frames(page);
         });
 }
 

@@ -40,6 +40,7 @@ private:
     void arm_power(int page);
     void link_watch(int page);
     void link_answer(int page, bool answers);
+    void page_refresh(int page);
 
     DeviceSelector& selector_;
     PresenceView& view_;

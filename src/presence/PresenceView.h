@@ -46,6 +46,9 @@ public:
     // resumes it, so an idle device costs no wake-ups.
     virtual bool send_light_frame(int page) = 0;
     virtual void refresh_page(int page) = 0;
+    // Before the page reads its device again on request: the page reloads its profile list
+    // and profile when the device said it changed them.
+    virtual void before_page_refresh(int /*page*/) {}
 
     // Closes the settings window and the other tool windows of the main window.
     virtual void close_child_windows() = 0;
