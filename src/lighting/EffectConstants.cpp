@@ -1,20 +1,18 @@
-#include <cstddef>
-
 #include "lighting/EffectConstants.h"
+
+#include <cstddef>
 
 namespace ilmo::lighting {
 
 namespace {
 
 constexpr int kSegmentSize = 32;
-constexpr std::array<uint8_t, kSegmentSize> kRise{1,   3,   5,   7,   10,  14,  18,  22,
-                                                  26,  32,  38,  44,  50,  57,  65,  73,
-                                                  81,  89,  99,  109, 119, 129, 140, 152,
-                                                  164, 176, 188, 200, 213, 227, 241, 255};
-constexpr std::array<uint8_t, kSegmentSize> kFall{248, 234, 220, 206, 194, 182, 170, 158,
-                                                  146, 134, 124, 114, 104, 94,  85,  77,
-                                                  69,  61,  53,  47,  41,  35,  29,  24,
-                                                  20,  16,  12,  8,   6,   4,   2,   0};
+constexpr std::array<uint8_t, kSegmentSize> kRise{
+    1,  3,  5,  7,   10,  14,  18,  22,  26,  32,  38,  44,  50,  57,  65,  73,
+    81, 89, 99, 109, 119, 129, 140, 152, 164, 176, 188, 200, 213, 227, 241, 255};
+constexpr std::array<uint8_t, kSegmentSize> kFall{
+    248, 234, 220, 206, 194, 182, 170, 158, 146, 134, 124, 114, 104, 94, 85, 77,
+    69,  61,  53,  47,  41,  35,  29,  24,  20,  16,  12,  8,   6,   4,  2,  0};
 
 // Six segments: red to yellow, to green, to cyan, to blue, to magenta, back to red.
 constexpr std::array<device::Rgb, kSpectrumSize + 1> make_spectrum() {
@@ -22,12 +20,8 @@ constexpr std::array<device::Rgb, kSpectrumSize + 1> make_spectrum() {
     for (int k = 0; k < kSegmentSize; ++k) {
         const uint8_t u = kRise[static_cast<size_t>(k)];
         const uint8_t d = kFall[static_cast<size_t>(k)];
-        const std::array<device::Rgb, 6> at{{{255, u, 0},
-                                             {d, 255, 0},
-                                             {0, 255, u},
-                                             {0, d, 255},
-                                             {u, 0, 255},
-                                             {255, 0, d}}};
+        const std::array<device::Rgb, 6> at{
+            {{255, u, 0}, {d, 255, 0}, {0, 255, u}, {0, d, 255}, {u, 0, 255}, {255, 0, d}}};
         for (int s = 0; s < 6; ++s) colors[static_cast<size_t>(s * kSegmentSize + k)] = at[s];
     }
     colors[kSpectrumSize] = colors[0];
@@ -65,8 +59,7 @@ constexpr int wrap(int index, int size) {
 
 const std::array<device::Rgb, kSpectrumSize + 1> kSpectrum = make_spectrum();
 const std::array<uint8_t, kBreathingSteps> kBreathingCurve = rise_and_fall(kBreathingRise);
-const std::array<uint8_t, kPadBreathingSteps> kPadBreathingCurve =
-    rise_and_fall(kPadBreathingRise);
+const std::array<uint8_t, kPadBreathingSteps> kPadBreathingCurve = rise_and_fall(kPadBreathingRise);
 
 device::Rgb spectrum_color(int index) {
     return kSpectrum[static_cast<size_t>(wrap(index, kSpectrumSize))];

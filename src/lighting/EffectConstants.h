@@ -5,19 +5,19 @@
 // Levels and indexes often come straight from a device or a file, so every lookup here
 // clamps or wraps them: no byte from outside can index past a table.
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "device/LightingTypes.h"
 
 namespace ilmo::lighting {
 
-inline constexpr int kLevelCount = 5;             // brightness and speed levels 0-4
-inline constexpr int kSpectrumSize = 192;         // colours before the spectrum repeats
-inline constexpr int kBreathingSteps = 128;       // steps of the breathing curve
-inline constexpr int kPadBreathingSteps = 96;     // steps of the pad's breathing curve
-inline constexpr int kBlinkUnitMs = 200;          // blink half-periods count in these
+inline constexpr int kLevelCount = 5;          // brightness and speed levels 0-4
+inline constexpr int kSpectrumSize = 192;      // colours before the spectrum repeats
+inline constexpr int kBreathingSteps = 128;    // steps of the breathing curve
+inline constexpr int kPadBreathingSteps = 96;  // steps of the pad's breathing curve
+inline constexpr int kBlinkUnitMs = 200;       // blink half-periods count in these
 inline constexpr int kFourColorCount = 4;
 
 inline constexpr std::array<uint8_t, kLevelCount> kBrightnessBytes{0, 80, 135, 195, 255};

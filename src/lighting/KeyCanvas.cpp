@@ -1,8 +1,8 @@
 #include "lighting/KeyCanvas.h"
 
-#include <cstddef>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 #include "lighting/EffectConstants.h"
@@ -25,7 +25,8 @@ device::ColorRecord* KeyCanvas::at(int light) {
 
 void KeyCanvas::paint(int light, device::Rgb color, int intensity) {
     if (device::ColorRecord* record = at(light))
-        *record = with_brightness(color, scale_byte(level_brightness_, std::clamp(intensity, 0, 255) + 1));
+        *record = with_brightness(color,
+                                  scale_byte(level_brightness_, std::clamp(intensity, 0, 255) + 1));
 }
 
 void KeyCanvas::set(int light, device::ColorRecord color) {
@@ -41,8 +42,8 @@ void KeyCanvas::fill_gaps(const std::bitset<kBoardLights>& painted) {
         float best = std::numeric_limits<float>::max();
         for (int other = 0; other < count; ++other) {
             if (!painted[static_cast<size_t>(other)]) continue;
-            const float d = distance(places[static_cast<size_t>(light)],
-                                     places[static_cast<size_t>(other)]);
+            const float d =
+                distance(places[static_cast<size_t>(light)], places[static_cast<size_t>(other)]);
             if (d < best) best = d, nearest = other;
         }
         if (nearest >= 0) *at(light) = *at(nearest);
@@ -71,6 +72,10 @@ int Random::below(int n) {
 
 float distance(LightPlace a, LightPlace b) {
     return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+int rounded(float value) {
+    return static_cast<int>(std::lround(value));
 }
 
 }  // namespace ilmo::lighting

@@ -53,5 +53,7 @@ private:
 };
 
 float distance(LightPlace a, LightPlace b);
+// The nearest whole number: an intensity, a spectrum entry or a row from a drawing's maths.
+int rounded(float value);
 
 }  // namespace ilmo::lighting

@@ -48,15 +48,15 @@ struct Rocket {
 struct KeyboardEffectState {
     SharedEffectState shared;
     Random random;
-    int steps = 0;  // steps since the effect was prepared
-    std::array<uint8_t, kBoardLights> glow{};       // per key, 255 = just lit, fading to 0
+    int steps = 0;                             // steps since the effect was prepared
+    std::array<uint8_t, kBoardLights> glow{};  // per key, 255 = just lit, fading to 0
     std::array<device::Rgb, kBoardLights> key_color{};
     std::array<uint8_t, kBoardLights> key_phase{};
     std::array<bool, kBoardLights> held{};
     std::vector<Spark> sparks;
     std::vector<Rocket> rockets;
-    std::array<float, kBoardColumns> drop_y{};      // rain: head row per column
-    std::array<int, kBoardColumns> drop_wait{};     // rain: steps before the next drop
+    std::array<float, kBoardColumns> drop_y{};   // rain: head row per column
+    std::array<int, kBoardColumns> drop_wait{};  // rain: steps before the next drop
 };
 
 // The light of page key `key`: through the map when one is given, else the key itself.
@@ -66,10 +66,10 @@ int light_of_key(std::span<const int> key_to_light, int key);
 // Breathes the whole board over the curve (always forward); column c shows spectrum entry
 // 7 × c, or the single colour. Keys the table leaves out copy their nearest painted key.
 void column_rainbow_breathing(KeyCanvas& canvas, device::LightRecord& record);
-// The colourful steady: the keys of ring r take spectrum entry 138 − 12 × r at level
-// brightness; rings name keys, translated to lights. Keys in no ring copy their nearest
-// painted key.
-void steady_by_rings(KeyCanvas& canvas, std::span<const int> key_to_light);
+// The colourful steady: the keys of row r of the steady table (rings of keys round the O
+// key, row 0 being the O key itself) take spectrum entry 138 − 12 × r at level brightness;
+// the rows name keys, translated to lights. Keys in no row copy their nearest painted key.
+void steady_by_rows(KeyCanvas& canvas, std::span<const int> key_to_light);
 
 // -- sweeps across the board (KeyboardSweeps.cpp) ---------------------------------------
 void rainbow_wave(KeyCanvas&, device::LightRecord&, KeyboardEffectState&);
@@ -93,7 +93,9 @@ void raindrops(KeyCanvas&, device::LightRecord&, KeyboardEffectState&);
 void prepare_glitter(KeyboardEffectState&);
 void prepare_rain(KeyboardEffectState&);
 
-// -- key presses (KeyboardReactive.cpp) --------------------------------------------------
+// -- key presses and spreading shapes (KeyboardReactive.cpp) -----------------------------
+// Draws every spark where it has spread to, then ages them and retires the faded ones.
+void draw_sparks(KeyCanvas& canvas, KeyboardEffectState& state);
 // Ripples and crosses spread from pressed keys over a dark board.
 void spreading_presses(KeyCanvas&, device::LightRecord&, KeyboardEffectState&);
 // Pressed keys glow while held and fade once released.

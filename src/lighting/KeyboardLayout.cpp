@@ -1,7 +1,7 @@
 #include "lighting/KeyboardLayout.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace ilmo::lighting {
@@ -11,6 +11,8 @@ namespace {
 constexpr uint8_t N = kNoLight;
 constexpr int kMatrixRowKeys = 21;
 
+// One column, one ring to a line, as the board lists them.
+// clang-format off
 constexpr ColumnTable kColumns{{{120, 121, 122, 84, 105, N},
                                 {21, 42, 63, 102, 106, N},
                                 {0, 22, 43, 64, 85, 107},
@@ -36,18 +38,19 @@ constexpr ColumnTable kColumns{{{120, 121, 122, 84, 105, N},
                                 {41, 119, 118, 118, N, N}}};
 
 constexpr uint8_t kRings[] = {
-    51, N,                                                   //
-    30, 50, 71, 72, 52, 31, N,                               //
-    8, 29, 49, 70, 91, 92, 93, 73, 53, 32, N,                //
-    7, 28, 48, 69, 90, 109, 94, 74, 54, 33, 9, 62, N,        //
-    6, 27, 47, 68, 89, 110, 100, 75, 55, 34, 10, 11, N,      //
-    5, 26, 46, 67, 88, 108, 95, 111, 112, 56, 35, 12, N,     //
-    4, 25, 45, 66, 87, 113, 96, 57, 36, 13, N,               //
-    3, 24, 44, 65, 86, 114, 115, 58, 37, 15, 14, N,          //
-    2, 23, 43, 64, 85, 107, 97, 76, 59, 38, N,               //
-    1, 22, 42, 63, 84, 106, 116, 98, 77, 60, 39, 102, N,     //
-    0, 21, 105, 117, 99, 78, 61, 40, N,                      //
+    51, N,
+    30, 50, 71, 72, 52, 31, N,
+    8, 29, 49, 70, 91, 92, 93, 73, 53, 32, N,
+    7, 28, 48, 69, 90, 109, 94, 74, 54, 33, 9, 62, N,
+    6, 27, 47, 68, 89, 110, 100, 75, 55, 34, 10, 11, N,
+    5, 26, 46, 67, 88, 108, 95, 111, 112, 56, 35, 12, N,
+    4, 25, 45, 66, 87, 113, 96, 57, 36, 13, N,
+    3, 24, 44, 65, 86, 114, 115, 58, 37, 15, 14, N,
+    2, 23, 43, 64, 85, 107, 97, 76, 59, 38, N,
+    1, 22, 42, 63, 84, 106, 116, 98, 77, 60, 39, 102, N,
+    0, 21, 105, 117, 99, 78, 61, 40, N,
     118, 119, 41, N};
+// clang-format on
 
 bool names_light(uint8_t entry) {
     return entry != kNoLight && entry != kNoLightToo && entry < kBoardLights;

@@ -1,8 +1,8 @@
 // Keyboard effects of scattered, moving lights: a snake, rain, stars, fireworks, drops.
 
-#include <cstddef>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "lighting/EffectConstants.h"
@@ -11,10 +11,6 @@
 namespace ilmo::lighting {
 
 namespace {
-
-int rounded(float value) {
-    return static_cast<int>(std::lround(value));
-}
 
 // The board keys in reading order that winds back on every other row, one key per place:
 // the snake's track. Keys sharing a place (hidden regional keys) are left out.
@@ -54,22 +50,6 @@ void draw_rocket(KeyCanvas& canvas, const Rocket& rocket) {
     }
 }
 
-// Draws the rings of bursts and drops, and retires those that have faded.
-void draw_rings(KeyCanvas& canvas, KeyboardEffectState& state, float keys_per_step,
-                int life_steps) {
-    const auto& places = light_places();
-    for (Spark& spark : state.sparks) {
-        const float radius = keys_per_step * static_cast<float>(spark.age_steps);
-        const float fade = 1 - static_cast<float>(spark.age_steps) / life_steps;
-        for (int light = 0; light < canvas.board_lights(); ++light) {
-            const float off = std::abs(distance(places[static_cast<size_t>(light)], spark.origin) - radius);
-            if (off < 0.8f) canvas.paint_max(light, spark.color, rounded(255 * fade * (1 - off / 0.8f)));
-        }
-        ++spark.age_steps;
-    }
-    std::erase_if(state.sparks, [&](const Spark& s) { return s.age_steps >= life_steps; });
-}
-
 }  // namespace
 
 // A snake winding along the rows; direction 0 crawls backwards along the track.
@@ -85,7 +65,8 @@ void snake(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& 
         const int at = ((head + along * k) % size + size) % size;
         const float fade = std::pow(1.0f - static_cast<float>(k) / kLength, 1.3f);
         canvas.paint(track[static_cast<size_t>(at)],
-                     spectrum_or_single(record, state.shared.color_index + 6 * k), rounded(255 * fade));
+                     spectrum_or_single(record, state.shared.color_index + 6 * k),
+                     rounded(255 * fade));
     }
 }
 
@@ -123,8 +104,11 @@ void glitter(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState
     canvas.clear();
     for (int light = 0; light < canvas.board_lights(); ++light) {
         uint8_t& phase = state.key_phase[static_cast<size_t>(light)];
-        phase = static_cast<uint8_t>(next_step(next_step(phase, kBreathingSteps, true), kBreathingSteps, true));
-        if (phase < 2) state.key_color[static_cast<size_t>(light)] = spectrum_color(state.random.below(kSpectrumSize));
+        phase = static_cast<uint8_t>(
+            next_step(next_step(phase, kBreathingSteps, true), kBreathingSteps, true));
+        if (phase < 2)
+            state.key_color[static_cast<size_t>(light)] =
+                spectrum_color(state.random.below(kSpectrumSize));
         canvas.paint(light, state.key_color[static_cast<size_t>(light)], breathing_factor(phase));
     }
 }
@@ -134,14 +118,16 @@ void fireworks(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectSta
     constexpr float kRiseRowsPerStep = 0.35f;
     if (state.steps++ % 14 == 0)
         state.rockets.push_back({static_cast<float>(1 + state.random.below(kBoardColumns - 2)),
-                                 kBoardRows, 0.5f + 0.5f * static_cast<float>(state.random.below(5)),
+                                 kBoardRows,
+                                 0.5f + 0.5f * static_cast<float>(state.random.below(5)),
                                  random_color(record, state.random)});
     canvas.clear();
-    draw_rings(canvas, state, 0.4f, 16);
+    draw_sparks(canvas, state);
     for (Rocket& rocket : state.rockets) {
         rocket.y -= kRiseRowsPerStep;
         if (rocket.y <= rocket.burst_y)
-            state.sparks.push_back({{rocket.x, rocket.burst_y}, rocket.color, SparkShape::kBurst, 0});
+            state.sparks.push_back(
+                {{rocket.x, rocket.burst_y}, rocket.color, SparkShape::kBurst, 0});
         else
             draw_rocket(canvas, rocket);
     }
@@ -194,7 +180,8 @@ void rain(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& s
         const float behind = state.drop_y[column] - p.y;
         if (behind < -0.5f || behind > kTailRows) continue;
         const float level = behind < 0.5f ? 255 : 255 * (1 - (behind - 0.5f) / (kTailRows - 0.5f));
-        canvas.paint(light, spectrum_or_single(record, 8 * static_cast<int>(column)), rounded(level));
+        canvas.paint(light, spectrum_or_single(record, 8 * static_cast<int>(column)),
+                     rounded(level));
     }
 }
 
@@ -203,11 +190,11 @@ void raindrops(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectSta
     const auto& places = light_places();
     if (state.steps++ % 5 == 0) {
         const int light = state.random.below(kBoardLights);
-        state.sparks.push_back({places[static_cast<size_t>(light)], random_color(record, state.random),
-                                SparkShape::kDroplet, 0});
+        state.sparks.push_back({places[static_cast<size_t>(light)],
+                                random_color(record, state.random), SparkShape::kDroplet, 0});
     }
     canvas.clear();
-    draw_rings(canvas, state, 0.3f, 13);
+    draw_sparks(canvas, state);
 }
 
 }  // namespace ilmo::lighting

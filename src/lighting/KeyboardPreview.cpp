@@ -1,7 +1,8 @@
 #include "lighting/KeyboardPreview.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 #include "lighting/EffectConstants.h"
 
@@ -13,12 +14,38 @@ constexpr size_t kKeptBands = kBandCount;
 
 std::optional<PressAnswer> answer_of(int mode) {
     switch (mode) {
-        case 7: return PressAnswer::kRipple;
-        case 8: return PressAnswer::kGlow;
-        case 9: return PressAnswer::kSparkle;
-        case 25: return PressAnswer::kCross;
-        default: return std::nullopt;
+        case 7:
+            return PressAnswer::kRipple;
+        case 8:
+            return PressAnswer::kGlow;
+        case 9:
+            return PressAnswer::kSparkle;
+        case 25:
+            return PressAnswer::kCross;
+        default:
+            return std::nullopt;
     }
+}
+
+using BoardStep = void (*)(KeyCanvas&, device::LightRecord&, KeyboardEffectState&);
+
+// The keyboard's own animation of each mode that has one; the standby glow for the others.
+BoardStep board_step(int mode) {
+    constexpr std::pair<int, BoardStep> kSteps[] = {
+        {1, rainbow_wave},    {2, snake},
+        {3, pinwheel_swirl},  {7, spreading_presses},
+        {8, glowing_presses}, {9, sparkling_presses},
+        {10, mosaic},         {11, glitter},
+        {12, vertical_wave},  {13, fireworks},
+        {14, starlight},      {15, rain},
+        {16, heartbeat},      {17, aurora},
+        {18, radial_rings},   {19, scanner_bar},
+        {21, music_idle},     {22, raindrops},
+        {24, radar_sweep},    {25, spreading_presses},
+    };
+    for (const auto& [step_mode, step] : kSteps)
+        if (step_mode == mode) return step;
+    return standby_glow;
 }
 
 // What a mode sets up beyond the common restart (running step, blink phase, counters,
@@ -32,17 +59,20 @@ void prepare_mode(int mode, KeyboardEffectState& state) {
             prepare_glitter(state);
             break;
         case 13:  // a burst already in the sky, so the effect does not open on a dark board
-            state.sparks.push_back({{kBoardCentre.x, 1.0f}, spectrum_color(state.random.below(kSpectrumSize)),
-                                    SparkShape::kBurst, 0});
+            state.sparks.push_back({{kBoardCentre.x, 1.0f},
+                                    spectrum_color(state.random.below(kSpectrumSize)),
+                                    SparkShape::kBurst,
+                                    0});
             break;
         case 15:
             prepare_rain(state);
             break;
         case 22:  // a few drops already falling
             for (int i = 0; i < 3; ++i)
-                state.sparks.push_back({places[static_cast<size_t>(state.random.below(kBoardLights))],
-                                        spectrum_color(state.random.below(kSpectrumSize)),
-                                        SparkShape::kDroplet, 4 * i});
+                state.sparks.push_back(
+                    {places[static_cast<size_t>(state.random.below(kBoardLights))],
+                     spectrum_color(state.random.below(kSpectrumSize)), SparkShape::kDroplet,
+                     4 * i});
             break;
         default:
             break;
@@ -61,45 +91,32 @@ int KeyboardPreview::step_ticks(const device::LightRecord& lighting) const {
     return ticks > 0 ? ticks : kStandbyTicks;
 }
 
-void KeyboardPreview::run_step(device::LightRecord& lighting,
-                               std::span<device::ColorRecord> lights, int64_t now_ms) {
+void KeyboardPreview::run_step(device::LightRecord& lighting, std::span<device::ColorRecord> lights,
+                               int64_t now_ms) {
     KeyCanvas canvas(lights, brightness_byte(lighting.brightness));
-    KeyboardEffectState& s = state_;
     switch (lighting.mode) {
-        case 1: return rainbow_wave(canvas, lighting, s);
-        case 2: return snake(canvas, lighting, s);
-        case 3: return pinwheel_swirl(canvas, lighting, s);
-        case 4: return spectrum_wheel(lights, lighting);
-        case 5: return column_rainbow_breathing(canvas, lighting);
+        case 4:
+            return spectrum_wheel(lights, lighting);
+        case 5:
+            return column_rainbow_breathing(canvas, lighting);
         case 6:
-            if (lighting.multicolor) return steady_by_rings(canvas, key_to_light_);
+            if (lighting.multicolor) return steady_by_rows(canvas, key_to_light_);
             return steady(lights, lighting);
-        case 7:
-        case 25: return spreading_presses(canvas, lighting, s);
-        case 8: return glowing_presses(canvas, lighting, s);
-        case 9: return sparkling_presses(canvas, lighting, s);
-        case 10: return mosaic(canvas, lighting, s);
-        case 11: return glitter(canvas, lighting, s);
-        case 12: return vertical_wave(canvas, lighting, s);
-        case 13: return fireworks(canvas, lighting, s);
-        case 14: return starlight(canvas, lighting, s);
-        case 15: return rain(canvas, lighting, s);
-        case 16: return heartbeat(canvas, lighting, s);
-        case 17: return aurora(canvas, lighting, s);
-        case 18: return radial_rings(canvas, lighting, s);
-        case 19: return scanner_bar(canvas, lighting, s);
-        case 20: return custom_colors(canvas, lighting, s, custom_colors_);
-        case 21: return music_idle(canvas, lighting, s);
-        case 22: return raindrops(canvas, lighting, s);
-        case 23: return blinking_spectrum_cycle(lights, lighting, s.shared, now_ms);
-        case 24: return radar_sweep(canvas, lighting, s);
-        case 26: return four_color_cycle(lights, lighting, s.shared);
-        case 27: return blinking_four_color_cycle(lights, lighting, s.shared, now_ms);
-        case 28: return lights_off(lights);
+        case 20:
+            return custom_colors(canvas, lighting, state_, custom_colors_);
+        case 23:
+            return blinking_spectrum_cycle(lights, lighting, state_.shared, now_ms);
+        case 26:
+            return four_color_cycle(lights, lighting, state_.shared);
+        case 27:
+            return blinking_four_color_cycle(lights, lighting, state_.shared, now_ms);
+        case 28:
+            return lights_off(lights);
         case 30:
             return fill(lights, with_brightness(host_color_.value_or(single_color(lighting)),
                                                 brightness_byte(lighting.brightness)));
-        default: return standby_glow(canvas, lighting, s);
+        default:
+            return board_step(lighting.mode)(canvas, lighting, state_);
     }
 }
 

@@ -1,8 +1,9 @@
-// Keyboard effects that answer key presses: ripples, crosses, glowing keys and sparks.
+// Keyboard effects that answer key presses (ripples, crosses, glowing keys, sparks), and the
+// spreading shapes that the fireworks and raindrops draw too.
 
-#include <cstddef>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "lighting/EffectConstants.h"
 #include "lighting/KeyboardEffects.h"
@@ -11,26 +12,36 @@ namespace ilmo::lighting {
 
 namespace {
 
-constexpr float kSpreadKeysPerStep = 0.45f;
 constexpr float kLineHalfWidth = 1.0f;
-constexpr int kRippleLifeSteps = 40;
-constexpr int kCrossLifeSteps = 36;
 constexpr int kPressHueStride = 24;
 constexpr int kGlowFadePerStep = 10;
 constexpr int kSparkFadePerStep = 14;
 constexpr float kSparkRadiusKeys = 2.6f;
 
-int rounded(float value) {
-    return static_cast<int>(std::lround(value));
-}
+struct Motion {
+    float keys_per_step;
+    int life_steps;
+};
 
-int life_of(SparkShape shape) {
-    return shape == SparkShape::kCross ? kCrossLifeSteps : kRippleLifeSteps;
+// How fast each shape spreads and how long it lasts: presses reach across the board, a
+// firework's burst fills the sky around it, a drop's ring dies out close by.
+Motion motion_of(SparkShape shape) {
+    switch (shape) {
+        case SparkShape::kRipple:
+            return {0.45f, 40};
+        case SparkShape::kCross:
+            return {0.45f, 36};
+        case SparkShape::kBurst:
+            return {0.4f, 16};
+        case SparkShape::kDroplet:
+            return {0.3f, 13};
+    }
+    return {0.45f, 40};
 }
 
 // How strongly a spreading shape lights a key at `p`: 0 off the shape, up to 1 on it.
 float coverage(const Spark& spark, LightPlace p) {
-    const float radius = kSpreadKeysPerStep * static_cast<float>(spark.age_steps);
+    const float radius = motion_of(spark.shape).keys_per_step * static_cast<float>(spark.age_steps);
     const auto along = [&](float off) {
         const float across = std::abs(off - radius) / kLineHalfWidth;
         return std::max(0.0f, 1 - across * across);
@@ -62,19 +73,25 @@ void fade_glow(KeyboardEffectState& state, int amount) {
 
 }  // namespace
 
-void spreading_presses(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state) {
-    advance_effect_step(record, kSpectrumSize, true);
-    canvas.clear();
+void draw_sparks(KeyCanvas& canvas, KeyboardEffectState& state) {
     const auto& places = light_places();
     for (Spark& spark : state.sparks) {
-        const float fade = 1 - static_cast<float>(spark.age_steps) / life_of(spark.shape);
+        const int life_steps = motion_of(spark.shape).life_steps;
+        const float fade = 1 - static_cast<float>(spark.age_steps) / static_cast<float>(life_steps);
         for (int light = 0; light < canvas.board_lights(); ++light) {
             const float lit = coverage(spark, places[static_cast<size_t>(light)]);
             if (lit > 0) canvas.paint_max(light, spark.color, rounded(255 * fade * lit));
         }
         ++spark.age_steps;
     }
-    std::erase_if(state.sparks, [](const Spark& s) { return s.age_steps >= life_of(s.shape); });
+    std::erase_if(state.sparks,
+                  [](const Spark& s) { return s.age_steps >= motion_of(s.shape).life_steps; });
+}
+
+void spreading_presses(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state) {
+    advance_effect_step(record, kSpectrumSize, true);
+    canvas.clear();
+    draw_sparks(canvas, state);
     draw_glow(canvas, state);
     fade_glow(state, kGlowFadePerStep * 2);
 }
@@ -114,8 +131,9 @@ void answer_key(PressAnswer answer, int light, bool down, const device::LightRec
     switch (answer) {
         case PressAnswer::kRipple:
         case PressAnswer::kCross:
-            state.sparks.push_back({places[key], color,
-                                    answer == PressAnswer::kCross ? SparkShape::kCross : SparkShape::kRipple, 0});
+            state.sparks.push_back(
+                {places[key], color,
+                 answer == PressAnswer::kCross ? SparkShape::kCross : SparkShape::kRipple, 0});
             break;
         case PressAnswer::kGlow:
             break;
@@ -123,10 +141,10 @@ void answer_key(PressAnswer answer, int light, bool down, const device::LightRec
             for (size_t other = 0; other < kBoardLights; ++other) {
                 const float d = distance(places[other], places[key]);
                 if (other == key || d > kSparkRadiusKeys || state.random.below(10) < 4) continue;
-                state.glow[other] = static_cast<uint8_t>(std::max<int>(state.glow[other], rounded(255 - 60 * d)));
-                state.key_color[other] = record.multicolor
-                                             ? spectrum_color(state.random.below(kSpectrumSize))
-                                             : color;
+                state.glow[other] =
+                    static_cast<uint8_t>(std::max<int>(state.glow[other], rounded(255 - 60 * d)));
+                state.key_color[other] =
+                    record.multicolor ? spectrum_color(state.random.below(kSpectrumSize)) : color;
             }
             break;
     }

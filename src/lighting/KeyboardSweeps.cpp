@@ -1,8 +1,8 @@
 // Keyboard effects that sweep colour or light across the board by where the keys sit.
 
-#include <cstddef>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <numbers>
 
 #include "lighting/EffectConstants.h"
@@ -24,16 +24,13 @@ void draw_keys(KeyCanvas& canvas, Draw draw) {
         draw(light, places[static_cast<size_t>(light)]);
 }
 
-int hue(float value) {
-    return static_cast<int>(std::lround(value));
-}
-
 // A light's angle around the board's centre, as a fraction of a turn (0-1), growing
 // clockwise as the page shows it (rows run downwards). The board is stretched to a square
 // first, so a turning shape spends as long on its short sides as on its long ones.
 float turn_of(LightPlace place) {
     constexpr float kSquareUp = static_cast<float>(kBoardColumns) / kBoardRows;
-    const float angle = std::atan2(kSquareUp * (place.y - kBoardCentre.y), place.x - kBoardCentre.x);
+    const float angle =
+        std::atan2(kSquareUp * (place.y - kBoardCentre.y), place.x - kBoardCentre.x);
     return (angle < 0 ? angle + kTurn : angle) / kTurn;
 }
 
@@ -52,12 +49,13 @@ void rainbow_wave(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffect
     const float sign = record.direction ? -1.0f : 1.0f;
     draw_keys(canvas, [&](int light, LightPlace place) {
         if (record.multicolor) {
-            canvas.paint(light, spectrum_color(phase + hue(sign * kHuePerColumn * place.x)), 255);
+            canvas.paint(light, spectrum_color(phase + rounded(sign * kHuePerColumn * place.x)),
+                         255);
             return;
         }
         const float wave = std::sin(kTurn * (sign * place.x / kBrightnessPeriodColumns +
                                              static_cast<float>(phase) / kSpectrumSize));
-        canvas.paint(light, single_color(record), hue(150 + 105 * wave));
+        canvas.paint(light, single_color(record), rounded(150 + 105 * wave));
     });
 }
 
@@ -70,11 +68,11 @@ void pinwheel_swirl(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffe
     draw_keys(canvas, [&](int light, LightPlace place) {
         const float turn = wrap_turn(turn_of(place) - spin);
         if (record.multicolor) {
-            canvas.paint(light, spectrum_color(hue(turn * kSpectrumSize)), 255);
+            canvas.paint(light, spectrum_color(rounded(turn * kSpectrumSize)), 255);
             return;
         }
         const float blade = std::pow(std::max(0.0f, std::cos(2 * kTurn * turn)), 1.5f);
-        canvas.paint(light, single_color(record), hue(20 + 235 * blade));
+        canvas.paint(light, single_color(record), rounded(20 + 235 * blade));
     });
 }
 
@@ -84,7 +82,7 @@ void vertical_wave(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffec
     const int phase = advance_effect_step(record, kSpectrumSize, true, 3);
     const float sign = record.direction ? -1.0f : 1.0f;
     draw_keys(canvas, [&](int light, LightPlace place) {
-        canvas.paint(light, spectrum_color(phase - hue(sign * kHuePerRow * place.y)), 255);
+        canvas.paint(light, spectrum_color(phase - rounded(sign * kHuePerRow * place.y)), 255);
     });
 }
 
@@ -105,7 +103,7 @@ void heartbeat(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectSta
     draw_keys(canvas, [&](int light, LightPlace place) {
         const float t = into_beat - kSpreadStepsPerKey * distance(place, kBoardCentre);
         const float level = std::max(pulse(t, 255), pulse(t - kSecondBeatStep, 170));
-        canvas.paint(light, color, hue(std::max(18.0f, level)));
+        canvas.paint(light, color, rounded(std::max(18.0f, level)));
     });
 }
 
@@ -119,10 +117,10 @@ void aurora(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState&
     draw_keys(canvas, [&](int light, LightPlace p) {
         const float drift = 20 * std::sin(0.45f * p.x + 0.09f * t) +
                             12 * std::sin(0.8f * p.y - 0.05f * t + 0.3f * p.x);
-        const float base = palette < 3 ? static_cast<float>(kPaletteHues[palette])
-                                       : 6 * p.x + 0.8f * t;
+        const float base =
+            palette < 3 ? static_cast<float>(kPaletteHues[palette]) : 6 * p.x + 0.8f * t;
         const float glow = std::sin(0.3f * p.x - 0.12f * t + std::sin(0.7f * p.y + 0.04f * t));
-        canvas.paint(light, spectrum_color(hue(base + drift)), hue(150 + 105 * glow));
+        canvas.paint(light, spectrum_color(rounded(base + drift)), rounded(150 + 105 * glow));
     });
 }
 
@@ -133,7 +131,7 @@ void radial_rings(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffect
     const float sign = record.direction ? -1.0f : 1.0f;
     draw_keys(canvas, [&](int light, LightPlace place) {
         const float d = distance(place, kBoardCentre);
-        canvas.paint(light, spectrum_color(phase + hue(sign * kHuePerKey * d)), 255);
+        canvas.paint(light, spectrum_color(phase + rounded(sign * kHuePerKey * d)), 255);
     });
 }
 
@@ -150,10 +148,10 @@ void scanner_bar(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectS
     draw_keys(canvas, [&](int light, LightPlace place) {
         const float row = down ? place.y : (kBoardRows - 1) - place.y;
         const float behind = head - row;
-        const float level = behind < -0.6f ? 0.0f
+        const float level = behind < -0.6f  ? 0.0f
                             : behind < 0.6f ? 255.0f
                                             : 255.0f * std::exp(-(behind - 0.6f) / 1.1f);
-        canvas.paint(light, color, hue(level));
+        canvas.paint(light, color, rounded(level));
     });
 }
 
@@ -168,7 +166,8 @@ void radar_sweep(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectS
         const float turn = turn_of(place);
         const float behind = wrap_turn(clockwise ? beam - turn : turn - (1 - beam));
         const float level = 255 * std::pow(std::max(0.0f, 1 - behind / kTrailTurn), 1.6f);
-        canvas.paint(light, spectrum_or_single(record, hue(turn * kSpectrumSize)), hue(level));
+        canvas.paint(light, spectrum_or_single(record, rounded(turn * kSpectrumSize)),
+                     rounded(level));
     });
 }
 
@@ -176,7 +175,8 @@ void radar_sweep(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectS
 void standby_glow(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState&) {
     const int step = advance_effect_step(record, kBreathingSteps, true);
     const int level = 12 + breathing_factor(step) / 3;
-    draw_keys(canvas, [&](int light, LightPlace) { canvas.paint(light, single_color(record), level); });
+    draw_keys(canvas,
+              [&](int light, LightPlace) { canvas.paint(light, single_color(record), level); });
 }
 
 void music_idle(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state) {
@@ -188,7 +188,7 @@ void music_idle(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectSt
                              0.5f * std::sin(1.3f * p.x - 0.037f * t);
         const float above_floor = (kBoardRows - 0.5f) - p.y;
         const float lit = std::clamp(height - above_floor, 0.0f, 1.0f);
-        canvas.paint(light, spectrum_color(hue(kHuePerColumn * p.x)), hue(25 + 150 * lit));
+        canvas.paint(light, spectrum_color(rounded(kHuePerColumn * p.x)), rounded(25 + 150 * lit));
     });
 }
 

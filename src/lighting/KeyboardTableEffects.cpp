@@ -1,7 +1,7 @@
 // The keyboard effects drawn from the board's tables and from colours the page hands over.
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 
 #include "lighting/EffectConstants.h"
 #include "lighting/KeyboardEffects.h"
@@ -45,7 +45,7 @@ void column_rainbow_breathing(KeyCanvas& canvas, device::LightRecord& record) {
     canvas.fill_gaps(painted);
 }
 
-void steady_by_rings(KeyCanvas& canvas, std::span<const int> key_to_light) {
+void steady_by_rows(KeyCanvas& canvas, std::span<const int> key_to_light) {
     canvas.clear();
     std::bitset<kBoardLights> painted;
     for (int ring = 0; ring < kKeyRings; ++ring) {
@@ -70,8 +70,8 @@ void custom_colors(KeyCanvas& canvas, device::LightRecord&, KeyboardEffectState&
         const float behind = front - places[static_cast<size_t>(light)].x;
         if (behind < 0) continue;
         // The sweep's edge flares white as it passes.
-        const device::Rgb color = behind < 1.0f ? device::Rgb{255, 255, 255}
-                                                : colors[static_cast<size_t>(light)];
+        const device::Rgb color =
+            behind < 1.0f ? device::Rgb{255, 255, 255} : colors[static_cast<size_t>(light)];
         canvas.paint(light, color, 255);
     }
 }

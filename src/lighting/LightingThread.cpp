@@ -38,9 +38,8 @@ bool LightingThread::start(Tick tick) {
     shared_->paused = was_paused;
     std::promise<void> ended;
     ended_ = ended.get_future();
-    worker_ = std::thread([shared = shared_, tick = std::move(tick), clock = clock_,
-                           trace = trace_, exit_trace = exit_trace_,
-                           ended = std::move(ended)]() mutable {
+    worker_ = std::thread([shared = shared_, tick = std::move(tick), clock = clock_, trace = trace_,
+                           exit_trace = exit_trace_, ended = std::move(ended)]() mutable {
         run(shared, std::move(tick), std::move(clock), std::move(trace), std::move(exit_trace));
         ended.set_value();
     });
@@ -60,8 +59,9 @@ void LightingThread::run(std::shared_ptr<Shared> shared, Tick tick, Clock clock,
         const int64_t now_ms = clock();
         if (!shared->woken && now_ms < due_ms) {
             const int64_t wait_ms = std::min(due_ms - now_ms, kLongestSleepMs);
-            shared->changed.wait_for(lock, std::chrono::milliseconds(wait_ms),
-                                     [&] { return shared->stop || shared->paused || shared->woken; });
+            shared->changed.wait_for(lock, std::chrono::milliseconds(wait_ms), [&] {
+                return shared->stop || shared->paused || shared->woken;
+            });
             continue;
         }
         shared->woken = false;

@@ -62,8 +62,8 @@ private:
         bool woken = false;
     };
 
-    static void run(std::shared_ptr<Shared> shared, Tick tick, Clock clock,
-                    device::TraceSink trace, std::string exit_trace);
+    static void run(std::shared_ptr<Shared> shared, Tick tick, Clock clock, device::TraceSink trace,
+                    std::string exit_trace);
     void trace(std::string_view line) const {
         if (trace_) trace_(line);
     }

@@ -1,7 +1,7 @@
 #include "lighting/PadEffects.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 
 #include "lighting/EffectConstants.h"
 #include "lighting/SharedEffects.h"
@@ -58,15 +58,16 @@ void pad_wave(std::span<device::ColorRecord> lights, device::LightRecord& record
     if (record.multicolor) {
         const int step = advance_effect_step(record, kSpectrumSize, up);
         for (size_t i = 0; i < lights.size(); ++i)
-            lights[i] = with_brightness(spectrum_color(step + 1 + kWaveStridePerLight * static_cast<int>(i)),
-                                        brightness);
+            lights[i] = with_brightness(
+                spectrum_color(step + 1 + kWaveStridePerLight * static_cast<int>(i)), brightness);
         return;
     }
     const int step = advance_effect_step(record, kPadBreathingSteps, up);
     for (size_t i = 0; i < lights.size(); ++i)
         lights[i] = with_brightness(
             single_color(record),
-            scale_byte(brightness, pad_breathing_factor(step + 1 + kWaveStridePerLight * static_cast<int>(i))));
+            scale_byte(brightness,
+                       pad_breathing_factor(step + 1 + kWaveStridePerLight * static_cast<int>(i))));
 }
 
 void pad_flow(std::span<device::ColorRecord> lights, device::LightRecord& record,
@@ -87,7 +88,8 @@ void pad_paired_flow(std::span<device::ColorRecord> lights, device::LightRecord&
         show(lights, kPadLights - 1 - pair, record, kFlowHueStride * pair, level);
     }
     const int last = kPadPairs - 1;
-    show(lights, kMeetingLight, record, kFlowHueStride * last, state.level[static_cast<size_t>(last)]);
+    show(lights, kMeetingLight, record, kFlowHueStride * last,
+         state.level[static_cast<size_t>(last)]);
 }
 
 }  // namespace ilmo::lighting

@@ -43,16 +43,26 @@ bool PadPreview::plays_sequence() const {
 void PadPreview::run_step(device::LightRecord& lighting, std::span<device::ColorRecord> lights,
                           int64_t now_ms) {
     switch (lighting.mode) {
-        case kWave: return pad_wave(lights, lighting);
-        case kWheel: return spectrum_wheel(lights, lighting);
-        case kBreathing: return spectrum_cycle_breathing(lights, lighting, shared_);
-        case kSteady: return steady(lights, lighting);
-        case kBlinking: return blinking_spectrum_cycle(lights, lighting, shared_, now_ms);
-        case kNone: return;
-        case kFlow: return pad_flow(lights, lighting, flow_);
-        case kPairedFlow: return pad_paired_flow(lights, lighting, flow_);
-        case kOff: return lights_off(lights);
-        default: return sequence_.advance();
+        case kWave:
+            return pad_wave(lights, lighting);
+        case kWheel:
+            return spectrum_wheel(lights, lighting);
+        case kBreathing:
+            return spectrum_cycle_breathing(lights, lighting, shared_);
+        case kSteady:
+            return steady(lights, lighting);
+        case kBlinking:
+            return blinking_spectrum_cycle(lights, lighting, shared_, now_ms);
+        case kNone:
+            return;
+        case kFlow:
+            return pad_flow(lights, lighting, flow_);
+        case kPairedFlow:
+            return pad_paired_flow(lights, lighting, flow_);
+        case kOff:
+            return lights_off(lights);
+        default:
+            return sequence_.advance();
     }
 }
 

@@ -1,7 +1,7 @@
 #include "lighting/PadSequence.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 
 #include "lighting/SharedEffects.h"
 
@@ -36,7 +36,8 @@ void PadSequence::start_step(size_t index) {
 
 void PadSequence::advance() {
     if (steps_.empty()) return;
-    if (elapsed_steps_ >= duration_steps(steps_[current_])) start_step((current_ + 1) % steps_.size());
+    if (elapsed_steps_ >= duration_steps(steps_[current_]))
+        start_step((current_ + 1) % steps_.size());
     ++elapsed_steps_;
 }
 

@@ -1,7 +1,7 @@
 #include "lighting/PerLightEffects.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 
 namespace ilmo::lighting {
 

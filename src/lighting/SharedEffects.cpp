@@ -30,7 +30,8 @@ void breathe(std::span<device::ColorRecord> lights, device::LightRecord& record,
              SharedEffectState& state, NextIndex next_index, ColorAt color_at) {
     const int step = advance_effect_step(record, kBreathingSteps, record.direction != 0);
     if (step == 0) state.color_index = next_index(state.color_index);
-    const uint8_t brightness = scale_byte(breathing_factor(step), brightness_byte(record.brightness));
+    const uint8_t brightness =
+        scale_byte(breathing_factor(step), brightness_byte(record.brightness));
     fill(lights, with_brightness(color_at(record, state.color_index), brightness));
 }
 
@@ -100,9 +101,8 @@ void blinking_spectrum_cycle(std::span<device::ColorRecord> lights, device::Ligh
     blink(lights, record, state, now_ms, next_spectrum_cycle_index, spectrum_or_single);
 }
 
-void blinking_four_color_cycle(std::span<device::ColorRecord> lights,
-                               device::LightRecord& record, SharedEffectState& state,
-                               int64_t now_ms) {
+void blinking_four_color_cycle(std::span<device::ColorRecord> lights, device::LightRecord& record,
+                               SharedEffectState& state, int64_t now_ms) {
     blink(lights, record, state, now_ms, next_four_color_index, four_color_at);
 }
 

@@ -13,7 +13,7 @@
 namespace ilmo::lighting {
 
 struct SharedEffectState {
-    int color_index = 0;                     // spectrum entry, or four-colour entry
+    int color_index = 0;                      // spectrum entry, or four-colour entry
     std::optional<int64_t> blink_toggled_ms;  // none until the blink first shows
 };
 
@@ -44,9 +44,8 @@ void spectrum_wheel(std::span<device::ColorRecord> lights, device::LightRecord& 
 void blinking_spectrum_cycle(std::span<device::ColorRecord> lights, device::LightRecord& record,
                              SharedEffectState& state, int64_t now_ms);
 // As the blinking spectrum cycle, one colour of the four-colour set per flash.
-void blinking_four_color_cycle(std::span<device::ColorRecord> lights,
-                               device::LightRecord& record, SharedEffectState& state,
-                               int64_t now_ms);
+void blinking_four_color_cycle(std::span<device::ColorRecord> lights, device::LightRecord& record,
+                               SharedEffectState& state, int64_t now_ms);
 void lights_off(std::span<device::ColorRecord> lights);
 
 }  // namespace ilmo::lighting

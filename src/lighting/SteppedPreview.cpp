@@ -30,10 +30,9 @@ void SteppedPreview::tick(device::LightRecord& lighting, std::span<device::Color
 
 int64_t SteppedPreview::next_due_ms(const device::LightRecord& lighting, int64_t now_ms) const {
     if (prepared_mode_ != lighting.mode || restart_pending_) return now_ms;
-    const std::optional<int64_t> due =
-        earlier(earlier(cadence_.next_due_ms(now_ms, step_ticks(lighting)),
-                        per_light_.next_due_ms(now_ms)),
-                between_steps_due_ms(now_ms));
+    const std::optional<int64_t> due = earlier(
+        earlier(cadence_.next_due_ms(now_ms, step_ticks(lighting)), per_light_.next_due_ms(now_ms)),
+        between_steps_due_ms(now_ms));
     return *due;
 }
 

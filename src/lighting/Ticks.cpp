@@ -1,7 +1,7 @@
 #include "lighting/Ticks.h"
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 
 #include "lighting/EffectConstants.h"
 
@@ -12,8 +12,8 @@ namespace {
 constexpr std::array<int, kLevelCount> kCommonPace{8, 5, 3, 2, 1};
 constexpr std::array<int, kLevelCount> kSlowPace{16, 11, 6, 3, 2};
 constexpr std::array<int, kLevelCount> kPadPace{8, 6, 4, 2, 1};
-constexpr int kFixedPaceTicks = 3;   // the modes without a speed setting
-constexpr int kAudioPaceTicks = 2;   // the music mode follows the sound closely
+constexpr int kFixedPaceTicks = 3;  // the modes without a speed setting
+constexpr int kAudioPaceTicks = 2;  // the music mode follows the sound closely
 
 int at(const std::array<int, kLevelCount>& pace, int speed_level) {
     return pace[static_cast<size_t>(clamp_level(speed_level))];

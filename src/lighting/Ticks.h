@@ -13,7 +13,9 @@ inline constexpr int kTickMs = 16;
 constexpr int64_t tick_of(int64_t now_ms) {
     return now_ms >= 0 ? now_ms / kTickMs : (now_ms - kTickMs + 1) / kTickMs;
 }
-constexpr int64_t tick_start_ms(int64_t tick) { return tick * kTickMs; }
+constexpr int64_t tick_start_ms(int64_t tick) {
+    return tick * kTickMs;
+}
 
 // Ticks between two steps of keyboard mode `mode` at `speed_level` (clamped into 0-4); 0 for
 // a mode without a preview step of its own.

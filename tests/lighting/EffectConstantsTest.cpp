@@ -11,10 +11,10 @@ using device::Rgb;
 TEST(EffectConstants, SpectrumSegmentsFollowTheRamps) {
     EXPECT_EQ(spectrum_color(0), (Rgb{255, 1, 0}));
     EXPECT_EQ(spectrum_color(31), (Rgb{255, 255, 0}));
-    EXPECT_EQ(spectrum_color(40), (Rgb{146, 255, 0}));   // D[8]
-    EXPECT_EQ(spectrum_color(70), (Rgb{0, 255, 18}));    // U[6]
-    EXPECT_EQ(spectrum_color(138), (Rgb{38, 0, 255}));   // U[10]
-    EXPECT_EQ(spectrum_color(191), (Rgb{255, 0, 0}));    // D[31]
+    EXPECT_EQ(spectrum_color(40), (Rgb{146, 255, 0}));  // D[8]
+    EXPECT_EQ(spectrum_color(70), (Rgb{0, 255, 18}));   // U[6]
+    EXPECT_EQ(spectrum_color(138), (Rgb{38, 0, 255}));  // U[10]
+    EXPECT_EQ(spectrum_color(191), (Rgb{255, 0, 0}));   // D[31]
     EXPECT_EQ(kSpectrum[192], kSpectrum[0]);
     // Indexes from outside wrap onto the table.
     EXPECT_EQ(spectrum_color(192 + 40), spectrum_color(40));
@@ -78,10 +78,10 @@ TEST(Ticks, KeyboardPaceByModeAndSpeed) {
 TEST(Ticks, CadenceCountsWholeTicks) {
     StepCadence cadence;
     EXPECT_EQ(cadence.next_due_ms(1000, 8), 1000);  // fresh: at once
-    EXPECT_TRUE(cadence.due(1000, 8));               // tick 62
+    EXPECT_TRUE(cadence.due(1000, 8));              // tick 62
     EXPECT_EQ(cadence.next_due_ms(1000, 8), 70 * kTickMs);
-    EXPECT_FALSE(cadence.due(1119, 8));              // tick 69
-    EXPECT_TRUE(cadence.due(1120, 8));               // tick 70
+    EXPECT_FALSE(cadence.due(1119, 8));  // tick 69
+    EXPECT_TRUE(cadence.due(1120, 8));   // tick 70
     // A late wake runs one step and counts on from there.
     EXPECT_TRUE(cadence.due(5000, 8));
     EXPECT_FALSE(cadence.due(5000, 8));

@@ -35,14 +35,14 @@ TEST(KeyboardLayout, TablesAsTheBoardGivesThem) {
 }
 
 TEST(KeyboardLayout, KeysSitInTheirRowsAndColumns) {
-    expect_place(0, 2, 0);     // Esc
-    expect_place(51, 10, 2);   // the O key
-    expect_place(27, 7, 1);    // a column without a top-row key
-    expect_place(120, 0, 1);   // the macro column, numbered at the matrix's end
+    expect_place(0, 2, 0);    // Esc
+    expect_place(51, 10, 2);  // the O key
+    expect_place(27, 7, 1);   // a column without a top-row key
+    expect_place(120, 0, 1);  // the macro column, numbered at the matrix's end
     expect_place(122, 0, 3);
-    expect_place(62, 13, 3);   // a regional key sharing its matrix row
-    expect_place(34, 14.5, 1); // wide: between two columns
-    expect_place(118, 22, 4.5);// tall: two rows of one column
+    expect_place(62, 13, 3);     // a regional key sharing its matrix row
+    expect_place(34, 14.5, 1);   // wide: between two columns
+    expect_place(118, 22, 4.5);  // tall: two rows of one column
     // Keys no column lists carry on the run before them.
     expect_place(55, 14, 2);
     expect_place(123, 0, 4);

@@ -38,18 +38,24 @@ TEST(PreviewTick, StepsAtTheModesPaceAndSaysWhenNext) {
     LightRecord idle{.mode = 29, .brightness = 4, .red = 255};
     preview.prepare(idle);
     preview.tick(idle, lights, 1000);
-    EXPECT_EQ(preview.next_due_ms(idle, 1000), (1000 / kTickMs + KeyboardPreview::kStandbyTicks) * kTickMs);
+    EXPECT_EQ(preview.next_due_ms(idle, 1000),
+              (1000 / kTickMs + KeyboardPreview::kStandbyTicks) * kTickMs);
 }
 
 TEST(PreviewTick, PerLightEffectsDrawOverTheMode) {
     KeyboardPreview preview;
     std::vector<ColorRecord> lights(126);
     const std::vector<LightRecord> list{
-        {.mode = 1, .brightness = 2, .red = 7, .present = 1},    // steady
-        {.mode = 4, .brightness = 4, .present = 1},              // off
-        {.mode = 1, .brightness = 4, .red = 9, .present = 0},    // not in the list
-        {.mode = 200, .brightness = 4, .present = 1},            // unknown: the mode shows
-        {.mode = 2, .brightness = 4, .speed = 0, .direction = 1, .green = 80, .effect_step = 40,
+        {.mode = 1, .brightness = 2, .red = 7, .present = 1},  // steady
+        {.mode = 4, .brightness = 4, .present = 1},            // off
+        {.mode = 1, .brightness = 4, .red = 9, .present = 0},  // not in the list
+        {.mode = 200, .brightness = 4, .present = 1},          // unknown: the mode shows
+        {.mode = 2,
+         .brightness = 4,
+         .speed = 0,
+         .direction = 1,
+         .green = 80,
+         .effect_step = 40,
          .present = 1},
     };
     preview.set_light_effects(list);

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "lighting/EffectConstants.h"
 #include "lighting/KeyboardLayout.h"
 #include "lighting/KeyboardPreview.h"
 #include "lighting/PadEffects.h"
@@ -48,15 +49,24 @@ bool parse(int argc, char** argv, Options& o) {
         const std::string arg = argv[i];
         const auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : "0"; };
         const auto byte = [&] { return static_cast<uint8_t>(std::atoi(value())); };
-        if (arg == "--pad") o.pad = true;
-        else if (arg == "--mode") o.lighting.mode = byte();
-        else if (arg == "--frames") o.frames = std::atoi(value());
-        else if (arg == "--every-ms") o.every_ms = std::atoi(value());
-        else if (arg == "--speed") o.lighting.speed = byte();
-        else if (arg == "--brightness") o.lighting.brightness = byte();
-        else if (arg == "--colourful") o.lighting.multicolor = byte();
-        else if (arg == "--direction") o.lighting.direction = byte();
-        else if (arg == "--secondary") o.lighting.secondary_mode = byte();
+        if (arg == "--pad")
+            o.pad = true;
+        else if (arg == "--mode")
+            o.lighting.mode = byte();
+        else if (arg == "--frames")
+            o.frames = std::atoi(value());
+        else if (arg == "--every-ms")
+            o.every_ms = std::atoi(value());
+        else if (arg == "--speed")
+            o.lighting.speed = byte();
+        else if (arg == "--brightness")
+            o.lighting.brightness = byte();
+        else if (arg == "--colourful")
+            o.lighting.multicolor = byte();
+        else if (arg == "--direction")
+            o.lighting.direction = byte();
+        else if (arg == "--secondary")
+            o.lighting.secondary_mode = byte();
         else if (arg == "--colour") {
             const unsigned long rgb = std::strtoul(value(), nullptr, 16);
             o.lighting.red = static_cast<uint8_t>(rgb >> 16);
@@ -67,8 +77,10 @@ bool parse(int argc, char** argv, Options& o) {
             const size_t at = press.find('@');
             o.presses.push_back({std::atoi(press.c_str()),
                                  at == std::string::npos ? 0 : std::atoll(press.c_str() + at + 1)});
-        } else if (arg[0] != '-') o.out = QString::fromStdString(arg);
-        else return false;
+        } else if (arg[0] != '-')
+            o.out = QString::fromStdString(arg);
+        else
+            return false;
     }
     return !o.out.isEmpty() && o.frames > 0;
 }
@@ -99,6 +111,11 @@ int main(int argc, char** argv) {
     }
     lighting::KeyboardPreview keyboard;
     lighting::PadPreview pad;
+    // The per-key mode shows the page's custom colours: a rainbow along the board here.
+    std::vector<device::Rgb> custom;
+    for (const lighting::LightPlace& place : lighting::light_places())
+        custom.push_back(lighting::spectrum_color(static_cast<int>(place.x * 8)));
+    keyboard.set_custom_colors(custom);
     lighting::Preview& preview = o.pad ? static_cast<lighting::Preview&>(pad) : keyboard;
     std::vector<device::ColorRecord> lights(o.pad ? lighting::kPadLights : 170);
     const int frame_px = o.pad ? 140 : lighting::kBoardRows * kKeyPx + 2 * kMarginPx;
@@ -115,7 +132,8 @@ int main(int argc, char** argv) {
         const int64_t frame_ms = int64_t{frame} * o.every_ms;
         // Run every tick the thread would have run up to this frame.
         while (now_ms <= frame_ms) {
-            for (; next_press < o.presses.size() && o.presses[next_press].at_ms <= now_ms; ++next_press) {
+            for (; next_press < o.presses.size() && o.presses[next_press].at_ms <= now_ms;
+                 ++next_press) {
                 keyboard.key_event(o.presses[next_press].key, true);
                 keyboard.key_event(o.presses[next_press].key, false);
             }
