@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "lighting/KeyboardLayout.h"
+
+namespace ilmo::lighting {
+namespace {
+
+std::vector<int> columns_of(int light) {
+    std::vector<int> columns;
+    for (int c = 0; c < kBoardColumns; ++c) {
+        const auto& lights = column_table()[static_cast<size_t>(c)];
+        if (std::find(lights.begin(), lights.end(), light) != lights.end()) columns.push_back(c);
+    }
+    return columns;
+}
+
+void expect_place(int light, float x, float y) {
+    const LightPlace p = light_places()[static_cast<size_t>(light)];
+    EXPECT_FLOAT_EQ(p.x, x) << "light " << light;
+    EXPECT_FLOAT_EQ(p.y, y) << "light " << light;
+}
+
+TEST(KeyboardLayout, TablesAsTheBoardGivesThem) {
+    EXPECT_EQ(columns_of(34), (std::vector<int>{14, 15}));
+    EXPECT_EQ(columns_of(116), (std::vector<int>{19, 20}));
+    EXPECT_EQ(columns_of(55), std::vector<int>{});
+    EXPECT_EQ(std::vector<uint8_t>(ring_keys(0).begin(), ring_keys(0).end()),
+              std::vector<uint8_t>{51});
+    EXPECT_EQ(ring_keys(3).size(), 12u);
+    EXPECT_EQ(ring_keys(11).back(), 41);
+    EXPECT_TRUE(ring_keys(12).empty());
+}
+
+TEST(KeyboardLayout, KeysSitInTheirRowsAndColumns) {
+    expect_place(0, 2, 0);    // Esc
+    expect_place(51, 10, 2);  // the O key
+    expect_place(27, 7, 1);   // a column without a top-row key
+    expect_place(120, 0, 1);  // the macro column, numbered at the matrix's end
+    expect_place(122, 0, 3);
+    expect_place(62, 13, 3);     // a regional key sharing its matrix row
+    expect_place(34, 14.5, 1);   // wide: between two columns
+    expect_place(118, 22, 4.5);  // tall: two rows of one column
+    // Keys no column lists carry on the run before them.
+    expect_place(55, 14, 2);
+    expect_place(123, 0, 4);
+    expect_place(124, 0, 5);
+    for (const LightPlace& p : light_places()) {
+        EXPECT_GE(p.x, 0);
+        EXPECT_LE(p.x, kBoardColumns - 1);
+        EXPECT_GE(p.y, 0);
+        EXPECT_LE(p.y, kBoardRows - 1);
+    }
+}
+
+}  // namespace
+}  // namespace ilmo::lighting
