@@ -28,6 +28,9 @@ inline constexpr uint8_t kHostDrivenModeByte = 0xFE;
 inline constexpr int kAudioMode = 21;
 inline constexpr int kHostColourMode = 30;
 
+// Per-key colours: the custom group's colours are uploaded to the keyboard.
+inline constexpr int kPerKeyMode = 20;
+
 constexpr bool is_host_driven(int mode) {
     return mode == kAudioMode || mode == kHostColourMode;
 }

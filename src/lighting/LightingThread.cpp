@@ -80,13 +80,12 @@ void LightingThread::stop() {
         shared_->stop = true;
     }
     shared_->changed.notify_all();
-    if (ended_.wait_for(std::chrono::milliseconds(stop_wait_ms_)) == std::future_status::ready) {
-        worker_.join();
-        trace(kEndedTrace);
-    } else {
-        worker_.detach();
-        trace(kTimedOutTrace);
-    }
+    const bool ended =
+        ended_.wait_for(std::chrono::milliseconds(stop_wait_ms_)) == std::future_status::ready;
+    trace(ended ? kEndedTrace : kTimedOutTrace);
+    // Joined in any case: the tick works on its owner, which must not go before it. A tick
+    // only waits for its owner's lock, so the worker ends once that is free.
+    worker_.join();
     ended_ = {};
 }
 

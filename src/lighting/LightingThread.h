@@ -2,8 +2,9 @@
 // The worker that animates a device page: it runs one tick of the preview, then sleeps until
 // the tick says the next is due, until it is woken, paused or stopped. It never polls.
 //
-// Stopping is a signal and a bounded wait: a worker that does not end in time is traced and
-// let go (never killed, which could leave a lock held), and stays detached.
+// Stopping is a signal and a bounded wait whose outcome is traced; the worker is then always
+// joined (never killed, which could leave a lock held, nor let go, which would leave it
+// working on an owner that is gone).
 
 #include <chrono>
 #include <condition_variable>

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "device/CommandResult.h"
+#include "profiles/CBasicProfiledata.h"
 
 namespace ilmo::profiles {
 
@@ -22,9 +23,14 @@ public:
     // Writes the profile in memory to the device (settings record, tables, colours, macros).
     // Device work.
     virtual device::Result write_profile_to_device() = 0;
+    // The profile in memory, to look at on the UI thread while no device work of the page
+    // runs.
+    virtual const CBasicProfiledata& profile_data() const = 0;
     // True once after the device said it changed its profile data itself: the page reloads
     // its profile list and the profile in use before the device is read again.
     virtual bool take_profile_reload_request() { return false; }
+    // Shows the profile in memory on the page (captions, options, lights).
+    virtual void redraw_page() = 0;
 };
 
 }  // namespace ilmo::profiles

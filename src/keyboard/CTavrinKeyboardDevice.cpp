@@ -1,0 +1,416 @@
+#include "keyboard/CTavrinKeyboardDevice.h"
+
+#include <algorithm>
+
+#include "keyboard/AssignmentTables.h"
+#include "keyboard/CodeTables.h"
+#include "keyboard/DeviceEvents.h"
+#include "keyboard/FirmwareCheck.h"
+#include "keyboard/LightFrames.h"
+#include "keyboard/MacroImage.h"
+#include "keyboard/SystemOptionsWords.h"
+#include "lighting/KeyboardPreview.h"
+#include "macros/MacroList.h"
+
+namespace ilmo::keyboard {
+
+using device::Result;
+
+namespace {
+
+constexpr std::string_view kLightingExitTrace = "KB灯光线程设定退出";
+constexpr std::string_view kReaderExitTrace = "MS 设备同步线程设定退出";
+constexpr int kPerKeyRecordBytes = 512;
+constexpr int kCustomGroups = 16;
+
+
+std::vector<int> mode_codes(const std::vector<profiles::BuiltinMode>& modes) {
+    std::vector<int> codes;
+    codes.reserve(modes.size());
+    for (const auto& mode : modes) codes.push_back(mode.value);
+    return codes;
+}
+
+}  // namespace
+
+CTavrinKeyboardDevice::CTavrinKeyboardDevice(device::HidBackend& backend, int page_row,
+                                             device::DeviceFolders folders,
+                                             std::string device_folder_name,
+                                             device::TraceSink trace, device::SleepFn sleep)
+    : LightingDevice(backend, page_row, std::move(folders), std::move(device_folder_name), trace,
+                     std::move(sleep), std::string(kLightingExitTrace)),
+      cable_events_(event_channel().cable(), std::string(kReaderExitTrace), trace),
+      receiver_events_(event_channel().receiver(), std::string(kReaderExitTrace), trace),
+      frames_(command_channel(), trace) {
+    set_preview(std::make_unique<lighting::KeyboardPreview>());
+}
+
+CTavrinKeyboardDevice::~CTavrinKeyboardDevice() { stopping_threads(); }
+
+// --- profile -------------------------------------------------------------------------------
+
+profiles::ProfileLoad CTavrinKeyboardDevice::load_profile(const std::filesystem::path& document) {
+    const profiles::ProfileLoad loaded = LightingDevice::load_profile(document);
+    show_custom_colours();
+    return loaded;
+}
+
+void CTavrinKeyboardDevice::load_profile_sections() {
+    keys_ = profile().read_key_list();
+    options_ = from_words(profile().read_system_stages());
+    fn_view_ = profile().read_fn_keyset_flag();
+    const device::LightRecord& light = profile().light_record();
+    profile().read_custom_colors(light.custom_group, static_cast<size_t>(key_count()));
+}
+
+SystemOptions CTavrinKeyboardDevice::system_options() const {
+    std::lock_guard lock(state_mutex());
+    return options_;
+}
+
+bool CTavrinKeyboardDevice::change_system_options(const SystemOptions& options) {
+    std::lock_guard lock(state_mutex());
+    options_ = options;
+    profile().write_system_stages(to_words(options));
+    return profile().save();
+}
+
+bool CTavrinKeyboardDevice::fn_view() const {
+    std::lock_guard lock(state_mutex());
+    return fn_view_;
+}
+
+std::vector<profiles::KeyEntry> CTavrinKeyboardDevice::key_records() const {
+    std::lock_guard lock(state_mutex());
+    return keys_;
+}
+
+std::vector<KeyCaption> CTavrinKeyboardDevice::key_captions() const {
+    const std::vector<std::string> names = macro_names();
+    std::lock_guard lock(state_mutex());
+    std::vector<KeyCaption> captions(static_cast<size_t>(key_count()));
+    for (const profiles::KeyEntry& key : keys_) {
+        const profiles::AssignmentGroup& shown = fn_view_ ? key.fn : key.normal;
+        if (shown.key_index >= captions.size()) continue;
+        const AssignmentCode code{shown.type, shown.first, shown.second};
+        KeyCaption& caption = captions[shown.key_index];
+        if (is_macro_code(code)) {
+            // A macro shows its name; one that is gone shows nothing.
+            if (code.first < names.size()) caption = {names[code.first], false};
+        } else if (const auto key = caption_key(code)) {
+            caption = {std::string(*key), true};
+        }
+    }
+    return captions;
+}
+
+void CTavrinKeyboardDevice::redraw_page() {
+    if (keyboard_view_ != nullptr) {
+        keyboard_view_->show_key_captions(key_captions());
+        keyboard_view_->show_system_options(system_options());
+    }
+    if (view() != nullptr) view()->redraw();
+}
+
+// --- arrival -------------------------------------------------------------------------------
+
+Result CTavrinKeyboardDevice::load_after_attach() {
+    // A keyboard whose firmware is about to be updated (or that the user would not update)
+    // is left alone.
+    if (firmware_update_asked()) return Result::kNoAnswer;
+    const Result initialised = initialise_from_device();
+    // The profile in use may have changed on disk since the page loaded it.
+    const std::filesystem::path document = [this] {
+        std::lock_guard lock(state_mutex());
+        return profile().document_path();
+    }();
+    if (!document.empty()) static_cast<void>(load_profile(document));
+    const Result settings = command_channel().is_open() ? read_settings() : Result::kOk;
+    redraw_page();
+    restart_lighting_thread();
+    return device::first_failure({initialised, settings});
+}
+
+bool CTavrinKeyboardDevice::firmware_update_asked() {
+    loaded_ = false;
+    // Asked before anything is sent, and only by cable, where the updater can reach it.
+    const uint16_t release = command_channel().cable().attributes().version_number;
+    if (!command_channel().is_open() || receiver_mode() || !firmware_update_offered(release) ||
+        keyboard_view_ == nullptr)
+        return false;
+    if (keyboard_view_->confirm_firmware_update())
+        keyboard_view_->start_firmware_updater();
+    else
+        keyboard_view_->quit_application();
+    return true;
+}
+
+Result CTavrinKeyboardDevice::initialise_from_device() {
+    loaded_ = false;
+    device::CommandChannel& channel = command_channel();
+    if (!channel.is_open()) return Result::kNoAnswer;
+    const Result begun = channel.begin_transfer();
+    Result outcome = read_information();
+    const int table_bytes = information().key_positions() * 3;
+    std::vector<uint8_t> defaults(kMaxTableBytes, 0);
+    std::vector<uint8_t> leds(kMaxTableBytes, 0);
+    if (device::succeeded(outcome) && !channel.set_block_bytes(table_bytes)) {
+        trace("键盘按键数超出范围");
+        outcome = Result::kStatusRefused;
+    }
+    if (device::succeeded(outcome)) outcome = channel.read_table(std::span(defaults).first(
+                                          static_cast<size_t>(table_bytes)));
+    if (device::succeeded(outcome)) outcome = channel.read_key_bytes(std::span(leds).first(
+                                          static_cast<size_t>(table_bytes / 3)));
+    // A transfer that was begun is always ended, whatever went wrong inside it.
+    const Result ended = channel.end_transfer();
+    outcome = device::first_failure({begun, outcome, ended});
+    if (!device::succeeded(outcome)) return outcome;
+    {
+        std::lock_guard lock(state_mutex());
+        maps_ = build_key_maps(defaults, information().key_positions(), leds);
+        default_table_ = std::move(defaults);
+        led_table_ = std::move(leds);
+    }
+    loaded_ = true;
+    return Result::kOk;
+}
+
+Result CTavrinKeyboardDevice::read_settings() {
+    device::CommandChannel& channel = command_channel();
+    std::array<uint8_t, 1> active{};
+    Result outcome = channel.read_memory(kActiveProfileAddress, active);
+    if (!device::succeeded(outcome)) return outcome;
+    SettingsRecord record{};
+    outcome = channel.read_memory(settings_address(active[0]), record);
+    if (!device::succeeded(outcome)) return outcome;
+    onboard_profile_ = active[0];
+
+    const std::vector<int> known = mode_codes(modes());
+    const device::LightRecord host = lighting_state();
+    device::LightRecord light;
+    {
+        std::lock_guard lock(state_mutex());
+        const SettingsRead read = decode_settings_record(record, host, options_, known);
+        light = read.light;
+        // The group picks colours out of the profile: a byte past any sensible count would
+        // make the profile grow groups of nothing.
+        if (light.custom_group >= kCustomGroups) light.custom_group = host.custom_group;
+        options_ = read.options;
+        profile().write_light_info(light);
+        profile().write_system_stages(to_words(options_));
+        profile().read_custom_colors(light.custom_group, static_cast<size_t>(key_count()));
+        if (!profile().save()) trace("保存配置文件失败");
+    }
+    show_custom_colours();
+    apply_lighting(light);
+    return Result::kOk;
+}
+
+Result CTavrinKeyboardDevice::refresh_on_request() {
+    if (!command_channel().is_open()) return Result::kNoAnswer;
+    const Result outcome = read_settings();
+    redraw_page();
+    return outcome;
+}
+
+// --- writing -------------------------------------------------------------------------------
+
+Result CTavrinKeyboardDevice::write_profile_to_device() {
+    if (!command_channel().is_open()) return Result::kNoAnswer;
+    const int onboard = onboard_profile_;
+    const Result settings = write_lighting_settings(onboard, static_cast<uint8_t>(onboard));
+    const Result tables = write_assignments();
+    const size_t macro_count = macro_names().size();
+    const std::vector<int> used = [this, macro_count] {
+        std::lock_guard lock(state_mutex());
+        return used_macro_list(keys_, maps_, macro_count);
+    }();
+    const MacroDownload macros = download_macros(used);
+    const Result colours =
+        lighting_state().mode == kPerKeyMode ? write_per_key_colours() : Result::kOk;
+    return device::first_failure({settings, tables, macros.result, colours});
+}
+
+Result CTavrinKeyboardDevice::write_lighting_settings(int profile_index, uint8_t byte0) {
+    device::CommandChannel& channel = command_channel();
+    if (!channel.is_open()) return Result::kNoAnswer;
+    const device::LightRecord light = lighting_state();
+    const SystemOptions options = system_options();
+    const uint16_t address = settings_address(profile_index);
+    const Result begun = channel.begin_transfer();
+    // The bytes the host does not own come from this very record: the last record read may
+    // be another profile's, and records overlap by a byte.
+    SettingsRecord kept{};
+    Result outcome = channel.read_memory(address, kept);
+    if (device::succeeded(outcome)) {
+        SettingsRecord record = encode_settings_record(kept, byte0, light, options);
+        // Options reach the keyboard only by cable; through the receiver they stay as they are.
+        if (receiver_mode()) keep_device_options(record, kept);
+        outcome = channel.write_memory(address, record);
+    }
+    const Result ended = channel.end_transfer();
+    return device::first_failure({begun, outcome, ended});
+}
+
+Result CTavrinKeyboardDevice::write_system_options() {
+    if (receiver_mode() || kind() != device::DeviceKind::Keyboard) return Result::kNoAnswer;
+    return write_lighting_settings(0, 0);
+}
+
+Result CTavrinKeyboardDevice::write_assignments() {
+    device::CommandChannel& channel = command_channel();
+    if (!channel.is_open()) return Result::kNoAnswer;
+    // Without the default table every key would be written as nothing.
+    if (!loaded_) {
+        trace("键盘未加载，不写按键");
+        return Result::kNoAnswer;
+    }
+    const Result information_read = read_information();
+    if (!device::succeeded(information_read)) return information_read;
+    const size_t macro_count = macro_names().size();
+    LayerTables tables;
+    {
+        std::lock_guard lock(state_mutex());
+        tables = build_layer_tables(default_table_, information().key_positions(), keys_, maps_,
+                                    macro_count);
+    }
+    const Result begun = channel.begin_transfer();
+    Result outcome = channel.write_second_table(0, tables.fn);
+    if (device::succeeded(outcome)) outcome = channel.write_table(0, tables.normal);
+    const Result ended = channel.end_transfer();
+    return device::first_failure({begun, outcome, ended});
+}
+
+MacroDownload CTavrinKeyboardDevice::download_macros(const std::vector<int>& used_macros) {
+    device::CommandChannel& channel = command_channel();
+    if (channel.is_open()) {
+        const Result information_read = read_information();
+        if (!device::succeeded(information_read)) return {information_read, 0};
+    }
+    if (used_macros.empty()) return {};
+    const auto macros = load_used_macros(folders().profile_folder(device_folder_name()), used_macros);
+    const MacroImageOutcome image =
+        build_macro_image(macros, static_cast<size_t>(information().macro_memory_bytes()));
+    if (image.excess > 0) return {Result::kOk, static_cast<int>(image.excess)};
+    if (!channel.is_open()) return {Result::kNoAnswer, 0};
+    const Result begun = channel.begin_transfer();
+    const Result streamed = channel.write_stream(image.image);
+    const Result ended = channel.end_transfer();
+    return {device::first_failure({begun, streamed, ended}), 0};
+}
+
+std::vector<device::ColorRecord> CTavrinKeyboardDevice::custom_colours() const {
+    std::lock_guard lock(state_mutex());
+    std::vector<device::ColorRecord> colours;
+    for (const profiles::KeyColor& c : profile().custom_colors())
+        colours.push_back({c.red, c.green, c.blue, 0xFF});
+    return colours;
+}
+
+void CTavrinKeyboardDevice::show_custom_colours() {
+    std::vector<device::Rgb> colours;
+    for (const device::ColorRecord& c : custom_colours()) colours.push_back({c.red, c.green, c.blue});
+    with_preview([&](lighting::Preview& preview, device::LightRecord&, std::span<device::ColorRecord>) {
+        static_cast<lighting::KeyboardPreview&>(preview).set_custom_colors(colours);
+    });
+}
+
+Result CTavrinKeyboardDevice::write_per_key_colours() {
+    device::CommandChannel& channel = command_channel();
+    if (!channel.is_open()) return Result::kNoAnswer;
+    const std::vector<device::ColorRecord> colours = custom_colours();
+    std::vector<uint8_t> table;
+    {
+        std::lock_guard lock(state_mutex());
+        table = per_key_colour_table(colours, maps_.light_led, information().key_positions());
+    }
+    const Result begun = channel.begin_transfer();
+    const Result written = channel.write_record(kPerKeyRecordBytes, 0, table);
+    const Result ended = channel.end_transfer();
+    return device::first_failure({begun, written, ended});
+}
+
+// --- frames --------------------------------------------------------------------------------
+
+bool CTavrinKeyboardDevice::host_driven(int mode) const {
+    return is_host_driven(mode);
+}
+
+bool CTavrinKeyboardDevice::build_and_send_frame() {
+    if (!light_status() || !command_channel().is_open()) return false;
+    const device::LightRecord light = lighting_state();
+    if (!host_driven(light.mode)) return false;
+    std::vector<device::ColorRecord> lights(static_cast<size_t>(light_count()));
+    for (int i = 0; i < light_count(); ++i) lights[static_cast<size_t>(i)] = color(i);
+    std::vector<uint8_t> frame;
+    {
+        std::lock_guard lock(state_mutex());
+        frame = host_frame(lights, maps_.light_led, information().key_positions());
+    }
+    frames_.post(std::move(frame));
+    return true;
+}
+
+// --- events --------------------------------------------------------------------------------
+
+void CTavrinKeyboardDevice::event_interface_opened(bool receiver) {
+    device::EventReader& reader = receiver ? receiver_events_ : cable_events_;
+    reader.start([this, receiver](uint16_t code) { handle_event(code, !receiver); });
+}
+
+void CTavrinKeyboardDevice::stopping_event_readers() {
+    cable_events_.stop();
+    receiver_events_.stop();
+}
+
+void CTavrinKeyboardDevice::stopping_threads() {
+    stopping_event_readers();
+    frames_.stop();
+    LightingDevice::stopping_threads();
+}
+
+std::optional<int> CTavrinKeyboardDevice::key_index_at(int position) const {
+    std::lock_guard lock(state_mutex());
+    for (size_t key = 0; key < maps_.key_position.size(); ++key)
+        if (maps_.key_position[key] == position) return static_cast<int>(key);
+    return std::nullopt;
+}
+
+void CTavrinKeyboardDevice::handle_event(uint16_t code, bool cable_reader) {
+    const KeyboardEvent event = decode_keyboard_event(code, cable_reader);
+    switch (event.kind) {
+        case KeyboardEvent::Kind::ResyncAfterChange:
+            reload_requested_ = true;
+            [[fallthrough]];
+        case KeyboardEvent::Kind::Resync:
+            if (view() != nullptr) view()->start_page_timer(device::PageTimer::Refresh, kRefreshDelayMs);
+            break;
+        case KeyboardEvent::Kind::KeepAlive:
+            ++keep_alives_;
+            break;
+        case KeyboardEvent::Kind::KeyDown:
+        case KeyboardEvent::Kind::KeyUp:
+            if (const auto key = key_index_at(event.position)) {
+                const bool down = event.kind == KeyboardEvent::Kind::KeyDown;
+                with_preview([&](lighting::Preview& preview, device::LightRecord&,
+                                 std::span<device::ColorRecord>) {
+                    static_cast<lighting::KeyboardPreview&>(preview).key_event(*key, down);
+                });
+            }
+            break;
+        case KeyboardEvent::Kind::ProfileSwitch:
+            if (!command_channel().is_open()) break;
+            onboard_profile_ = event.profile;
+            // The page shows the profile now in use once its record is read.
+            if (view() != nullptr) {
+                view()->redraw();
+                view()->start_page_timer(device::PageTimer::Refresh, kRefreshDelayMs);
+            }
+            break;
+        case KeyboardEvent::Kind::None:
+            break;
+    }
+}
+
+}  // namespace ilmo::keyboard

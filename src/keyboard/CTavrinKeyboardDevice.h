@@ -1,0 +1,117 @@
+#pragma once
+// The keyboard's controller: what it reads when it arrives, its key tables and maps, its
+// settings record with the system options, its macros, its events, and the host frames of
+// the host-driven lighting modes.
+
+#include <array>
+#include <atomic>
+#include <optional>
+#include <vector>
+
+#include "device/EventReader.h"
+#include "device/FrameSender.h"
+#include "keyboard/KeyMaps.h"
+#include "keyboard/KeyboardView.h"
+#include "keyboard/LightingDevice.h"
+#include "keyboard/SettingsRecord.h"
+
+namespace ilmo::keyboard {
+
+// What became of a macro download.
+struct MacroDownload {
+    device::Result result = device::Result::kOk;
+    int excess_events = 0;  // > 0: the image did not fit by this many events; nothing was sent
+};
+
+class CTavrinKeyboardDevice : public LightingDevice {
+public:
+    // Receivers and cables both answer within this; a larger table is not loaded.
+    static constexpr int kMaxTableBytes = 512;
+    // The pause after the device asks to be read again.
+    static constexpr int kRefreshDelayMs = 50;
+
+    CTavrinKeyboardDevice(device::HidBackend& backend, int page_row,
+                          device::DeviceFolders folders, std::string device_folder_name,
+                          device::TraceSink trace, device::SleepFn sleep = {});
+    ~CTavrinKeyboardDevice() override;
+
+    void set_keyboard_view(KeyboardView* view) { keyboard_view_ = view; }
+
+    // Device work.
+    device::Result load_after_attach() override;
+    device::Result refresh_on_request() override;
+    device::Result write_profile_to_device() override;
+    // The settings record of on-board profile `profile` (byte 0 = `byte0`) from the profile's
+    // lighting and system options. The record is read again first, inside the transfer, and
+    // only what the host owns is changed; without that read nothing is written.
+    device::Result write_lighting_settings(int profile, uint8_t byte0);
+    // Both key tables; refused (no answer) until the device's default table was read.
+    device::Result write_assignments();
+    MacroDownload download_macros(const std::vector<int>& used_macros);
+    device::Result write_per_key_colours();
+    // Writes the options into the settings record; only by cable (a receiver keyboard keeps
+    // them in the profile until it is plugged in).
+    device::Result write_system_options();
+
+    // UI thread.
+    profiles::ProfileLoad load_profile(const std::filesystem::path& document) override;
+    bool take_profile_reload_request() override { return reload_requested_.exchange(false); }
+    SystemOptions system_options() const;
+    // Stores the options in the profile and saves it; false when the save failed.
+    bool change_system_options(const SystemOptions& options);
+    bool fn_view() const;
+    std::vector<KeyCaption> key_captions() const;
+    std::vector<profiles::KeyEntry> key_records() const;
+    // Shows the profile's captions and options on the page.
+    void redraw_page() override;
+    bool build_and_send_frame() override;
+
+    // What the device last said.
+    int onboard_profile() const { return onboard_profile_; }
+    bool loaded() const { return loaded_; }
+    // Every event the readers saw, keep-alives included; for the status display and tests.
+    int keep_alives() const { return keep_alives_; }
+
+    // One event code from the cable (or the receiver) reader.
+    void handle_event(uint16_t code, bool cable_reader);
+
+protected:
+    void load_profile_sections() override;
+    void event_interface_opened(bool receiver) override;
+    void stopping_threads() override;
+    void stopping_event_readers() override;
+    bool host_driven(int mode) const override;
+
+private:
+    // Offers a firmware update when the keyboard's release needs one; true when it did (the
+    // keyboard is then not loaded).
+    bool firmware_update_asked();
+    device::Result initialise_from_device();
+    device::Result read_settings();
+    // The per-key colours of the profile's custom group, as colour records of the lights.
+    std::vector<device::ColorRecord> custom_colours() const;
+    // The preview shows them in the per-key mode.
+    void show_custom_colours();
+    std::optional<int> key_index_at(int position) const;
+
+    KeyboardView* keyboard_view_ = nullptr;
+
+    // Guarded by state_mutex().
+    std::vector<uint8_t> default_table_;
+    std::vector<uint8_t> led_table_;
+    KeyMaps maps_{};
+    std::vector<profiles::KeyEntry> keys_;
+    SystemOptions options_{};
+    bool fn_view_ = false;
+
+    std::atomic<bool> loaded_{false};
+    std::atomic<int> onboard_profile_{0};
+    std::atomic<int> keep_alives_{0};
+    std::atomic<bool> reload_requested_{false};
+
+    device::EventReader cable_events_;
+    device::EventReader receiver_events_;
+    device::FrameSender frames_;
+};
+
+}  // namespace ilmo::keyboard

@@ -1,0 +1,110 @@
+#include "keyboard/CTavrinMousePadDevice.h"
+
+#include "keyboard/DeviceEvents.h"
+#include "keyboard/SettingsRecord.h"
+#include "lighting/PadPreview.h"
+
+namespace ilmo::keyboard {
+
+using device::Result;
+
+namespace {
+
+constexpr std::string_view kLightingExitTrace = "MS灯光线程设定退出";
+constexpr std::string_view kReaderExitTrace = "MS设备同步线程设定退出";
+
+
+}  // namespace
+
+CTavrinMousePadDevice::CTavrinMousePadDevice(device::HidBackend& backend, int page_row,
+                                             device::DeviceFolders folders,
+                                             std::string device_folder_name,
+                                             device::TraceSink trace, device::SleepFn sleep)
+    : LightingDevice(backend, page_row, std::move(folders), std::move(device_folder_name), trace,
+                     std::move(sleep), std::string(kLightingExitTrace)),
+      events_(event_channel().cable(), std::string(kReaderExitTrace), trace) {
+    set_preview(std::make_unique<lighting::PadPreview>());
+}
+
+CTavrinMousePadDevice::~CTavrinMousePadDevice() { stopping_threads(); }
+
+Result CTavrinMousePadDevice::load_after_attach() {
+    device::CommandChannel& channel = command_channel();
+    Result outcome = Result::kOk;
+    if (channel.is_open()) {
+        const Result begun = channel.begin_transfer();
+        const Result information_read = read_information();
+        const Result ended = channel.end_transfer();
+        outcome = device::first_failure({begun, information_read, ended});
+    }
+    if (view() != nullptr) view()->redraw();
+    restart_lighting_thread();
+    return outcome;
+}
+
+Result CTavrinMousePadDevice::read_record(PadRecord& record) {
+    device::CommandChannel& channel = command_channel();
+    std::array<uint8_t, 1> active{};
+    Result outcome = channel.read_memory(kActiveProfileAddress, active);
+    if (!device::succeeded(outcome)) return outcome;
+    PadRead read{};
+    outcome = channel.read_memory(pad_read_address(active[0]), read);
+    if (device::succeeded(outcome)) record = pad_record_of(read);
+    return outcome;
+}
+
+Result CTavrinMousePadDevice::refresh_on_request() {
+    if (!command_channel().is_open()) return Result::kNoAnswer;
+    PadRecord record{};
+    const Result outcome = read_record(record);
+    // A failed read changes nothing on the page or in the profile.
+    if (!device::succeeded(outcome)) return outcome;
+    const device::LightRecord light = decode_pad_record(record, mode_list(), lighting_state());
+    static_cast<void>(change_lighting(light));
+    if (view() != nullptr) view()->redraw();
+    return outcome;
+}
+
+Result CTavrinMousePadDevice::write_lighting_settings() {
+    device::CommandChannel& channel = command_channel();
+    if (!channel.is_open()) return Result::kNoAnswer;
+    const device::LightRecord light = lighting_state();
+    const int code = code_of_index(mode_list(), light.mode);
+    const Result begun = channel.begin_transfer();
+    PadRead read{};
+    Result outcome = channel.read_memory(pad_read_address(kProfile), read);
+    if (device::succeeded(outcome)) {
+        const PadRecord record = encode_pad_record(pad_record_of(read), kProfile, code, light);
+        outcome = channel.write_memory(pad_write_address(kProfile), record);
+    }
+    const Result ended = channel.end_transfer();
+    return device::first_failure({begun, outcome, ended});
+}
+
+Result CTavrinMousePadDevice::power_refresh() {
+    if (!command_channel().is_open()) return Result::kNoAnswer;
+    std::array<uint8_t, device::kPowerStatusBytes> record{};
+    const Result outcome = command_channel().read_short(0, record);
+    if (device::succeeded(outcome) && view() != nullptr)
+        view()->show_power(device::decode_power_status(record, receiver_mode()));
+    return outcome;
+}
+
+void CTavrinMousePadDevice::handle_event(uint16_t code) {
+    if (decode_pad_event(code) == PadEvent::Refresh && view() != nullptr)
+        view()->start_page_timer(device::PageTimer::Refresh, kRefreshDelayMs);
+}
+
+void CTavrinMousePadDevice::event_interface_opened(bool receiver) {
+    // The pad has no receiver.
+    if (!receiver) events_.start([this](uint16_t code) { handle_event(code); });
+}
+
+void CTavrinMousePadDevice::stopping_event_readers() { events_.stop(); }
+
+void CTavrinMousePadDevice::stopping_threads() {
+    stopping_event_readers();
+    LightingDevice::stopping_threads();
+}
+
+}  // namespace ilmo::keyboard

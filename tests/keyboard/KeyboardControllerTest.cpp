@@ -1,0 +1,205 @@
+// The keyboard controller against the emulated keyboard: what it reads on arrival, what a
+// profile write leaves in the keyboard, its events, and what it does when the keyboard
+// misbehaves.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ControllerFixture.h"
+#include "device/CommandResult.h"
+#include "keyboard/CTavrinKeyboardDevice.h"
+#include "profiles/JsonFile.h"
+#include "sim/Firmware.h"
+
+namespace ilmo::keyboard::testing {
+namespace {
+
+using device::Result;
+using sim::FirmwareMemory;
+using sim::SimProduct;
+
+class KeyboardControllerTest : public ::testing::Test {
+protected:
+    KeyboardControllerTest()
+        : bus(std::make_shared<sim::SimBus>()),
+          backend(bus),
+          folders{ILMO_SOURCE_DIR, scratch.path},
+          keyboard(backend, kKeyboardRow, folders,
+                   std::string(device::device_folder_name(kKeyboardRow)), {}) {
+        keyboard.set_view(&page);
+        keyboard.set_keyboard_view(&page);
+        document = folders.profile_folder(keyboard.device_folder_name()) / "p.Json";
+        std::filesystem::create_directories(document.parent_path());
+        static_cast<void>(keyboard.load_profile(document));
+    }
+
+    void plug_and_load(SimProduct product = SimProduct::Keyboard) {
+        bus->plug(product);
+        const auto kind = sim::is_receiver(product) ? device::DeviceKind::KeyboardReceiver
+                                                    : device::DeviceKind::Keyboard;
+        ASSERT_EQ(keyboard.attach_command_interface(bus->command_path(product), kind), Result::kOk);
+        ASSERT_EQ(keyboard.load_after_attach(), Result::kOk);
+    }
+
+    std::vector<uint8_t> memory(FirmwareMemory which, size_t offset, size_t size) {
+        return bus->with_firmware(SimProduct::Keyboard,
+                                  [&](sim::Firmware& f) { return f.read(which, offset, size); });
+    }
+
+    ScratchFolder scratch;
+    PageRecords page;
+    std::shared_ptr<sim::SimBus> bus;
+    sim::SimBackend backend;
+    device::DeviceFolders folders;
+    CTavrinKeyboardDevice keyboard;
+    std::filesystem::path document;
+};
+
+TEST_F(KeyboardControllerTest, ArrivalReadsTheKeyboardShowsItAndKeepsItInTheProfile) {
+    plug_and_load();
+    EXPECT_TRUE(keyboard.loaded());
+    // The factory's profile 0 runs the spectrum wheel (4) at speed 2 with polling step 3.
+    const device::LightRecord light = keyboard.lighting();
+    EXPECT_EQ(light.mode, 4);
+    EXPECT_EQ(light.speed, 2);
+    EXPECT_EQ(keyboard.system_options().polling_rate, 3);
+    const Json::Value saved = profiles::read_json_file(document);
+    EXPECT_EQ(saved["Device"][0]["LightInfo"]["SelectItem"].asInt(), 4);
+    EXPECT_EQ(saved["Device"][0]["SystemStages"]["PollingRate"].asInt(), 3);
+    std::lock_guard lock(page.mutex);
+    ASSERT_GE(page.captions.size(), 126u);
+    EXPECT_EQ(page.captions[0], (KeyCaption{"keyboard_key_Esc", true}));
+    EXPECT_EQ(page.options.polling_rate, 3);
+}
+
+TEST_F(KeyboardControllerTest, AProfileWriteLeavesTheKeyboardHoldingItByteForByte) {
+    plug_and_load();
+    // One macro of three events, bound to A on the normal layer and to B on the Fn layer.
+    const auto folder = folders.profile_folder(keyboard.device_folder_name());
+    {
+        std::ofstream(folder / "macro.config")
+            << R"({"MacroInfo": [{"MacroName": "m", "Guid": "g1"}]})";
+        std::ofstream(folder / "g1.mac") << R"({"Events": [
+            {"Action": "down", "Type": 10, "Button": 4, "Delay": "50"},
+            {"Action": "up", "Type": 10, "Button": 4, "Delay": "50"},
+            {"Action": "down", "Type": 10, "Button": 5, "Delay": "7"}]})";
+        Json::Value doc = profiles::read_json_file(document);
+        doc["Device"][0]["KeyList"][64]["Assignment"] = 0x700000 + 0x0001;  // macro 0, mode 1
+        doc["Device"][0]["KeyList"][89]["FnAssignment"] = 0x710003;         // macro 0, 3 times
+        doc["Device"][0]["LightInfo"]["SelectItem"] = 20;
+        doc["Device"][0]["CustomLightMode"]["LightColorInfo"][0][0] =
+            Json::Value(Json::objectValue);
+        doc["Device"][0]["CustomLightMode"]["LightColorInfo"][0][0]["Red"] = 200;
+        ASSERT_TRUE(profiles::write_json_file(document, doc));
+    }
+    static_cast<void>(keyboard.load_profile(document));
+    keyboard.reload_config_lists();
+    ASSERT_EQ(keyboard.write_profile_to_device(), Result::kOk);
+
+    // The settings record of the active profile 0, mode 20.
+    EXPECT_EQ(memory(FirmwareMemory::Configuration, 1, 1)[0], 20);
+    // Key 64 (A) and key 89 (B) sit where the keyboard's default table has their codes.
+    const auto defaults = memory(FirmwareMemory::FactoryTable, 0, 126 * 3);
+    const auto position_of = [&](uint8_t usage) {
+        for (size_t p = 0; p < 126; ++p)
+            if (defaults[p * 3] == 0x20 && defaults[p * 3 + 1] == 0 && defaults[p * 3 + 2] == usage)
+                return p;
+        return size_t{999};
+    };
+    const size_t a = position_of(0x04), b = position_of(0x05);
+    ASSERT_LT(a, 126u);
+    EXPECT_EQ(memory(FirmwareMemory::ActiveTable, a * 3, 3), (std::vector<uint8_t>{0x70, 0, 1}));
+    EXPECT_EQ(memory(FirmwareMemory::SecondTable, b * 3, 3), (std::vector<uint8_t>{0x71, 0, 3}));
+    // A key whose Fn code is its default is written as nothing on the Fn layer.
+    EXPECT_EQ(memory(FirmwareMemory::SecondTable, a * 3, 3), (std::vector<uint8_t>{0, 0, 0}));
+    // The macro image: 16 + 2 + 4 + 12 bytes, first event 32 00 8A 04.
+    EXPECT_EQ(memory(FirmwareMemory::Macros, 0, 6), (std::vector<uint8_t>{0xAA, 0x55, 34, 0, 1, 0}));
+    EXPECT_EQ(memory(FirmwareMemory::Macros, 22, 4), (std::vector<uint8_t>{0x32, 0, 0x8A, 0x04}));
+    // Per-key colours: key 0's colour at its LED.
+    const uint8_t led = memory(FirmwareMemory::LedTable, position_of(0x29), 1)[0];
+    EXPECT_EQ(memory(FirmwareMemory::Records, led * 3u, 3), (std::vector<uint8_t>{200, 0, 0}));
+}
+
+TEST_F(KeyboardControllerTest, AWriteKeepsTheBytesOfItsOwnRecordNotTheLastOneRead) {
+    plug_and_load();  // reads profile 0's record
+    // Profile 1's record ends on the byte that starts profile 2's.
+    const uint8_t profile2_first = memory(FirmwareMemory::Configuration, 66, 1)[0];
+    ASSERT_EQ(keyboard.write_lighting_settings(1, 1), Result::kOk);
+    EXPECT_EQ(memory(FirmwareMemory::Configuration, 66, 1)[0], profile2_first);
+    EXPECT_EQ(memory(FirmwareMemory::Configuration, 33, 1)[0], 1);
+}
+
+TEST_F(KeyboardControllerTest, OldFirmwareIsOfferedAnUpdateBeforeAnythingIsSent) {
+    bus->set_release_number(SimProduct::Keyboard, 0x010F);
+    page.accept_update = true;
+    bus->plug(SimProduct::Keyboard);
+    ASSERT_EQ(keyboard.attach_command_interface(bus->command_path(SimProduct::Keyboard),
+                                                device::DeviceKind::Keyboard),
+              Result::kOk);
+    const int begins = bus->with_firmware(SimProduct::Keyboard,
+                                          [](sim::Firmware& f) { return f.counters().begin_transfers; });
+    EXPECT_NE(keyboard.load_after_attach(), Result::kOk);
+    EXPECT_EQ(page.firmware_questions, 1);
+    EXPECT_EQ(page.updater_starts, 1);
+    EXPECT_FALSE(keyboard.loaded());
+    // Without the default table every key would be written as nothing: refused.
+    EXPECT_EQ(keyboard.write_assignments(), Result::kNoAnswer);
+    EXPECT_EQ(bus->with_firmware(SimProduct::Keyboard,
+                                 [](sim::Firmware& f) { return f.counters().begin_transfers; }),
+              begins);
+
+    page.accept_update = false;
+    EXPECT_NE(keyboard.load_after_attach(), Result::kOk);
+    EXPECT_EQ(page.quits, 1);
+}
+
+TEST_F(KeyboardControllerTest, EventsScheduleRefreshesMoveTheProfileAndCountKeepAlives) {
+    plug_and_load();
+    ASSERT_EQ(keyboard.attach_event_interface(bus->event_path(SimProduct::Keyboard),
+                                              device::DeviceKind::Keyboard),
+              Result::kOk);
+    ASSERT_TRUE(bus->send_event(SimProduct::Keyboard, 0x0401));
+    ASSERT_TRUE(eventually([&] { return page.timer_count() == 1; }));
+    EXPECT_FALSE(keyboard.take_profile_reload_request());
+    ASSERT_TRUE(bus->send_event(SimProduct::Keyboard, 0x0402));
+    ASSERT_TRUE(eventually([&] { return page.timer_count() == 2; }));
+    EXPECT_TRUE(keyboard.take_profile_reload_request());
+    ASSERT_TRUE(bus->send_event(SimProduct::Keyboard, 0x0404));
+    ASSERT_TRUE(eventually([&] { return keyboard.keep_alives() == 1; }));
+    ASSERT_TRUE(bus->switch_profile(SimProduct::Keyboard, 2));
+    ASSERT_TRUE(eventually([&] { return keyboard.onboard_profile() == 2; }));
+    {
+        std::lock_guard lock(page.mutex);
+        EXPECT_EQ(page.timers.front(), (std::pair{device::PageTimer::Refresh, 50}));
+    }
+    // The refresh reads the record of the profile now in use (profile 2: mode 5).
+    ASSERT_EQ(keyboard.refresh_on_request(), Result::kOk);
+    EXPECT_EQ(keyboard.lighting().mode, 5);
+    keyboard.detach();
+}
+
+TEST_F(KeyboardControllerTest, UnplugDuringTheTableWriteFailsHonestlyAndKeepsThePage) {
+    plug_and_load();
+    bus->set_faults(SimProduct::Keyboard, {.unplug_after_packets = 4});
+    EXPECT_NE(keyboard.write_assignments(), Result::kOk);
+    EXPECT_NE(keyboard.write_profile_to_device(), Result::kOk);
+    EXPECT_TRUE(keyboard.loaded());
+    EXPECT_EQ(keyboard.lighting().mode, 4);
+}
+
+TEST_F(KeyboardControllerTest, ThroughTheReceiverOptionsStayInTheProfile) {
+    plug_and_load(SimProduct::KeyboardReceiver);
+    const auto before = memory(FirmwareMemory::Configuration, 19, 4);
+    SystemOptions options = keyboard.system_options();
+    options.win_lock = 1;
+    options.polling_rate = 0;
+    ASSERT_TRUE(keyboard.change_system_options(options));
+    EXPECT_EQ(keyboard.write_system_options(), Result::kNoAnswer);
+    ASSERT_EQ(keyboard.write_lighting_settings(0, 0), Result::kOk);
+    EXPECT_EQ(memory(FirmwareMemory::Configuration, 19, 4), before);
+    EXPECT_EQ(profiles::read_json_file(document)["Device"][0]["SystemStages"]["WinFlag"].asInt(), 1);
+}
+
+}  // namespace
+}  // namespace ilmo::keyboard::testing
