@@ -2,15 +2,20 @@
 
 #include <QThread>
 
+#include "device/StopEvent.h"
 #include "profiles/CHs6533Profiledata.h"
 #include "profiles/CKeyboardProfiledata.h"
 #include "profiles/CMouseProfiledata.h"
 #include "profiles/ProfileListOutcome.h"
+#include "shell/CKeyboardSystemUI.h"
 #include "shell/CMpDevicePowerUI.h"
+#include "shell/KeyCaptions.h"
+#include "shell/UiThreadCall.h"
 #include "shell/names/DevicePageNames.h"
 #include "shell/names/ProfilePanelNames.h"
 #include "shell/ui/CDeviceKeyButtonUI.h"
 #include "shell/ui/ControlLookup.h"
+#include "shell/ui/LanguageTexts.h"
 #include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
@@ -19,6 +24,9 @@ namespace page_names = names::device_page;
 namespace profile_names = names::profile_panel;
 
 namespace {
+
+// Asked when the keyboard's firmware is too old to be used.
+constexpr const char* kFirmwareQuestion = "message_text_24";
 
 // N of "<prefix>N", or -1.
 int indexed(const QString& name, QLatin1String prefix) {
@@ -45,9 +53,11 @@ bool deferred_to_owner_thread(QObject* owner, Show show) {
 
 }  // namespace
 
-CDevicePage::CDevicePage(QWidget* parent) : QWidget(parent) {}
+CDevicePage::CDevicePage(QWidget* parent)
+    : QWidget(parent), closing_(std::make_shared<device::StopEvent>()) {}
 
 CDevicePage::~CDevicePage() {
+    close_questions();
     // The controller's channels close before the widgets it draws on go.
     if (controller_) controller_->set_view(nullptr);
 }
@@ -56,7 +66,22 @@ void CDevicePage::attach_controller(std::unique_ptr<device::CTavrinUSBDevice> co
     controller_ = std::move(controller);
     controller_->set_view(this);
     bind_page_controls();
+    if (controller_->option().kind == device::DeviceKind::Keyboard)
+        keyboard_system_ = std::make_unique<CKeyboardSystemUI>(
+            this, [this](QStringView key) { return translate(key); });
     refresh_lights();
+}
+
+QString CDevicePage::translate(QStringView key) const {
+    return texts_ != nullptr ? texts_->text(key) : key.toString();
+}
+
+void CDevicePage::retranslate() {
+    if (keyboard_system_) keyboard_system_->retranslate();
+}
+
+void CDevicePage::close_questions() {
+    closing_->set();
 }
 
 void CDevicePage::bind_page_controls() {
@@ -148,6 +173,7 @@ void CDevicePage::load_profile(const std::filesystem::path& document) {
 }
 
 bool CDevicePage::handle_notification(const ui::Notification& n) {
+    if (keyboard_system_ && keyboard_system_->handle_notification(n)) return true;
     if (n.type == QLatin1String("selectchanged")) {
         if (const int tab = function_tab_number(n.sender); tab > 0) {
             // The page and its profile panel both take the tab's number.
@@ -169,6 +195,46 @@ void CDevicePage::select_function_tabs(const device::FunctionSwitchTabs& tabs) {
     ui::select_tab(this, QString::fromLatin1(page_names::kFunctionSwitch), tabs.function_tab);
     if (tabs.key_tab != device::FunctionSwitchTabs::kKeep)
         ui::select_tab(this, QString::fromLatin1(page_names::kKeyFunctionSwitch), tabs.key_tab);
+}
+
+void CDevicePage::lights_changed() {
+    if (lights_repaint_queued_.exchange(true)) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            // Cleared first: a change made while the lights are read queues the next repaint.
+            lights_repaint_queued_ = false;
+            refresh_lights();
+        },
+        Qt::QueuedConnection);
+}
+
+void CDevicePage::show_key_captions(const std::vector<keyboard::KeyCaption>& captions) {
+    if (deferred_to_owner_thread(this, [this, captions] { show_key_captions(captions); })) return;
+    ilmo::shell::show_key_captions(keys_, captions,
+                                   [this](QStringView key) { return translate(key); });
+}
+
+void CDevicePage::show_system_options(const keyboard::SystemOptions& options) {
+    if (deferred_to_owner_thread(this, [this, options] { show_system_options(options); })) return;
+    if (keyboard_system_) keyboard_system_->show(options);
+}
+
+bool CDevicePage::confirm_firmware_update() {
+    if (!confirm_ || closing_->is_set()) return false;
+    const QString question = QString::fromLatin1(kFirmwareQuestion);
+    if (QThread::currentThread() == thread()) return confirm_(question);
+    // The call runs on the UI thread with copies of what it needs: the page may go while the
+    // question is open, and this thread may have stopped waiting by the time it runs.
+    auto confirmed = std::make_shared<std::atomic<bool>>(false);
+    const std::shared_ptr<device::StopEvent> closing = closing_;
+    const bool asked = run_on_ui_thread_and_wait(
+        this,
+        [confirm = confirm_, closing, confirmed, question] {
+            if (!closing->is_set()) *confirmed = confirm(question);
+        },
+        *closing);
+    return asked && *confirmed;
 }
 
 }  // namespace ilmo::shell

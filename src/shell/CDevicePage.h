@@ -5,28 +5,50 @@
 // from device work on another thread; what it shows is drawn on the UI thread.
 
 #include <QWidget>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "device/CTavrinUSBDevice.h"
 #include "device/DeviceView.h"
+#include "keyboard/KeyboardView.h"
 #include "profiles/CBasicProfiledata.h"
 #include "shell/CDeviceProfileUI.h"
+
+namespace ilmo::device {
+class StopEvent;
+}
 
 namespace ilmo::shell {
 
 namespace ui {
 class CDeviceKeyButtonUI;
+class LanguageTexts;
 struct Notification;
 }
+class CKeyboardSystemUI;
 class CMpDevicePowerUI;
 class SkinResources;
 
-class CDevicePage : public QWidget, public device::DeviceView {
+class CDevicePage : public QWidget, public device::DeviceView, public keyboard::KeyboardView {
     Q_OBJECT
 public:
+    // Asks a question (a language key) with a confirm and a cancel button; true when confirmed.
+    using Confirm = std::function<bool(const QString& language_key)>;
+
     explicit CDevicePage(QWidget* parent = nullptr);
     ~CDevicePage() override;
+
+    // The wording the page's own texts are taken from; without it they show their keys.
+    void set_language_texts(const ui::LanguageTexts* texts) { texts_ = texts; }
+    void set_confirm(Confirm confirm) { confirm_ = std::move(confirm); }
+    // The language changed: rewords what the page composes itself (the language texts reword
+    // the rest).
+    void retranslate();
+    // From now on every question from device work is answered "no" at once, also one already
+    // waiting for its answer: device work must not hold up the end of the program.
+    void close_questions();
 
     // Takes the controller, finds the key and light controls of the picture and shows the
     // lights' colours.
@@ -49,12 +71,25 @@ public:
     ui::CDeviceKeyButtonUI* key_button(int index) const;
     ui::CDeviceKeyButtonUI* light_control(int index) const;
 
+    // The system tab of a keyboard page; null on other pages. Its on_changed is the
+    // controller's to set.
+    CKeyboardSystemUI* keyboard_system() const { return keyboard_system_.get(); }
+
     // DeviceView
     void show_power(const device::PowerStatus& status) override;
     void select_function_tabs(const device::FunctionSwitchTabs& tabs) override;
+    // Calls that come faster than the page repaints are joined into one repaint.
+    void lights_changed() override;
+
+    // KeyboardView
+    void show_key_captions(const std::vector<keyboard::KeyCaption>& captions) override;
+    void show_system_options(const keyboard::SystemOptions& options) override;
+    // "No" without asking when the page has no way to ask, or is closing.
+    bool confirm_firmware_update() override;
 
 private:
     void bind_page_controls();
+    QString translate(QStringView key) const;
 
     std::unique_ptr<device::CTavrinUSBDevice> controller_;
     std::vector<ui::CDeviceKeyButtonUI*> keys_;
@@ -62,6 +97,12 @@ private:
     CMpDevicePowerUI* power_indicator_ = nullptr;
     CDeviceProfileUI* profile_panel_ = nullptr;
     std::unique_ptr<profiles::CBasicProfiledata> profile_data_;
+    std::unique_ptr<CKeyboardSystemUI> keyboard_system_;
+    const ui::LanguageTexts* texts_ = nullptr;
+    Confirm confirm_;
+    // Shared with device work waiting for an answer, which may outlive the page.
+    std::shared_ptr<device::StopEvent> closing_;
+    std::atomic<bool> lights_repaint_queued_{false};
 };
 
 }  // namespace ilmo::shell

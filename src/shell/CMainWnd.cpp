@@ -147,6 +147,8 @@ void CMainWnd::start_scanning() {
 void CMainWnd::stop_workers() {
     if (!exiting_) trace(QStringLiteral("退出测试"));
     exiting_ = true;
+    // Device work waiting for the user's answer would keep the stop below waiting for it.
+    for (CDevicePage* page : pages_) page->close_questions();
     if (devices_) devices_->stop();
 }
 
@@ -318,6 +320,7 @@ void CMainWnd::apply_language(int index) {
     skin_.texts().apply(this);
     if (!skin_.font_family().isEmpty()) ui::apply_fonts(this, skin_.font_family());
     for (CDeviceOptionUI* option : items_) option->retranslate();
+    for (CDevicePage* page : pages_) page->retranslate();
     show_lighting_control_label();
     tray_->retranslate();
     if (settings_) settings_->retranslate();

@@ -31,7 +31,10 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     const device::DeviceKind kind =
         device::kSupportedInterfaces[static_cast<size_t>(device::identity_row(slot))].kind;
 
-    auto* indicator = facts.has_power_display ? new CMpDevicePowerUI(skin_, kind) : nullptr;
+    // The mouse-pad's battery is not read on a timer, but the pad shows its power state, and
+    // the phone charging on it, whenever it is read.
+    const bool shows_power = facts.has_power_display || option.kind == device::DeviceKind::MousePad;
+    auto* indicator = shows_power ? new CMpDevicePowerUI(skin_, kind) : nullptr;
     auto* option_item = new CDeviceOptionUI(skin_, option.kind, option.role);
     QWidget* built = skin_.build(QString::fromLatin1(layout.page->ui_file), nullptr, this);
     auto* page = qobject_cast<CDevicePage*>(built);
@@ -49,9 +52,12 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
         std::string(device::device_folder_name(option_row)), context_.trace);
     controller->set_identity(slot);
     device::CTavrinUSBDevice* raw = controller.get();
+    CDeviceProfileUI::Hooks hooks = profile_hooks(page);
+    page->set_language_texts(&skin_.texts());
+    page->set_confirm(hooks.confirm);
     page->set_power_indicator(indicator);
     page->attach_controller(std::move(controller));
-    if (CDeviceProfileUI* panel = page->attach_profile_panel(skin_, profile_hooks(page))) {
+    if (CDeviceProfileUI* panel = page->attach_profile_panel(skin_, std::move(hooks))) {
         const auto& folders = raw->folders();
         panel->initialise(option.kind, folders.profile_folder(raw->device_folder_name()),
                           folders.default_profile_file(raw->device_folder_name()), identifiers_);

@@ -30,7 +30,10 @@ CMpDevicePowerUI::CMpDevicePowerUI(SkinResources& skin, device::DeviceKind kind,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     content_ = skin_.build(QString::fromLatin1(power_names::kUiFile), this, nullptr);
-    if (content_ != nullptr) layout->addWidget(content_);
+    if (content_ == nullptr) return;
+    layout->addWidget(content_);
+    // No timer reads the pad's state: until a read comes there is nothing true to show.
+    if (kind_ == device::DeviceKind::MousePad) content_->hide();
 }
 
 void CMpDevicePowerUI::show_image(const char* control, const char* relative_image) {
@@ -41,6 +44,7 @@ void CMpDevicePowerUI::show_image(const char* control, const char* relative_imag
 
 void CMpDevicePowerUI::show_status(const device::PowerStatus& status) {
     if (content_ == nullptr) return;
+    content_->show();
     if (auto* value = ui::find_control<QLabel>(content_, QString::fromLatin1(power_names::kPowerValue)))
         value->setText(QString::fromStdString(device::battery_text(status)));
     if (auto* bar = ui::find_control<QProgressBar>(content_,

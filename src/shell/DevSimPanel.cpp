@@ -63,6 +63,26 @@ SimProduct reaching(const sim::SimBus& bus, SimProduct cable, SimProduct receive
     return bus.plugged(cable) ? cable : receiver;
 }
 
+// Events the keyboard and the pad send by themselves.
+constexpr uint16_t kResyncEvent = 0x0401;
+constexpr uint16_t kResyncAfterChangeEvent = 0x0402;
+constexpr uint16_t kKeepAliveEvent = 0x0404;
+// Key events carry the position in their low byte.
+constexpr int kHighestKeyPosition = 0xFF;
+
+// The devices of the events box, in its combo's order.
+constexpr int kKeyboardEvents = 0;
+SimProduct event_source(const sim::SimBus& bus, int choice) {
+    return choice == kKeyboardEvents
+               ? reaching(bus, SimProduct::Keyboard, SimProduct::KeyboardReceiver)
+               : SimProduct::MousePad;
+}
+
+QString sent_text(bool sent, SimProduct through) {
+    return sent ? QObject::tr("Sent through %1").arg(product_title(through))
+                : QObject::tr("Not sent: %1 cannot reach the computer").arg(product_title(through));
+}
+
 }  // namespace
 
 DevSimPanel::DevSimPanel(std::shared_ptr<sim::SimBus> bus, QWidget* parent)
@@ -73,6 +93,7 @@ DevSimPanel::DevSimPanel(std::shared_ptr<sim::SimBus> bus, QWidget* parent)
     column->addWidget(make_products_box());
     column->addWidget(make_faults_box());
     column->addWidget(make_buttons_box());
+    column->addWidget(make_events_box());
     column->addStretch();
 
     auto* sync = new QTimer(this);
@@ -236,6 +257,79 @@ QGroupBox* DevSimPanel::make_buttons_box() {
     });
     grid->setColumnStretch(2, 1);
     return box;
+}
+
+QGroupBox* DevSimPanel::make_events_box() {
+    auto* box = new QGroupBox(tr("Device events"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(tr("From")), 0, 0);
+    auto* source = new QComboBox;
+    source->setObjectName("event_source");
+    source->addItems({tr("Keyboard"), tr("Mouse-pad")});
+    grid->addWidget(source, 0, 1);
+    auto* status = new QLabel;
+    status->setObjectName("event_status");
+    grid->addWidget(status, 4, 0, 1, 4);
+
+    const struct {
+        const char* name;
+        QString text;
+        uint16_t code;
+    } events[] = {
+        {"event_resync", tr("Resync request (0x0401)"), kResyncEvent},
+        {"event_resync_changed", tr("Resync after a change (0x0402)"), kResyncAfterChangeEvent},
+        {"event_keep_alive", tr("Keep-alive (0x0404)"), kKeepAliveEvent},
+    };
+    int column = 0;
+    for (const auto& event : events) {
+        auto* send = new QPushButton(event.text);
+        send->setObjectName(QLatin1String(event.name));
+        connect(send, &QPushButton::clicked, this, [this, source, status, code = event.code] {
+            const SimProduct from = event_source(*bus_, source->currentIndex());
+            status->setText(sent_text(bus_->send_event(from, code), from));
+        });
+        grid->addWidget(send, 1, column++);
+    }
+    add_key_row(grid, 2, status);
+
+    grid->addWidget(new QLabel(tr("Keyboard release number")), 3, 0);
+    auto* release = new QSpinBox;
+    release->setObjectName("event_release_number");
+    release->setRange(0, 0xFFFF);
+    release->setDisplayIntegerBase(16);
+    release->setPrefix("0x");
+    release->setValue(bus_->attributes(SimProduct::Keyboard).version_number);
+    release->setToolTip(
+        tr("The keyboard reports it from its next plug on; from 0x0001 to 0x010F the "
+           "program asks for a firmware update"));
+    connect(release, &QSpinBox::valueChanged, this, [this](int number) {
+        bus_->set_release_number(SimProduct::Keyboard, static_cast<uint16_t>(number));
+    });
+    grid->addWidget(release, 3, 1);
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+void DevSimPanel::add_key_row(QGridLayout* grid, int row, QLabel* status) {
+    grid->addWidget(new QLabel(tr("Keyboard key at position")), row, 0);
+    auto* position = new QSpinBox;
+    position->setObjectName("event_key_position");
+    position->setRange(0, kHighestKeyPosition);
+    grid->addWidget(position, row, 1);
+    auto* key = new QPushButton(tr("Hold to press"));
+    key->setObjectName("event_key");
+    key->setToolTip(tr("Pressed while the button is held down, released when it is let go"));
+    const auto press = [this, position, status](bool down) {
+        const SimProduct through =
+            reaching(*bus_, SimProduct::Keyboard, SimProduct::KeyboardReceiver);
+        if (!bus_->press_key(through, position->value(), down))
+            status->setText(tr("No key at position %1").arg(position->value()));
+        else
+            status->setText(sent_text(bus_->plugged(through), through));
+    };
+    connect(key, &QPushButton::pressed, this, [press] { press(true); });
+    connect(key, &QPushButton::released, this, [press] { press(false); });
+    grid->addWidget(key, row, 2);
 }
 
 void DevSimPanel::sync_from_bus() {

@@ -9,10 +9,23 @@
 #include <memory>
 
 #include "shell/DevSimPanel.h"
+#include "sim/SimBackend.h"
 #include "sim/SimBus.h"
 
 using ilmo::shell::DevSimPanel;
 using ilmo::sim::SimProduct;
+
+namespace {
+
+// The next event code on an event handle; -1 when none comes.
+int next_event(ilmo::device::HidHandle& events) {
+    std::vector<uint8_t> report(3);
+    size_t transferred = 0;
+    if (events.read(report, transferred, 0) != 1 || transferred != 3) return -1;
+    return report[1] | report[2] << 8;
+}
+
+}  // namespace
 
 class DevSimPanelTest : public QObject {
     Q_OBJECT
@@ -62,6 +75,39 @@ private slots:
         QCOMPARE(bus->with_firmware(SimProduct::Mouse,
                                     [](ilmo::sim::Firmware& f) { return f.active_profile(); }),
                  2);
+    }
+
+    void eventButtonsSendTheirCodesThroughWhateverReachesTheHost() {
+        auto bus = std::make_shared<ilmo::sim::SimBus>();
+        bus->plug_all();
+        ilmo::sim::SimBackend backend(bus);
+        auto keyboard = backend.open(bus->event_path(SimProduct::Keyboard), {});
+        auto receiver = backend.open(bus->event_path(SimProduct::KeyboardReceiver), {});
+        auto pad = backend.open(bus->event_path(SimProduct::MousePad), {});
+        QVERIFY(keyboard && receiver && pad);
+        DevSimPanel panel(bus);
+        auto* source = panel.findChild<QComboBox*>("event_source");
+
+        panel.findChild<QPushButton*>("event_resync")->click();
+        QCOMPARE(next_event(*keyboard), 0x0401);
+        auto* key = panel.findChild<QPushButton*>("event_key");
+        panel.findChild<QSpinBox*>("event_key_position")->setValue(5);
+        QTest::mousePress(key, Qt::LeftButton);
+        QCOMPARE(next_event(*keyboard), 0x0505);
+        QTest::mouseRelease(key, Qt::LeftButton);
+        QCOMPARE(next_event(*keyboard), 0x0605);
+
+        bus->unplug(SimProduct::Keyboard);
+        panel.findChild<QPushButton*>("event_resync_changed")->click();
+        QCOMPARE(next_event(*receiver), 0x0402);
+
+        source->setCurrentIndex(1);
+        panel.findChild<QPushButton*>("event_keep_alive")->click();
+        QCOMPARE(next_event(*pad), 0x0404);
+        QCOMPARE(next_event(*receiver), -1);
+
+        panel.findChild<QSpinBox*>("event_release_number")->setValue(0x010F);
+        QCOMPARE(bus->attributes(SimProduct::Keyboard).version_number, 0x010F);
     }
 };
 

@@ -12,6 +12,7 @@
 #include "presence/DevicePresence.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
+#include "shell/CMpDevicePowerUI.h"
 #include "shell/Density.h"
 #include "shell/DevSimPanel.h"
 #include "shell/names/MainWindowNames.h"
@@ -32,6 +33,16 @@ constexpr int kPadPage = 2;
 template <class T>
 T* control(CMainWnd& window, const char* name) {
     return ui::find_control<T>(&window, QString::fromLatin1(name));
+}
+
+// The power indicator of one page; null when the page has none.
+CMpDevicePowerUI* indicator_of(CMainWnd& window, int page) {
+    auto* stack = control<QStackedWidget>(window, names::main_window::kDevicePowerSwitch);
+    return qobject_cast<CMpDevicePowerUI*>(stack->widget(page + 1));
+}
+
+QLabel* indicator_label(CMpDevicePowerUI* indicator, const char* name) {
+    return ui::find_control<QLabel>(indicator, QString::fromLatin1(name));
 }
 
 int visible_items(CMainWnd& window) {
@@ -232,7 +243,8 @@ private slots:
     void powerReadByDeviceWorkIsDrawnOnTheUiThread() {
         testing::ShellRig rig;
         rig.window().initialise();
-        auto* value = control<QLabel>(rig.window(), names::power_indicator::kPowerValue);
+        auto* value = indicator_label(indicator_of(rig.window(), kMousePage),
+                                      names::power_indicator::kPowerValue);
         const QString before = value->text();
         device::PowerStatus status;
         status.bytes = {57, 2, 0, 0, 0, 0};
@@ -240,6 +252,24 @@ private slots:
         worker.join();
         QCOMPARE(value->text(), before);
         QTRY_COMPARE(value->text(), QString("57%"));
+    }
+
+    void padPageShowsThePhoneOnItsCharger() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        CMpDevicePowerUI* indicator = indicator_of(rig.window(), kPadPage);
+        QVERIFY(indicator != nullptr);
+        auto* value = indicator_label(indicator, names::power_indicator::kPowerValue);
+        auto* phone = indicator_label(indicator, names::power_indicator::kPhoneTypeImage);
+        QVERIFY(!value->isVisibleTo(indicator));  // nothing read yet, nothing made up
+        device::PowerStatus status;
+        status.bytes = {40, 1, 0, 0, 0, 2};
+        rig.window().page(kPadPage)->show_power(status);
+        QVERIFY(value->isVisibleTo(indicator));
+        QCOMPARE(value->text(), QString("40%"));
+        QVERIFY(phone->isVisibleTo(indicator));
+        QCOMPARE(phone->toolTip(),
+                 rig.skin().text(QString::fromLatin1(names::power_indicator::kPhoneSamsungText)));
     }
 
     void withoutATrayTheWindowIsNeverOutOfReach() {

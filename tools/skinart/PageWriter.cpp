@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "KeyboardLayout.h"
+#include "KeyboardSystemPage.h"
 #include "PictureGeometry.h"
 #include "UiWriter.h"
 #include "shell/names/DevicePageNames.h"
@@ -67,6 +68,7 @@ struct Picture {
     std::vector<Key> panel_keys;  // inside the select panel
     std::vector<Key> callouts;    // beside it, clicking like ordinary buttons
     std::vector<QRect> lights;    // in the picture area, numbered from the page's first light
+    bool glowing_lights = false;  // lights drawn as LEDs with a halo rather than as keys
 };
 
 QString layout_path(const char* layout_name) {
@@ -125,6 +127,7 @@ void write_picture_area(UiWriter& ui, const page_names::DevicePage& page, const 
         ui.geometry(picture.lights[i].translated(-origin));
         ui.enum_property(QStringLiteral("focusPolicy"), QStringLiteral("Qt::NoFocus"));
         ui.palette_property(QStringLiteral("Mid"), kKeyOutline);
+        if (picture.glowing_lights) ui.bool_property(QStringLiteral("glow"), true);
         ui.end_widget();
     }
     ui.end_widget();
@@ -195,6 +198,10 @@ QByteArray write_page(const page_names::DevicePage& page, const Picture& picture
         for (const auto* p : pages_of(page, page_names::kFunctionSwitch)) {
             if (QLatin1String(p->name) == QLatin1String(page_names::kPicturePage))
                 write_picture_page(ui, page, picture, captions);
+            else if (&page == &page_names::kKeyboard &&
+                     QLatin1String(p->name) == QLatin1String(page_names::kSystemPage))
+                write_keyboard_system_page(
+                    ui, [&captions](const QString& key) { return captions.text(key); });
             else
                 write_empty_page(ui, p->name);
         }
@@ -229,7 +236,11 @@ Picture mouse_picture() {
 }
 
 Picture pad_picture() {
-    return {QStringLiteral("common/device/mousepad.png"), QRect(QPoint(0, 0), kPictureSize), {}, {}, pad_lights()};
+    Picture picture{QStringLiteral("common/device/mousepad.png"), QRect(QPoint(0, 0), kPictureSize),
+                    {}, {}, pad_lights()};
+    // The pad's lights are an LED strip under its rim: they glow rather than look like keys.
+    picture.glowing_lights = true;
+    return picture;
 }
 
 Picture headset_picture() {

@@ -144,7 +144,9 @@ std::vector<QRect> pad_lights() {
     edge.lineTo(e.left(), e.top() + r);
     edge.quadTo(e.left(), e.top(), e.left() + r, e.top());
     std::vector<QRect> lights;
-    for (int i = 0; i < 15; ++i) lights.push_back(centred(edge.pointAtPercent((i + 0.5) / 15.0), {14, 14}));
+    // Each light's control covers the glow around its LED, not only the LED.
+    for (int i = 0; i < 15; ++i)
+        lights.push_back(centred(edge.pointAtPercent((i + 0.5) / 15.0), {48, 48}));
     return lights;
 }
 

@@ -36,7 +36,7 @@ std::vector<MouseKey> mouse_keys();
 // Small buttons on the body the anchors point at (side buttons, DPI buttons).
 std::vector<QRect> mouse_small_buttons();
 
-// Mouse pad: lights around the edge, clockwise from the top left.
+// Mouse pad: lights around the edge, clockwise from the top left, each with room for its glow.
 QRect pad_rect();
 std::vector<QRect> pad_lights();
 QPoint pad_charger_centre();

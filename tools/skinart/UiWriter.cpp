@@ -118,7 +118,15 @@ void UiWriter::dynamic_string(const QString& name, const QString& value) {
 }
 
 void UiWriter::dynamic_number(const QString& name, int value) {
-    begin_property(name, true);
+    number(name, value, true);
+}
+
+void UiWriter::number_property(const QString& name, int value) {
+    number(name, value, false);
+}
+
+void UiWriter::number(const QString& name, int value, bool dynamic) {
+    begin_property(name, dynamic);
     xml_.writeTextElement(QStringLiteral("number"), QString::number(value));
     xml_.writeEndElement();
 }
@@ -132,6 +140,12 @@ void UiWriter::bool_property(const QString& name, bool value) {
 void UiWriter::enum_property(const QString& name, const QString& value) {
     begin_property(name);
     xml_.writeTextElement(QStringLiteral("enum"), value);
+    xml_.writeEndElement();
+}
+
+void UiWriter::set_property(const QString& name, const QString& flags) {
+    begin_property(name);
+    xml_.writeTextElement(QStringLiteral("set"), flags);
     xml_.writeEndElement();
 }
 

@@ -32,8 +32,11 @@ public:
     // Properties the class does not declare: the skin contract's "langkey", "fontid", ...
     void dynamic_string(const QString& name, const QString& value);
     void dynamic_number(const QString& name, int value);
+    void number_property(const QString& name, int value);
     void bool_property(const QString& name, bool value);
     void enum_property(const QString& name, const QString& value);
+    // Flags joined with '|', as "Qt::AlignLeading|Qt::AlignBottom".
+    void set_property(const QString& name, const QString& flags);
     void pixmap_property(const QString& name, const QString& path);
     // The widget's palette with one colour role set for the enabled states. A style sheet
     // stops palettes from reaching children, so each widget needs its own.
@@ -46,6 +49,7 @@ public:
 private:
     // Opens <property name=...>; a dynamic one is marked stdset="0".
     void begin_property(const QString& name, bool dynamic = false);
+    void number(const QString& name, int value, bool dynamic);
 
     struct Custom {
         QString class_name;

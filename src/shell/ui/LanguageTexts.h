@@ -3,10 +3,14 @@
 #include <QHash>
 #include <QString>
 #include <QStringView>
+#include <functional>
 
 class QWidget;
 
 namespace ilmo::shell::ui {
+
+// The wording of a language key in the language shown now.
+using Translate = std::function<QString(QStringView language_key)>;
 
 // The wording of the language keys ("message_text_24") from one language file:
 //   <Language name="English"><Text id="message_text_24">...</Text>...</Language>
