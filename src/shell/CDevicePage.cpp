@@ -1,5 +1,6 @@
 #include "shell/CDevicePage.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include "device/StopEvent.h"
@@ -7,6 +8,8 @@
 #include "profiles/CKeyboardProfiledata.h"
 #include "profiles/CMouseProfiledata.h"
 #include "profiles/ProfileListOutcome.h"
+#include "keyboard/CTavrinKeyboardDevice.h"
+#include "profiles/ProfiledController.h"
 #include "shell/CKeyboardSystemUI.h"
 #include "shell/CMpDevicePowerUI.h"
 #include "shell/KeyCaptions.h"
@@ -58,17 +61,30 @@ CDevicePage::CDevicePage(QWidget* parent)
 
 CDevicePage::~CDevicePage() {
     close_questions();
-    // The controller's channels close before the widgets it draws on go.
-    if (controller_) controller_->set_view(nullptr);
+    // The controller's threads end and its channels close before the widgets it draws on go.
+    if (controller_) {
+        controller_->detach();
+        if (auto* keyboard = keyboard_controller()) keyboard->set_keyboard_view(nullptr);
+        controller_->set_view(nullptr);
+    }
+}
+
+keyboard::CTavrinKeyboardDevice* CDevicePage::keyboard_controller() const {
+    return dynamic_cast<keyboard::CTavrinKeyboardDevice*>(controller_.get());
 }
 
 void CDevicePage::attach_controller(std::unique_ptr<device::CTavrinUSBDevice> controller) {
     controller_ = std::move(controller);
     controller_->set_view(this);
     bind_page_controls();
-    if (controller_->option().kind == device::DeviceKind::Keyboard)
+    if (auto* keyboard = keyboard_controller()) {
+        keyboard->set_keyboard_view(this);
         keyboard_system_ = std::make_unique<CKeyboardSystemUI>(
             this, [this](QStringView key) { return translate(key); });
+        keyboard_system_->on_changed = [this](keyboard::SystemOptions options) {
+            change_system_options(options);
+        };
+    }
     refresh_lights();
 }
 
@@ -150,26 +166,99 @@ std::unique_ptr<profiles::CBasicProfiledata> profile_data_for(device::Controller
 
 }  // namespace
 
-void CDevicePage::load_profile(const std::filesystem::path& document) {
-    if (!controller_ || document.empty()) return;
-    if (!profile_data_) {
-        profile_data_ = profile_data_for(device::controller_for(controller_->option().kind));
-        const auto& folders = controller_->folders();
-        profile_data_->set_default_document_path(
-            folders.default_profile_file(controller_->device_folder_name()));
-        if (profile_panel_ != nullptr) profile_data_->set_trace(profile_panel_->trace_sink());
+namespace {
+
+profiles::ProfiledController* profiled(device::CTavrinUSBDevice* controller) {
+    return dynamic_cast<profiles::ProfiledController*>(controller);
+}
+
+constexpr std::string_view kUpdaterMissingNotice = "message_text_updater_missing";
+
+QString latin(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+const profiles::CBasicProfiledata* CDevicePage::profile_data() const {
+    if (auto* device = profiled(controller_.get())) return &device->profile_data();
+    return profile_data_.get();
+}
+
+bool CDevicePage::read_profile(const std::filesystem::path& document) {
+    if (!controller_ || document.empty()) return false;
+    profiles::ProfileLoad loaded;
+    if (auto* device = profiled(controller_.get())) {
+        loaded = device->load_profile(document);
+    } else {
+        if (!profile_data_) {
+            profile_data_ = profile_data_for(device::controller_for(controller_->option().kind));
+            const auto& folders = controller_->folders();
+            profile_data_->set_default_document_path(
+                folders.default_profile_file(controller_->device_folder_name()));
+            if (profile_panel_ != nullptr) profile_data_->set_trace(profile_panel_->trace_sink());
+        }
+        profile_data_->set_document_path(document);
+        loaded.saved = profile_data_->load_section();
+        loaded.set_aside = profile_data_->take_set_aside();
+        profile_data_->read_key_list();
+        controller_->set_lighting_state(device::with_running_effect(
+            profile_data_->read_light_info(), controller_->lighting_state()));
     }
-    profile_data_->set_document_path(document);
-    const bool saved = profile_data_->load_section();
     // The user's settings were replaced by the defaults: say so, and that the old file is kept.
-    if (profile_panel_ != nullptr && profile_data_->take_set_aside())
-        profile_panel_->notify_user(QString::fromLatin1(profiles::kSetAsideNotice.data(), static_cast<qsizetype>(profiles::kSetAsideNotice.size())));
-    else if (profile_panel_ != nullptr && !saved)
-        profile_panel_->notify_user(QString::fromLatin1(profiles::kWriteFailedNotice.data(), static_cast<qsizetype>(profiles::kWriteFailedNotice.size())));
-    profile_data_->read_key_list();
-    controller_->set_lighting_state(device::with_running_effect(
-        profile_data_->read_light_info(), controller_->lighting_state()));
+    if (profile_panel_ != nullptr && loaded.set_aside)
+        profile_panel_->notify_user(latin(profiles::kSetAsideNotice));
+    else if (profile_panel_ != nullptr && !loaded.saved)
+        profile_panel_->notify_user(latin(profiles::kWriteFailedNotice));
     if (profile_panel_ != nullptr) controller_->set_profile_name(profile_panel_->current_name());
+    if (auto* device = profiled(controller_.get()))
+        device->redraw_page();
+    else
+        redraw();
+    return true;
+}
+
+void CDevicePage::load_profile(const std::filesystem::path& document) {
+    if (read_profile(document)) write_profile_to_device();
+}
+
+void CDevicePage::write_profile_to_device() {
+    auto* device = profiled(controller_.get());
+    if (device == nullptr || !controller_->command_channel().is_open() ||
+        !device_hooks_.run_device_work)
+        return;
+    device::CTavrinUSBDevice* controller = controller_.get();
+    device_hooks_.run_device_work(
+        [device] { return device->write_profile_to_device(); },
+        [this, controller](device::Result outcome) {
+            if (!device::succeeded(outcome) && profile_panel_ != nullptr) {
+                if (const auto& trace = profile_panel_->trace_sink())
+                    trace(device::failure_trace("writing the profile to the device", outcome));
+            }
+            refresh_lights();
+            if (controller->build_and_send_frame() && device_hooks_.resume_frames)
+                device_hooks_.resume_frames();
+        });
+}
+
+void CDevicePage::reload_profiles_if_asked() {
+    auto* device = profiled(controller_.get());
+    if (device == nullptr || !device->take_profile_reload_request()) return;
+    if (profile_panel_ != nullptr) {
+        profile_panel_->reload_list();
+        read_profile(profile_panel_->current_document());
+    }
+}
+
+void CDevicePage::start_page_timer(device::PageTimer timer, int delay_ms) {
+    if (deferred_to_owner_thread(this, [this, timer, delay_ms] { start_page_timer(timer, delay_ms); }))
+        return;
+    if (device_hooks_.start_page_timer) device_hooks_.start_page_timer(timer, delay_ms);
+}
+
+void CDevicePage::redraw() {
+    if (deferred_to_owner_thread(this, [this] { redraw(); })) return;
+    refresh_lights();
 }
 
 bool CDevicePage::handle_notification(const ui::Notification& n) {
@@ -218,6 +307,36 @@ void CDevicePage::show_key_captions(const std::vector<keyboard::KeyCaption>& cap
 void CDevicePage::show_system_options(const keyboard::SystemOptions& options) {
     if (deferred_to_owner_thread(this, [this, options] { show_system_options(options); })) return;
     if (keyboard_system_) keyboard_system_->show(options);
+}
+
+void CDevicePage::change_system_options(const keyboard::SystemOptions& options) {
+    keyboard::CTavrinKeyboardDevice* keyboard = keyboard_controller();
+    if (keyboard == nullptr) return;
+    if (!keyboard->change_system_options(options) && profile_panel_ != nullptr)
+        profile_panel_->notify_user(latin(profiles::kWriteFailedNotice));
+    // Through the receiver the options wait in the profile for the cable.
+    if (!keyboard->command_channel().is_open() || keyboard->receiver_mode() ||
+        !device_hooks_.run_device_work)
+        return;
+    device_hooks_.run_device_work([keyboard] { return keyboard->write_system_options(); },
+                                  [this](device::Result outcome) {
+                                      if (!device::succeeded(outcome) && profile_panel_ != nullptr)
+                                          if (const auto& trace = profile_panel_->trace_sink())
+                                              trace(device::failure_trace(
+                                                  "writing the system options", outcome));
+                                  });
+}
+
+void CDevicePage::start_firmware_updater() {
+    if (deferred_to_owner_thread(this, [this] { start_firmware_updater(); })) return;
+    // The updater program ships separately; until it is there the user hears why nothing
+    // happens.
+    if (profile_panel_ != nullptr) profile_panel_->notify_user(latin(kUpdaterMissingNotice));
+}
+
+void CDevicePage::quit_application() {
+    if (deferred_to_owner_thread(this, [this] { quit_application(); })) return;
+    QCoreApplication::quit();
 }
 
 bool CDevicePage::confirm_firmware_update() {

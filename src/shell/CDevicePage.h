@@ -15,9 +15,14 @@
 #include "keyboard/KeyboardView.h"
 #include "profiles/CBasicProfiledata.h"
 #include "shell/CDeviceProfileUI.h"
+#include "shell/DeviceHooks.h"
 
 namespace ilmo::device {
 class StopEvent;
+}
+
+namespace ilmo::keyboard {
+class CTavrinKeyboardDevice;
 }
 
 namespace ilmo::shell {
@@ -53,14 +58,20 @@ public:
     // Takes the controller, finds the key and light controls of the picture and shows the
     // lights' colours.
     void attach_controller(std::unique_ptr<device::CTavrinUSBDevice> controller);
+    void set_device_hooks(DeviceHooks hooks) { device_hooks_ = std::move(hooks); }
     device::CTavrinUSBDevice* controller() const { return controller_.get(); }
     void set_power_indicator(CMpDevicePowerUI* indicator) { power_indicator_ = indicator; }
     // The page's profile panel, built from its layout; null when the layout has none.
     CDeviceProfileUI* attach_profile_panel(SkinResources& skin, CDeviceProfileUI::Hooks hooks);
     CDeviceProfileUI* profile_panel() const { return profile_panel_; }
-    // Loads a profile document of the device into the page and its controller.
+    // Loads a profile document of the device into the page and its controller, and writes it
+    // to a connected device that keeps its profile in memory.
     void load_profile(const std::filesystem::path& document);
-    profiles::CBasicProfiledata* profile_data() const { return profile_data_.get(); }
+    // The profile in memory, for looking at on the UI thread.
+    const profiles::CBasicProfiledata* profile_data() const;
+    // The device said it changed its profiles itself: read the list and the profile in use
+    // again (without writing them back to it).
+    void reload_profiles_if_asked();
 
     // Handles a notification of a control inside the page; false when no part of the page
     // takes it.
@@ -86,23 +97,36 @@ public:
     void show_system_options(const keyboard::SystemOptions& options) override;
     // "No" without asking when the page has no way to ask, or is closing.
     bool confirm_firmware_update() override;
+    void start_firmware_updater() override;
+    void quit_application() override;
+
+    void start_page_timer(device::PageTimer timer, int delay_ms) override;
+    void redraw() override;
 
 private:
     void bind_page_controls();
     QString translate(QStringView key) const;
+    // Reads the document into the controller (or the page's own profile data) and tells the
+    // user when it had to be replaced. False when the page keeps no profile.
+    bool read_profile(const std::filesystem::path& document);
+    void write_profile_to_device();
+    keyboard::CTavrinKeyboardDevice* keyboard_controller() const;
+    // Keeps the options in the profile and writes them to a keyboard on its cable.
+    void change_system_options(const keyboard::SystemOptions& options);
 
     std::unique_ptr<device::CTavrinUSBDevice> controller_;
     std::vector<ui::CDeviceKeyButtonUI*> keys_;
     std::vector<ui::CDeviceKeyButtonUI*> lights_;
     CMpDevicePowerUI* power_indicator_ = nullptr;
     CDeviceProfileUI* profile_panel_ = nullptr;
-    std::unique_ptr<profiles::CBasicProfiledata> profile_data_;
+    std::unique_ptr<profiles::CBasicProfiledata> profile_data_;  // devices that keep none
     std::unique_ptr<CKeyboardSystemUI> keyboard_system_;
     const ui::LanguageTexts* texts_ = nullptr;
     Confirm confirm_;
     // Shared with device work waiting for an answer, which may outlive the page.
     std::shared_ptr<device::StopEvent> closing_;
     std::atomic<bool> lights_repaint_queued_{false};
+    DeviceHooks device_hooks_;
 };
 
 }  // namespace ilmo::shell

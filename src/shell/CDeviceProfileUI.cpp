@@ -107,6 +107,12 @@ bool CDeviceProfileUI::ready() {
     return false;
 }
 
+void CDeviceProfileUI::reload_list() {
+    if (!list_) return;
+    report(list_->initialise());
+    fill_combo();
+}
+
 int CDeviceProfileUI::current_index() const { return combo_ ? combo_->currentIndex() : -1; }
 
 std::filesystem::path CDeviceProfileUI::current_document() const {

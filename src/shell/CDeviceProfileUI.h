@@ -69,6 +69,8 @@ public:
     void notify_user(const QString& text_key) const {
         if (hooks_.notify) hooks_.notify(text_key);
     }
+    // Reads the profile list again (the device changed its profiles itself) and shows it.
+    void reload_list();
     int current_index() const;
     std::filesystem::path current_document() const;
     // The name of the profile in use; empty before the list is read.

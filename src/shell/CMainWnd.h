@@ -14,6 +14,7 @@
 #include "presence/PresenceView.h"
 #include "profiles/TimestampId.h"
 #include "shell/CDeviceProfileUI.h"
+#include "shell/DeviceHooks.h"
 #include "shell/RouteTable.h"
 #include "shell/ShellContext.h"
 #include "shell/ui/NotificationSink.h"
@@ -125,6 +126,7 @@ private:
     void stop_item_timer(int page, presence::ItemTimer timer) override;
     bool send_light_frame(int page) override;
     void refresh_page(int page) override;
+    void before_page_refresh(int page) override;
     void switch_hooks_off() override;
     void close_settings_window() override;
 
@@ -138,6 +140,7 @@ private:
     void on_game_event_timer();
 
     CDeviceProfileUI::Hooks profile_hooks(CDevicePage* page);
+    DeviceHooks device_hooks(int page_index);
     void start_scanning();
     void stop_workers();
     // Shows and raises the window after tracing the message's parameters.

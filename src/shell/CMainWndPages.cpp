@@ -11,6 +11,7 @@
 #include "shell/CMainWnd.h"
 #include "shell/CMpDevicePowerUI.h"
 #include "shell/CMsgWnd.h"
+#include "shell/DeviceControllers.h"
 #include "shell/SkinResources.h"
 #include "shell/names/PageLayouts.h"
 
@@ -45,7 +46,7 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
         return nullptr;
     }
 
-    auto controller = std::make_unique<device::CTavrinUSBDevice>(
+    auto controller = make_controller(
         *context_.backend, option_row,
         device::DeviceFolders{context_.program_folder.toStdString(),
                               context_.user_data_folder.toStdString()},
@@ -56,6 +57,7 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     page->set_language_texts(&skin_.texts());
     page->set_confirm(hooks.confirm);
     page->set_power_indicator(indicator);
+    page->set_device_hooks(device_hooks(page_index));
     page->attach_controller(std::move(controller));
     if (CDeviceProfileUI* panel = page->attach_profile_panel(skin_, std::move(hooks))) {
         const auto& folders = raw->folders();
@@ -115,6 +117,25 @@ CDeviceProfileUI::Hooks CMainWnd::profile_hooks(CDevicePage* page) {
     return hooks;
 }
 
+DeviceHooks CMainWnd::device_hooks(int page_index) {
+    DeviceHooks hooks;
+    hooks.run_device_work = [this, page_index](std::function<device::Result()> work,
+                                               std::function<void(device::Result)> apply) {
+        if (presence()) presence()->run_device_work(page_index, std::move(work), std::move(apply));
+    };
+    hooks.start_page_timer = [this, page_index](device::PageTimer timer, int delay_ms) {
+        start_item_timer(page_index, static_cast<presence::ItemTimer>(timer), delay_ms);
+    };
+    hooks.resume_frames = [this, page_index] {
+        if (presence()) presence()->resume_frames(page_index);
+    };
+    return hooks;
+}
+
+void CMainWnd::before_page_refresh(int page_index) {
+    if (CDevicePage* p = page(page_index)) p->reload_profiles_if_asked();
+}
+
 void CMainWnd::set_item_visible(int page, bool visible) {
     if (CDeviceOptionUI* option = item(page)) option->setVisible(visible);
 }
@@ -166,10 +187,10 @@ void CMainWnd::stop_item_timer(int page, presence::ItemTimer timer) {
 
 bool CMainWnd::send_light_frame(int page_index) {
     CDevicePage* p = page(page_index);
-    if (p == nullptr) return false;
-    if (item(page_index)->selected()) p->refresh_lights();
-    // No host-driven lighting mode exists on a plain device page: the frames rest.
-    return false;
+    if (p == nullptr || p->controller() == nullptr) return false;
+    // Outside the host-driven modes the frames rest; the lighting thread repaints the
+    // preview itself.
+    return p->controller()->build_and_send_frame();
 }
 
 void CMainWnd::refresh_page(int page_index) {

@@ -101,27 +101,29 @@ TEST(LightingThread, PauseHoldsTheTicksUntilResumed) {
     ASSERT_TRUE(eventually([&] { return ticks > before_resume; }));
 }
 
-TEST(LightingThread, TickThatOverstaysTheStopIsTracedAndLetGo) {
+TEST(LightingThread, TickThatOverstaysTheStopIsTracedAndStillJoined) {
     Traces traces;
     std::atomic<bool> release{false};
     std::atomic<bool> entered{false};
-    auto finished = std::make_shared<std::atomic<bool>>(false);
-    {
-        LightingThread thread(traces.sink(), kExit, {}, 20);
-        ASSERT_TRUE(thread.start([&, finished](int64_t now_ms) {
-            entered = true;
-            while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            *finished = true;
-            return now_ms + kFarAway_ms;
-        }));
-        ASSERT_TRUE(eventually([&] { return entered.load(); }));
-        thread.stop();
-        EXPECT_EQ(traces.taken(), (std::vector<std::string>{kTimedOut}));
-        EXPECT_FALSE(thread.running());
-    }
-    release = true;
-    EXPECT_TRUE(eventually([&] { return finished->load(); }));
-    EXPECT_TRUE(eventually([&] { return traces.taken() == std::vector<std::string>{kExit}; }));
+    std::atomic<bool> finished{false};
+    LightingThread thread(traces.sink(), kExit, {}, 20);
+    ASSERT_TRUE(thread.start([&](int64_t now_ms) {
+        entered = true;
+        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        finished = true;
+        return now_ms + kFarAway_ms;
+    }));
+    ASSERT_TRUE(eventually([&] { return entered.load(); }));
+    // The tick works on its owner: stop returns only once it has ended.
+    std::thread releaser([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        release = true;
+    });
+    thread.stop();
+    releaser.join();
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(thread.running());
+    EXPECT_EQ(traces.taken(), (std::vector<std::string>{kTimedOut, kExit}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "ShellSupport.h"
+#include "keyboard/CTavrinKeyboardDevice.h"
 #include "shell/Application.h"
 #include "shell/CDevicePage.h"
 #include "shell/CKeyboardSystemUI.h"
@@ -44,7 +45,7 @@ public:
         page = qobject_cast<CDevicePage*>(root_.get());
         Q_ASSERT(page != nullptr);
         page->set_language_texts(&skin_.texts());
-        page->attach_controller(std::make_unique<device::CTavrinUSBDevice>(
+        page->attach_controller(std::make_unique<keyboard::CTavrinKeyboardDevice>(
             backend_, kKeyboardRow, device::DeviceFolders{}, "keyboard", device::TraceSink{}));
     }
     void notify(const ui::Notification& n) override { page->handle_notification(n); }

@@ -1,0 +1,19 @@
+#pragma once
+// The controller each kind of device page gets.
+
+#include <memory>
+#include <string>
+
+#include "device/CTavrinUSBDevice.h"
+
+namespace ilmo::shell {
+
+// A keyboard or mouse-pad page gets its device kind's controller; the other kinds the
+// base controller until theirs exist.
+std::unique_ptr<device::CTavrinUSBDevice> make_controller(device::HidBackend& backend,
+                                                          int option_row,
+                                                          device::DeviceFolders folders,
+                                                          std::string device_folder_name,
+                                                          device::TraceSink trace);
+
+}  // namespace ilmo::shell
