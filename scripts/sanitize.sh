@@ -4,8 +4,8 @@
 #   bash scripts/sanitize.sh address   AddressSanitizer and UndefinedBehaviorSanitizer, into
 #                                      build-asan/: every Qt-free test and corpus replay, and
 #                                      each fuzz target fuzzed for ILMO_FUZZ_SECONDS (3) seconds
-#   bash scripts/sanitize.sh thread    ThreadSanitizer, into build-tsan/: the device, emulator
-#                                      and presence tests, where the threads are
+#   bash scripts/sanitize.sh thread    ThreadSanitizer, into build-tsan/: the device, emulator,
+#                                      presence, lighting and keyboard tests, where the threads are
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:-}
@@ -29,8 +29,9 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$top/scripts/tsan.supp"
 
 if [ "$kind" = thread ]; then
-  cmake --build "$build" -j "$(nproc)" --target test_device test_sim test_presence
-  bash "$top/scripts/ctest.sh" "$build" --timeout 600 -L '^(device|sim|presence)$'
+  cmake --build "$build" -j "$(nproc)" --target test_device test_sim test_presence \
+    test_lighting test_keyboard
+  bash "$top/scripts/ctest.sh" "$build" --timeout 600 -L '^(device|sim|presence|lighting|keyboard)$'
   exit
 fi
 

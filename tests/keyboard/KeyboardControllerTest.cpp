@@ -201,5 +201,32 @@ TEST_F(KeyboardControllerTest, ThroughTheReceiverOptionsStayInTheProfile) {
     EXPECT_EQ(profiles::read_json_file(document)["Device"][0]["SystemStages"]["WinFlag"].asInt(), 1);
 }
 
+TEST_F(KeyboardControllerTest, HostColourFramesGoOutOnlyWhileTheLightStatusIsOn) {
+    plug_and_load();
+    device::LightRecord light = keyboard.lighting();
+    light.mode = 30;
+    light.brightness = 4;
+    light.red = 100;
+    light.green = 0;
+    light.blue = 0;
+    ASSERT_TRUE(keyboard.change_lighting(light));
+    const auto frames = [&] {
+        return bus->with_firmware(SimProduct::Keyboard,
+                                  [](sim::Firmware& f) { return f.counters().light_frames; });
+    };
+    keyboard.set_light_status(false);
+    EXPECT_FALSE(keyboard.build_and_send_frame());
+    EXPECT_EQ(frames(), 0);
+    keyboard.set_light_status(true);
+    // Every light shows the host colour at full brightness: 100 x 255 / 256 = 99.
+    const size_t escape_led = memory(FirmwareMemory::LedTable, 0, 126)[0];
+    ASSERT_TRUE(eventually([&] {
+        EXPECT_TRUE(keyboard.build_and_send_frame());
+        return memory(FirmwareMemory::LightFrame, escape_led * 3, 3) ==
+               std::vector<uint8_t>{99, 0, 0};
+    }));
+    keyboard.detach();
+}
+
 }  // namespace
 }  // namespace ilmo::keyboard::testing
