@@ -188,6 +188,31 @@ TEST_F(KeyboardControllerTest, UnplugDuringTheTableWriteFailsHonestlyAndKeepsThe
     EXPECT_EQ(keyboard.lighting().mode, 4);
 }
 
+TEST_F(KeyboardControllerTest, UnplugDuringTheMacroStreamIsAFailureNotDone) {
+    plug_and_load();
+    const auto folder = folders.profile_folder(keyboard.device_folder_name());
+    std::ofstream(folder / "macro.config") << R"({"MacroInfo": [{"MacroName": "m", "Guid": "g"}]})";
+    {
+        Json::Value events(Json::arrayValue);
+        for (int i = 0; i < 40; ++i) {
+            Json::Value e;
+            e["Action"] = i % 2 == 0 ? "down" : "up";
+            e["Type"] = 10;
+            e["Button"] = 4;
+            e["Delay"] = "10";
+            events.append(e);
+        }
+        Json::Value macro;
+        macro["Events"] = events;
+        ASSERT_TRUE(profiles::write_json_file(folder / "g.mac", macro));
+    }
+    // Information, begin, the first of four chunks; then the keyboard is gone.
+    bus->set_faults(SimProduct::Keyboard, {.unplug_after_packets = 3});
+    const MacroDownload download = keyboard.download_macros({0});
+    EXPECT_NE(download.result, Result::kOk);
+    EXPECT_EQ(download.excess_events, 0);
+}
+
 TEST_F(KeyboardControllerTest, ThroughTheReceiverOptionsStayInTheProfile) {
     plug_and_load(SimProduct::KeyboardReceiver);
     const auto before = memory(FirmwareMemory::Configuration, 19, 4);
