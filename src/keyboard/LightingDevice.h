@@ -47,6 +47,7 @@ public:
     bool change_lighting(const device::LightRecord& record);
 
     void set_preview_paused(bool paused) override;
+    bool preview_paused() const { return lighting_thread_.paused(); }
 
 protected:
     std::mutex& state_mutex() const { return state_mutex_; }

@@ -262,8 +262,13 @@ void DevicePresence::set_window_hidden(bool hidden) {
         const ControllerKind kind = p.controller_kind();
         if (kind == ControllerKind::Mouse || kind == ControllerKind::Keyboard)
             p.controller->set_power_reads_paused(hidden);
-        p.controller->set_preview_paused(hidden);
     }
+    set_previews_paused(hidden);
+}
+
+void DevicePresence::set_previews_paused(bool paused) {
+    for (int index = 0; index < selector_.page_count(); ++index)
+        selector_.page(index).controller->set_preview_paused(paused);
 }
 
 void DevicePresence::set_lighting_control(bool on) {

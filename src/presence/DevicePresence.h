@@ -53,8 +53,11 @@ public:
     // The user ticked or cleared an item's sync choice.
     void set_sync_choice(int page, bool chosen) { selector_.set_sync_choice(page, chosen); }
 
-    // While the window is hidden, pages with a power display stop reading it.
+    // While the window is hidden, pages with a power display stop reading it and the
+    // previews rest.
     void set_window_hidden(bool hidden);
+    // Only the previews rest: a minimised window still counts as looked at for the power.
+    void set_previews_paused(bool paused);
     // The main window's light status switch, also cleared while the system sleeps.
     void set_lighting_control(bool on);
 

@@ -235,7 +235,11 @@ void CMainWnd::show_title_buttons() {
 }
 
 void CMainWnd::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange) show_title_buttons();
+    if (event->type() == QEvent::WindowStateChange) {
+        show_title_buttons();
+        // Nobody sees the pages of a minimised window: their previews rest as in the tray.
+        if (presence()) presence()->set_previews_paused(isMinimized() || !isVisible());
+    }
     QWidget::changeEvent(event);
 }
 

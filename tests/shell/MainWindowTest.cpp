@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "ShellSupport.h"
+#include "keyboard/LightingDevice.h"
 #include "presence/DevicePresence.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
@@ -286,6 +287,28 @@ private slots:
             control<QAbstractButton>(rig.window(), button)->click();
             QVERIFY2(rig.window().isVisible() && rig.window().isMinimized(), button);
         }
+    }
+
+    void aMinimisedWindowRestsThePreviews() {
+        testing::ShellRig rig;  // without a tray a start in the tray minimises the window
+        bool scanned = false;
+        connect(&rig.window(), &CMainWnd::first_scan_done, this, [&] { scanned = true; });
+        rig.window().set_start_in_tray(true);
+        rig.window().initialise();
+        QTRY_VERIFY(scanned);
+        const auto previews_paused = [&rig](bool paused) {
+            for (int page : {kKeyboardPage, kPadPage}) {
+                auto* lighting =
+                    dynamic_cast<keyboard::LightingDevice*>(rig.window().page(page)->controller());
+                if (lighting == nullptr || lighting->preview_paused() != paused) return false;
+            }
+            return true;
+        };
+        QVERIFY(previews_paused(true));
+        rig.window().show_and_raise();
+        QVERIFY(previews_paused(false));
+        control<QAbstractButton>(rig.window(), names::main_window::kMinBtn)->click();
+        QVERIFY(previews_paused(true));
     }
 
     void trayStartLeavesThePagesHidden() {

@@ -1,0 +1,104 @@
+// Host frames of the host colour mode (30), driven the way the program drives them: a frame
+// timer that fires every 10 ms by cable and every 50 ms through the receiver calls
+// build_and_send_frame, whose frame sender streams the newest frame. Counts the frames that
+// reached the emulated keyboard and sets them against what the emulator's 1 ms USB model
+// lets through (a frame is key positions x 3 bytes in packets of the route's chunk size,
+// each packet a request and an answer), capped by the timer's own rate.
+// Goal: at least 0.9 of that allowance on both routes.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "KeyboardBenchRig.h"
+#include "keyboard/SettingsRecord.h"
+#include "presence/ItemTimer.h"
+#include "sim/UsbFrameClock.h"
+
+namespace {
+
+using namespace ilmo;
+using Clock = std::chrono::steady_clock;
+
+constexpr double kGoalRatio = 0.9;
+constexpr std::chrono::seconds kRunTime{6};
+constexpr uint8_t kLightFrameCommand = 0x12;
+constexpr size_t kCommandByte = 3;
+
+// How long the USB model takes for `packets` request-and-answer pairs sent back to back:
+// every report reserves its own frame, and an answer cannot share its request's frame.
+std::chrono::duration<double, std::milli> model_frame_time(int packets) {
+    const sim::UsbFrameClock::Clock::time_point epoch{};
+    sim::UsbFrameClock out(1, epoch);
+    sim::UsbFrameClock in(1, epoch);
+    auto now = epoch;
+    for (int i = 0; i < packets; ++i) now = in.reserve(0, out.reserve(0, now));
+    return now - epoch;
+}
+
+int64_t light_packets_received(sim::SimBus& bus, sim::SimProduct product) {
+    int64_t packets = 0;
+    for (const sim::LoggedReport& report : bus.packet_log().reports_of(product))
+        packets +=
+            report.bytes.size() > kCommandByte && report.bytes[kCommandByte] == kLightFrameCommand;
+    return packets;
+}
+
+// Runs the paced frames on one route and prints its line; false when the keyboard did not load.
+bool run_route(sim::SimProduct product, const char* route, std::chrono::milliseconds period) {
+    bench::KeyboardBenchRig rig(product);
+    keyboard::CTavrinKeyboardDevice& keyboard = rig.keyboard();
+    if (!rig.attach() || !device::succeeded(keyboard.load_after_attach())) {
+        std::fprintf(stderr, "%s: the keyboard did not load\n", route);
+        return false;
+    }
+    device::LightRecord light = keyboard.lighting();
+    light.mode = keyboard::kHostColourMode;
+    static_cast<void>(keyboard.change_lighting(light));
+
+    const int frame_bytes = keyboard.information().key_positions() * 3;
+    const int chunk_bytes = keyboard.command_channel().chunk_bytes();
+    const int packets_per_frame = bench::packets_for(frame_bytes, chunk_bytes);
+    const double model_fps = 1000.0 / model_frame_time(packets_per_frame).count();
+    const double pacing_fps = 1000.0 / static_cast<double>(period.count());
+    const double allowed_fps = std::min(model_fps, pacing_fps);
+
+    rig.bus().packet_log().clear();
+    const auto started = Clock::now();
+    int64_t calls = 0;
+    // The frame timer is single-shot and armed again after each call, as the program's is.
+    while (Clock::now() - started < kRunTime) {
+        if (!keyboard.build_and_send_frame()) {
+            std::fprintf(stderr, "%s: the keyboard stopped taking frames\n", route);
+            return false;
+        }
+        ++calls;
+        std::this_thread::sleep_for(period);
+    }
+    const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    const int64_t packets = light_packets_received(rig.bus(), product);
+    const double fps = static_cast<double>(packets / packets_per_frame) / seconds;
+    const double ratio = fps / allowed_fps;
+    std::printf(
+        "%-8s %3d bytes in %2d packets of %2d | timer %5.1f/s, model %5.1f/s, allowed %5.1f/s"
+        " | sent %5.1f frames/s (%lld dropped packets) | ratio %.2f, goal >= %.1f: %s\n",
+        route, frame_bytes, packets_per_frame, chunk_bytes, static_cast<double>(calls) / seconds,
+        model_fps, allowed_fps, fps,
+        static_cast<long long>(keyboard.command_channel().dropped_light_packets()), ratio,
+        kGoalRatio, bench::goal_verdict(ratio >= kGoalRatio));
+    return true;
+}
+
+}  // namespace
+
+int main() {
+    std::printf("host frames of mode %d over %lld s per route\n", keyboard::kHostColourMode,
+                static_cast<long long>(kRunTime.count()));
+    using Delays = presence::ItemTimerDelays;
+    const bool cable = run_route(sim::SimProduct::Keyboard, "cable",
+                                 std::chrono::milliseconds(Delays::kFrameCableMs));
+    const bool receiver = run_route(sim::SimProduct::KeyboardReceiver, "receiver",
+                                    std::chrono::milliseconds(Delays::kFrameReceiverMs));
+    return cable && receiver ? 0 : 1;
+}
