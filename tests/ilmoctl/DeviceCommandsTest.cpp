@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -112,6 +113,17 @@ TEST_F(DeviceCommandsTest, KeyboardLightingGoesToTheKeyboardAndToTheProfileAndRe
 
     ASSERT_EQ(run({"keyboard", "set", "mode", "LIGHT_MODE_keyboard_23"}).exit_code, kExitOk);
     EXPECT_EQ(memory(SimProduct::Keyboard, FirmwareMemory::Configuration, 1, 1)[0], 23);
+
+    // Changed on the keyboard while the run holds it: the read asks the keyboard again.
+    DeviceSession session(backend, folders, {}, {});
+    Invocation get;
+    get.json = true;
+    get.commands = {{"keyboard", "get", "lighting"}};
+    ASSERT_EQ(run_in(session, get).exit_code, kExitOk);
+    const std::array<uint8_t, 1> level{3};
+    bus->with_firmware(SimProduct::Keyboard,
+                       [&](sim::Firmware& f) { return f.write(FirmwareMemory::Configuration, 2, level); });
+    EXPECT_EQ(json_of(run_in(session, get))["lighting"]["brightness"], 3);
 }
 
 TEST_F(DeviceCommandsTest, SystemOptionsGoOutByCableAndWaitInTheProfileBehindTheReceiver) {
@@ -225,8 +237,13 @@ TEST_F(DeviceCommandsTest, PadModesGoByListIndexOrNameAndTheWireCarriesTheirCode
     ASSERT_EQ(run({"pad", "set", "mode", "8", "brightness", "2"}).exit_code, kExitOk);
     EXPECT_EQ(memory(SimProduct::MousePad, FirmwareMemory::Configuration, 1, 2),
               (std::vector<uint8_t>{0, 2}));
+    // The pad's own brightness button, as it were: the read shows the pad, not the profile.
+    const std::array<uint8_t, 1> level{3};
+    bus->with_firmware(SimProduct::MousePad,
+                       [&](sim::Firmware& f) { return f.write(FirmwareMemory::Configuration, 2, level); });
     const Json::Value read = json_of(run({"--json", "pad", "get"}));
     EXPECT_EQ(read["lighting"]["source"], "device");
+    EXPECT_EQ(read["lighting"]["brightness"], 3);
     EXPECT_EQ(read["lighting"]["mode"], 8);
     EXPECT_EQ(read["lighting"]["mode-name"], "light_mode_pad_8");
     EXPECT_EQ(read["lighting"]["colour"], "#123456");
