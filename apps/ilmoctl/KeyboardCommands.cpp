@@ -22,17 +22,9 @@ struct Run {
     std::string profile_text() const { return "profile \"" + link.profile_name() + "\""; }
 
     Reading reading() const {
-        Reading reading;
-        reading.header.add("product", std::string("keyboard"))
-            .add("connection", std::string(link_name(link.link)))
-            .add("profile", link.profile_name());
-        return reading;
+        return device_reading("keyboard", std::string(link_name(link.link)), link.profile_name());
     }
-    int not_saved() const {
-        return output.fail(kExitDeviceError,
-                           "the profile " + keyboard().profile_data().document_path().string() +
-                               " could not be saved");
-    }
+    int not_saved() const { return output.not_saved(keyboard().profile_data().document_path()); }
     int changed(std::string_view what) const {
         output.note("keyboard: " + std::string(what) + " in " + profile_text() +
                     (link.connected() ? " and written to the keyboard"
@@ -149,16 +141,11 @@ int Run::get_colours() const {
 
 int Run::operator()(const KeyboardSet& set) const {
     CTavrinKeyboardDevice& kb = keyboard();
-    std::optional<int> mode;
-    if (set.lighting.mode) {
-        mode = resolve_mode(*set.lighting.mode, kb.modes(), kNumbering);
-        if (!mode)
-            return output.fail(kExitUsage, "the keyboard has no mode " + *set.lighting.mode +
-                                               "; \"keyboard get modes\" lists them");
-    }
-    if (set.lighting.any() &&
-        !kb.change_lighting(apply_lighting_change(kb.lighting(), set.lighting, mode)))
-        return not_saved();
+    const LightingResult lighting = changed_lighting(kb.lighting(), set.lighting, kb.modes(), kNumbering);
+    if (!lighting.error.empty())
+        return output.fail(kExitUsage, "the keyboard has " + lighting.error +
+                                           "; \"keyboard get modes\" lists them");
+    if (set.lighting.any() && !kb.change_lighting(lighting.light)) return not_saved();
     if (set.options.any() &&
         !kb.change_system_options(apply_options_change(kb.system_options(), set.options)))
         return not_saved();

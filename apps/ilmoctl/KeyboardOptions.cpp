@@ -10,12 +10,7 @@ constexpr int kLastStep = 3;
 // The page's repeat rate slider runs from 0 to 31.
 constexpr int kLastRepeatRate = 31;
 
-struct Syntax {
-    std::string_view name;
-    std::string_view values;
-};
-
-constexpr Syntax kOptions[] = {
+constexpr SettingHelp kOptions[] = {
     {"six-key", "on or off"},   {"w-key", "on or off"},        {"win-lock", "on or off"},
     {"polling-rate", "0-3"},    {"repeat-rate", "0-31"},       {"repeat-delay", "0-3"},
 };
@@ -31,23 +26,20 @@ bool OptionsChange::any() const {
 }
 
 std::string_view option_values(std::string_view name) {
-    for (const Syntax& option : kOptions)
-        if (option.name == name) return option.values;
-    return {};
+    return values_of(kOptions, name);
 }
 
 SettingTake take_option_setting(OptionsChange& change, std::string_view name,
                                 std::string_view value) {
-    const auto taken = [](bool ok) { return ok ? SettingTake::Taken : SettingTake::BadValue; };
-    if (name == "six-key") return taken(bool(change.six_key = parse_switch(value)));
-    if (name == "w-key") return taken(bool(change.w_key = parse_switch(value)));
-    if (name == "win-lock") return taken(bool(change.win_lock = parse_switch(value)));
+    if (name == "six-key") return taken_if(bool(change.six_key = parse_switch(value)));
+    if (name == "w-key") return taken_if(bool(change.w_key = parse_switch(value)));
+    if (name == "win-lock") return taken_if(bool(change.win_lock = parse_switch(value)));
     if (name == "polling-rate")
-        return taken(bool(change.polling_rate = parse_number(value, 0, kLastStep)));
+        return taken_if(bool(change.polling_rate = parse_number(value, 0, kLastStep)));
     if (name == "repeat-rate")
-        return taken(bool(change.repeat_rate = parse_number(value, 0, kLastRepeatRate)));
+        return taken_if(bool(change.repeat_rate = parse_number(value, 0, kLastRepeatRate)));
     if (name == "repeat-delay")
-        return taken(bool(change.repeat_delay = parse_number(value, 0, kLastStep)));
+        return taken_if(bool(change.repeat_delay = parse_number(value, 0, kLastStep)));
     return SettingTake::NotThisKind;
 }
 

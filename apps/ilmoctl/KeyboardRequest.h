@@ -9,6 +9,7 @@
 #include "KeyNames.h"
 #include "KeyboardOptions.h"
 #include "LightingSettings.h"
+#include "RequestParse.h"
 #include "keyboard/CTavrinKeyboardDevice.h"
 
 namespace ilmo::ctl {
@@ -41,12 +42,7 @@ struct KeyboardOnboard {
 using KeyboardRequest =
     std::variant<KeyboardGet, KeyboardSet, KeyboardAssign, KeyboardColours, KeyboardOnboard>;
 
-struct KeyboardRequestParse {
-    KeyboardRequest request;
-    std::string error;  // the usage error; empty when the words make a request
-
-    bool ok() const { return error.empty(); }
-};
+using KeyboardRequestParse = RequestParse<KeyboardRequest>;
 
 // `words`: what follows "keyboard".
 KeyboardRequestParse parse_keyboard_request(std::span<const std::string> words);

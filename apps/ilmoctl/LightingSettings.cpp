@@ -9,12 +9,7 @@ namespace {
 constexpr int kLastLevel = 4;
 constexpr int kLastDirection = 1;
 
-struct Syntax {
-    std::string_view name;
-    std::string_view values;
-};
-
-constexpr Syntax kSettings[] = {
+constexpr SettingHelp kSettings[] = {
     {"mode", "a mode number or name (see \"modes\")"},
     {"brightness", "0-4"},
     {"speed", "0-4"},
@@ -35,34 +30,6 @@ std::optional<size_t> entry_of_mode(const std::vector<profiles::BuiltinMode>& mo
     return std::nullopt;
 }
 
-}  // namespace
-
-bool LightingChange::any() const {
-    return mode || brightness || speed || direction || colour || colourful;
-}
-
-std::string_view lighting_values(std::string_view name) {
-    for (const Syntax& setting : kSettings)
-        if (setting.name == name) return setting.values;
-    return {};
-}
-
-SettingTake take_lighting_setting(LightingChange& change, std::string_view name,
-                                  std::string_view value, bool with_direction) {
-    const auto taken = [](bool ok) { return ok ? SettingTake::Taken : SettingTake::BadValue; };
-    if (name == "mode") {
-        change.mode = std::string(value);
-        return SettingTake::Taken;
-    }
-    if (name == "brightness") return taken(bool(change.brightness = parse_number(value, 0, kLastLevel)));
-    if (name == "speed") return taken(bool(change.speed = parse_number(value, 0, kLastLevel)));
-    if (name == "direction" && with_direction)
-        return taken(bool(change.direction = parse_number(value, 0, kLastDirection)));
-    if (name == "colour") return taken(bool(change.colour = parse_colour(value)));
-    if (name == "colourful") return taken(bool(change.colourful = parse_switch(value)));
-    return SettingTake::NotThisKind;
-}
-
 std::optional<int> resolve_mode(std::string_view text, const std::vector<profiles::BuiltinMode>& modes,
                                 ModeNumbering numbering) {
     const std::optional<int> number = parse_number(text, 0, 255);
@@ -74,9 +41,40 @@ std::optional<int> resolve_mode(std::string_view text, const std::vector<profile
     return std::nullopt;
 }
 
-device::LightRecord apply_lighting_change(device::LightRecord record, const LightingChange& change,
-                                          std::optional<int> mode) {
-    if (mode) record.mode = static_cast<uint8_t>(*mode);
+}  // namespace
+
+bool LightingChange::any() const {
+    return mode || brightness || speed || direction || colour || colourful;
+}
+
+std::string_view lighting_values(std::string_view name) {
+    return values_of(kSettings, name);
+}
+
+SettingTake take_lighting_setting(LightingChange& change, std::string_view name,
+                                  std::string_view value, bool with_direction) {
+    if (name == "mode") {
+        change.mode = std::string(value);
+        return SettingTake::Taken;
+    }
+    if (name == "brightness") return taken_if(bool(change.brightness = parse_number(value, 0, kLastLevel)));
+    if (name == "speed") return taken_if(bool(change.speed = parse_number(value, 0, kLastLevel)));
+    if (name == "direction" && with_direction)
+        return taken_if(bool(change.direction = parse_number(value, 0, kLastDirection)));
+    if (name == "colour") return taken_if(bool(change.colour = parse_colour(value)));
+    if (name == "colourful") return taken_if(bool(change.colourful = parse_switch(value)));
+    return SettingTake::NotThisKind;
+}
+
+LightingResult changed_lighting(const device::LightRecord& current, const LightingChange& change,
+                                const std::vector<profiles::BuiltinMode>& modes,
+                                ModeNumbering numbering) {
+    device::LightRecord record = current;
+    if (change.mode) {
+        const std::optional<int> mode = resolve_mode(*change.mode, modes, numbering);
+        if (!mode) return {current, "no mode " + *change.mode};
+        record.mode = static_cast<uint8_t>(*mode);
+    }
     if (change.brightness) record.brightness = static_cast<uint8_t>(*change.brightness);
     if (change.speed) record.speed = static_cast<uint8_t>(*change.speed);
     if (change.direction) record.direction = static_cast<uint8_t>(*change.direction);
@@ -86,7 +84,7 @@ device::LightRecord apply_lighting_change(device::LightRecord record, const Ligh
         record.blue = change.colour->blue;
     }
     if (change.colourful) record.multicolor = *change.colourful ? 1 : 0;
-    return record;
+    return {record, {}};
 }
 
 void add_lighting_fields(FieldGroup& group, const device::LightRecord& light,

@@ -36,14 +36,16 @@ SettingTake take_lighting_setting(LightingChange& change, std::string_view name,
 // The values a lighting setting takes, for a usage error; empty for other names.
 std::string_view lighting_values(std::string_view name);
 
-// The mode `text` names: a number, or an entry's "LightName" (case ignored). Only the modes
-// the page offers (visible entries) are taken.
-std::optional<int> resolve_mode(std::string_view text, const std::vector<profiles::BuiltinMode>& modes,
-                                ModeNumbering numbering);
+struct LightingResult {
+    device::LightRecord light;
+    std::string error;  // "no mode X" when the mode list has no such mode; empty otherwise
+};
 
-// `record` with the change made; `mode` is the resolved mode when the change has one.
-device::LightRecord apply_lighting_change(device::LightRecord record, const LightingChange& change,
-                                          std::optional<int> mode);
+// `current` with the change made. The mode is a number or an entry's "LightName" (case
+// ignored), and only the modes the page offers (visible entries) are taken.
+LightingResult changed_lighting(const device::LightRecord& current, const LightingChange& change,
+                                const std::vector<profiles::BuiltinMode>& modes,
+                                ModeNumbering numbering);
 
 // mode, mode-name, brightness, speed, direction (only `with_direction`), colour, colourful.
 void add_lighting_fields(FieldGroup& group, const device::LightRecord& light,

@@ -21,6 +21,10 @@ int Output::fail(int exit_code, std::string_view message) const {
     return exit_code;
 }
 
+int Output::not_saved(const std::filesystem::path& document) const {
+    return fail(kExitDeviceError, "the profile " + document.string() + " could not be saved");
+}
+
 int Output::device_failure(std::string_view what, device::Result result) const {
     return fail(kExitDeviceError, device::failure_trace(what, result) + " (" +
                                       std::to_string(device::code(result)) + ")");

@@ -3,6 +3,7 @@
 // (what a change did) go to standard output beside text and to standard error beside JSON,
 // so that the JSON stream holds documents only. Failures go to standard error.
 
+#include <filesystem>
 #include <ostream>
 #include <string_view>
 
@@ -24,6 +25,8 @@ struct Output {
     void note(std::string_view line) const;
     // Writes "ilmoctl: <message>" and returns `exit_code`.
     int fail(int exit_code, std::string_view message) const;
+    // The profile document could not be written; exit status 1.
+    int not_saved(const std::filesystem::path& document) const;
     // "<what> failed: <the result described> (<its code>)"; exit status 1.
     int device_failure(std::string_view what, device::Result result) const;
 };

@@ -16,11 +16,7 @@ struct Run {
     CTavrinMousePadDevice& pad() const { return *link.controller; }
 
     Reading reading() const {
-        Reading reading;
-        reading.header.add("product", std::string("mouse-pad"))
-            .add("connection", std::string(link_name(link.link)))
-            .add("profile", link.profile_name());
-        return reading;
+        return device_reading("mouse-pad", std::string(link_name(link.link)), link.profile_name());
     }
 
     int operator()(const PadGet& get) const {
@@ -46,19 +42,14 @@ struct Run {
 
     int operator()(const PadSet& set) const {
         CTavrinMousePadDevice& controller = pad();
-        std::optional<int> mode;
-        if (set.lighting.mode) {
-            mode = resolve_mode(*set.lighting.mode, controller.modes(), kNumbering);
-            if (!mode)
-                return output.fail(kExitUsage, "the mouse-pad has no mode " + *set.lighting.mode +
-                                                   "; \"pad get modes\" lists them");
-        }
+        const LightingResult lighting =
+            changed_lighting(controller.lighting(), set.lighting, controller.modes(), kNumbering);
+        if (!lighting.error.empty())
+            return output.fail(kExitUsage, "the mouse-pad has " + lighting.error +
+                                               "; \"pad get modes\" lists them");
         const std::string profile = "profile \"" + link.profile_name() + "\"";
-        if (!controller.change_lighting(
-                apply_lighting_change(controller.lighting(), set.lighting, mode)))
-            return output.fail(kExitDeviceError,
-                               "the profile " + controller.profile_data().document_path().string() +
-                                   " could not be saved");
+        if (!controller.change_lighting(lighting.light))
+            return output.not_saved(controller.profile_data().document_path());
         if (!link.connected()) {
             output.note("mouse-pad: lighting changed in " + profile + "; no mouse-pad is connected");
             return kExitOk;

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "LightingSettings.h"
+#include "RequestParse.h"
 
 namespace ilmo::ctl {
 
@@ -19,12 +20,7 @@ struct PadSet {
 
 using PadRequest = std::variant<PadGet, PadSet>;
 
-struct PadRequestParse {
-    PadRequest request;
-    std::string error;  // the usage error; empty when the words make a request
-
-    bool ok() const { return error.empty(); }
-};
+using PadRequestParse = RequestParse<PadRequest>;
 
 // `words`: what follows "pad".
 PadRequestParse parse_pad_request(std::span<const std::string> words);

@@ -60,6 +60,14 @@ void add_table(std::string& text, const Table& table) {
 
 }  // namespace
 
+Reading device_reading(std::string product, std::string connection, std::string profile) {
+    Reading reading;
+    reading.header.add("product", std::move(product))
+        .add("connection", std::move(connection))
+        .add("profile", std::move(profile));
+    return reading;
+}
+
 std::string format_text(const Reading& reading) {
     std::string text;
     add_fields(text, reading.header.fields, "");

@@ -44,6 +44,9 @@ struct Reading {
     }
 };
 
+// The header every device read starts with.
+Reading device_reading(std::string product, std::string connection, std::string profile);
+
 std::string format_text(const Reading& reading);
 // Ends with a line end.
 std::string format_json(const Reading& reading);

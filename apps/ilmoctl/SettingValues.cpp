@@ -61,6 +61,12 @@ std::string_view format_switch(bool on) {
     return on ? "on" : "off";
 }
 
+std::string_view values_of(std::span<const SettingHelp> settings, std::string_view name) {
+    for (const SettingHelp& setting : settings)
+        if (setting.name == name) return setting.values;
+    return {};
+}
+
 std::string take_setting_pairs(std::span<const std::string> words, const SettingSyntax& syntax) {
     if (words.empty()) return "set needs a SETTING and a VALUE";
     if (words.size() % 2 != 0) return "set takes SETTING VALUE pairs; " + words.back() + " has no value";

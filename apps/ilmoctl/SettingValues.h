@@ -34,6 +34,19 @@ struct SettingSyntax {
     std::function<std::string_view(std::string_view name)> values;
 };
 
+// Taken when the value read, else a bad value.
+inline SettingTake taken_if(bool value_read) {
+    return value_read ? SettingTake::Taken : SettingTake::BadValue;
+}
+
+// A setting's name and the values it takes, as a usage error states them.
+struct SettingHelp {
+    std::string_view name;
+    std::string_view values;
+};
+// The values of setting `name` in `settings`; empty when it is not there.
+std::string_view values_of(std::span<const SettingHelp> settings, std::string_view name);
+
 // The words of "set" as NAME VALUE pairs, each taken by `syntax`; the usage error of the
 // first that is not, empty when all are.
 std::string take_setting_pairs(std::span<const std::string> words, const SettingSyntax& syntax);
