@@ -7,8 +7,11 @@ namespace ilmo::ctl {
 
 std::filesystem::path find_program_folder(const std::filesystem::path& tool_folder) {
     if (const char* configured = std::getenv("ILMO_PROGRAM_FOLDER");
-        configured != nullptr && *configured != '\0')
-        return std::filesystem::absolute(configured);
+        configured != nullptr && *configured != '\0') {
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::absolute(configured, error);
+        return error ? std::filesystem::path(configured) : folder;
+    }
     if (tool_folder.empty()) return {};
     for (const std::filesystem::path& candidate :
          {tool_folder, tool_folder / ".." / "ilmo", tool_folder / ".." / "share" / "ilmo-rq07"}) {
