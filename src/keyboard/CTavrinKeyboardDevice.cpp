@@ -85,6 +85,17 @@ std::vector<profiles::KeyEntry> CTavrinKeyboardDevice::key_records() const {
     return keys_;
 }
 
+bool CTavrinKeyboardDevice::change_key_assignment(int key_index, KeyLayer layer,
+                                                  AssignmentCode code) {
+    std::lock_guard lock(state_mutex());
+    if (key_index < 0 || static_cast<size_t>(key_index) >= keys_.size()) return false;
+    profiles::KeyEntry& key = keys_[static_cast<size_t>(key_index)];
+    (layer == KeyLayer::Fn ? key.fn : key.normal) =
+        group_of(code, static_cast<uint16_t>(key_index));
+    profile().write_key_list(keys_);
+    return profile().save();
+}
+
 std::vector<KeyCaption> CTavrinKeyboardDevice::key_captions() const {
     const std::vector<std::string> names = macro_names();
     std::lock_guard lock(state_mutex());
@@ -176,35 +187,60 @@ Result CTavrinKeyboardDevice::initialise_from_device() {
     return Result::kOk;
 }
 
-Result CTavrinKeyboardDevice::read_settings() {
+Result CTavrinKeyboardDevice::read_onboard_settings(OnboardSettings& settings) {
     device::CommandChannel& channel = command_channel();
+    if (!channel.is_open()) return Result::kNoAnswer;
     std::array<uint8_t, 1> active{};
     Result outcome = channel.read_memory(kActiveProfileAddress, active);
     if (!device::succeeded(outcome)) return outcome;
     SettingsRecord record{};
     outcome = channel.read_memory(settings_address(active[0]), record);
     if (!device::succeeded(outcome)) return outcome;
-    onboard_profile_ = active[0];
 
     const std::vector<int> known = mode_codes(modes());
     const device::LightRecord host = lighting_state();
-    device::LightRecord light;
+    std::lock_guard lock(state_mutex());
+    const SettingsRead read = decode_settings_record(record, host, options_, known);
+    settings = {active[0], read.light, read.options};
+    // The group picks colours out of the profile: a byte past any sensible count would
+    // make the profile grow groups of nothing.
+    if (settings.light.custom_group >= kCustomGroups)
+        settings.light.custom_group = host.custom_group;
+    return Result::kOk;
+}
+
+Result CTavrinKeyboardDevice::read_settings() {
+    OnboardSettings read;
+    const Result outcome = read_onboard_settings(read);
+    if (!device::succeeded(outcome)) return outcome;
+    onboard_profile_ = read.profile;
     {
         std::lock_guard lock(state_mutex());
-        const SettingsRead read = decode_settings_record(record, host, options_, known);
-        light = read.light;
-        // The group picks colours out of the profile: a byte past any sensible count would
-        // make the profile grow groups of nothing.
-        if (light.custom_group >= kCustomGroups) light.custom_group = host.custom_group;
         options_ = read.options;
-        profile().write_light_info(light);
+        profile().write_light_info(read.light);
         profile().write_system_stages(to_words(options_));
-        profile().read_custom_colors(light.custom_group, static_cast<size_t>(key_count()));
+        profile().read_custom_colors(read.light.custom_group, static_cast<size_t>(key_count()));
         if (!profile().save()) trace("保存配置文件失败");
     }
     show_custom_colours();
-    apply_lighting(light);
+    apply_lighting(read.light);
     return Result::kOk;
+}
+
+Result CTavrinKeyboardDevice::select_onboard_profile(int onboard) {
+    device::CommandChannel& channel = command_channel();
+    if (!channel.is_open() || onboard < 0 || onboard >= kOnboardProfiles) return Result::kNoAnswer;
+    const std::array<uint8_t, 1> active{static_cast<uint8_t>(onboard)};
+    const Result begun = channel.begin_transfer();
+    const Result written =
+        device::succeeded(begun) ? channel.write_memory(kActiveProfileAddress, active) : begun;
+    const Result ended = channel.end_transfer();
+    const Result outcome = device::first_failure({begun, written, ended});
+    if (!device::succeeded(outcome)) return outcome;
+    // What the keyboard now runs is what the page shows, as after a switch on the keyboard.
+    const Result read = read_settings();
+    redraw_page();
+    return read;
 }
 
 Result CTavrinKeyboardDevice::refresh_on_request() {
@@ -218,18 +254,30 @@ Result CTavrinKeyboardDevice::refresh_on_request() {
 
 Result CTavrinKeyboardDevice::write_profile_to_device() {
     if (!command_channel().is_open()) return Result::kNoAnswer;
+    const Result lighting = write_lighting();
+    const MacroDownload keys = write_key_functions();
+    return device::first_failure({lighting, keys.result});
+}
+
+Result CTavrinKeyboardDevice::write_lighting() {
+    if (!command_channel().is_open()) return Result::kNoAnswer;
     const int onboard = onboard_profile_;
     const Result settings = write_lighting_settings(onboard, static_cast<uint8_t>(onboard));
+    const Result colours =
+        lighting_state().mode == kPerKeyMode ? write_per_key_colours() : Result::kOk;
+    return device::first_failure({settings, colours});
+}
+
+MacroDownload CTavrinKeyboardDevice::write_key_functions() {
     const Result tables = write_assignments();
     const size_t macro_count = macro_names().size();
     const std::vector<int> used = [this, macro_count] {
         std::lock_guard lock(state_mutex());
         return used_macro_list(keys_, maps_, macro_count);
     }();
-    const MacroDownload macros = download_macros(used);
-    const Result colours =
-        lighting_state().mode == kPerKeyMode ? write_per_key_colours() : Result::kOk;
-    return device::first_failure({settings, tables, macros.result, colours});
+    MacroDownload macros = download_macros(used);
+    macros.result = device::first_failure({tables, macros.result});
+    return macros;
 }
 
 Result CTavrinKeyboardDevice::write_lighting_settings(int profile_index, uint8_t byte0) {
@@ -301,11 +349,29 @@ MacroDownload CTavrinKeyboardDevice::download_macros(const std::vector<int>& use
 }
 
 std::vector<device::ColorRecord> CTavrinKeyboardDevice::custom_colours() const {
-    std::lock_guard lock(state_mutex());
     std::vector<device::ColorRecord> colours;
-    for (const profiles::KeyColor& c : profile().custom_colors())
+    for (const profiles::KeyColor& c : custom_key_colours())
         colours.push_back({c.red, c.green, c.blue, 0xFF});
     return colours;
+}
+
+std::vector<profiles::KeyColor> CTavrinKeyboardDevice::custom_key_colours() const {
+    std::lock_guard lock(state_mutex());
+    return profile().custom_colors();
+}
+
+bool CTavrinKeyboardDevice::change_custom_colours(const std::vector<profiles::KeyColor>& colours) {
+    bool saved = false;
+    {
+        std::lock_guard lock(state_mutex());
+        const size_t group = profile().light_record().custom_group;
+        profile().write_custom_colors(group, colours);
+        // Keys past the given colours keep theirs, and the list in memory covers them all.
+        profile().read_custom_colors(group, static_cast<size_t>(key_count()));
+        saved = profile().save();
+    }
+    show_custom_colours();
+    return saved;
 }
 
 void CTavrinKeyboardDevice::show_custom_colours() {
@@ -314,6 +380,17 @@ void CTavrinKeyboardDevice::show_custom_colours() {
     with_preview([&](lighting::Preview& preview, device::LightRecord&, std::span<device::ColorRecord>) {
         static_cast<lighting::KeyboardPreview&>(preview).set_custom_colors(colours);
     });
+}
+
+Result CTavrinKeyboardDevice::read_key_colours(std::vector<std::optional<device::Rgb>>& by_key) {
+    device::CommandChannel& channel = command_channel();
+    if (!channel.is_open() || !loaded_) return Result::kNoAnswer;
+    std::vector<uint8_t> table(static_cast<size_t>(information().key_positions()) * 3);
+    const Result outcome = channel.read_record(kPerKeyRecordBytes, 0, table);
+    if (!device::succeeded(outcome)) return outcome;
+    std::lock_guard lock(state_mutex());
+    by_key = light_colours_of_table(table, maps_.light_led);
+    return Result::kOk;
 }
 
 Result CTavrinKeyboardDevice::write_per_key_colours() {

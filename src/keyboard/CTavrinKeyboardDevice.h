@@ -23,12 +23,24 @@ struct MacroDownload {
     int excess_events = 0;  // > 0: the image did not fit by this many events; nothing was sent
 };
 
+// What the keyboard runs: its active on-board profile and that profile's lighting and
+// options, as the host takes them from the settings record.
+struct OnboardSettings {
+    int profile = 0;
+    device::LightRecord light;
+    SystemOptions options;
+};
+
+enum class KeyLayer { Normal, Fn };
+
 class CTavrinKeyboardDevice : public LightingDevice {
 public:
     // Receivers and cables both answer within this; a larger table is not loaded.
     static constexpr int kMaxTableBytes = 512;
     // The pause after the device asks to be read again.
     static constexpr int kRefreshDelayMs = 50;
+    // On-board profiles the keyboard's own profile switch can name (a four-bit index).
+    static constexpr int kOnboardProfiles = 16;
 
     CTavrinKeyboardDevice(device::HidBackend& backend, int page_row,
                           device::DeviceFolders folders, std::string device_folder_name,
@@ -41,6 +53,9 @@ public:
     device::Result load_after_attach() override;
     device::Result refresh_on_request() override;
     device::Result write_profile_to_device() override;
+    // The lighting as the page writes it after a change: the settings record of the active
+    // on-board profile, and in the per-key mode the per-key colours too.
+    device::Result write_lighting();
     // The settings record of on-board profile `profile` (byte 0 = `byte0`) from the profile's
     // lighting and system options. The record is read again first, inside the transfer, and
     // only what the host owns is changed; without that read nothing is written.
@@ -48,10 +63,22 @@ public:
     // Both key tables; refused (no answer) until the device's default table was read.
     device::Result write_assignments();
     MacroDownload download_macros(const std::vector<int>& used_macros);
+    // Both key tables and the macros their keys use; the first failure of the two, and the
+    // macro image's excess when it did not fit.
+    MacroDownload write_key_functions();
     device::Result write_per_key_colours();
     // Writes the options into the settings record; only by cable (a receiver keyboard keeps
     // them in the profile until it is plugged in).
     device::Result write_system_options();
+    // Makes `profile` (0 .. kOnboardProfiles - 1) the keyboard's active on-board profile, then
+    // reads its settings into the profile in use as a switch on the keyboard itself does.
+    // Nothing is sent for a profile outside that range (no answer).
+    device::Result select_onboard_profile(int profile);
+    // The active on-board profile and its settings, read afresh; nothing is stored.
+    device::Result read_onboard_settings(OnboardSettings& settings);
+    // The per-key colours the keyboard holds, by page key (light) index; keys without an LED
+    // position on this keyboard have none. Refused (no answer) until the keyboard is loaded.
+    device::Result read_key_colours(std::vector<std::optional<device::Rgb>>& by_key);
 
     // UI thread.
     profiles::ProfileLoad load_profile(const std::filesystem::path& document) override;
@@ -60,6 +87,14 @@ public:
     // Stores the options in the profile and saves it; false when the save failed.
     bool change_system_options(const SystemOptions& options);
     bool fn_view() const;
+    // Sets the function of page key `key_index` on one layer and saves the profile; false
+    // when the profile has no record of that key or the save failed. Nothing is sent.
+    bool change_key_assignment(int key_index, KeyLayer layer, AssignmentCode code);
+    // The per-key colours of the profile's custom group, one per light.
+    std::vector<profiles::KeyColor> custom_key_colours() const;
+    // Replaces them (entry i is light i) and saves the profile; false when the save failed.
+    // Nothing is sent: write_per_key_colours() does, in the per-key mode.
+    bool change_custom_colours(const std::vector<profiles::KeyColor>& colours);
     std::vector<KeyCaption> key_captions() const;
     std::vector<profiles::KeyEntry> key_records() const;
     // Shows the profile's captions and options on the page.

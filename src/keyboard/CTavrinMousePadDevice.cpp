@@ -53,13 +53,19 @@ Result CTavrinMousePadDevice::read_record(PadRecord& record) {
     return outcome;
 }
 
-Result CTavrinMousePadDevice::refresh_on_request() {
+Result CTavrinMousePadDevice::read_device_lighting(device::LightRecord& light) {
     if (!command_channel().is_open()) return Result::kNoAnswer;
     PadRecord record{};
     const Result outcome = read_record(record);
+    if (device::succeeded(outcome)) light = decode_pad_record(record, mode_list(), lighting_state());
+    return outcome;
+}
+
+Result CTavrinMousePadDevice::refresh_on_request() {
+    device::LightRecord light;
+    const Result outcome = read_device_lighting(light);
     // A failed read changes nothing on the page or in the profile.
     if (!device::succeeded(outcome)) return outcome;
-    const device::LightRecord light = decode_pad_record(record, mode_list(), lighting_state());
     static_cast<void>(change_lighting(light));
     if (view() != nullptr) view()->redraw();
     return outcome;

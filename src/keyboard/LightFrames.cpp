@@ -6,6 +6,11 @@ namespace ilmo::keyboard {
 
 namespace {
 
+// Where light colours go: LED positions the keyboard has, never above the last one.
+bool in_table(uint8_t led, int positions) {
+    return led <= kLastLed && led < positions;  // also leaves out kNoLed
+}
+
 template <typename Colour>
 std::vector<uint8_t> led_layout(std::span<const device::ColorRecord> lights,
                                 std::span<const uint8_t> light_led, int key_positions,
@@ -15,7 +20,7 @@ std::vector<uint8_t> led_layout(std::span<const device::ColorRecord> lights,
     const size_t count = std::min(lights.size(), light_led.size());
     for (size_t i = 0; i < count; ++i) {
         const uint8_t led = light_led[i];
-        if (led > kLastLed || led >= positions) continue;  // also kNoLed
+        if (!in_table(led, positions)) continue;
         const device::Rgb rgb = colour_of(lights[i]);
         bytes[led * 3u] = rgb.red;
         bytes[led * 3u + 1] = rgb.green;
@@ -31,6 +36,18 @@ std::vector<uint8_t> per_key_colour_table(std::span<const device::ColorRecord> l
     return led_layout(lights, light_led, key_positions, [](const device::ColorRecord& c) {
         return device::Rgb{c.red, c.green, c.blue};
     });
+}
+
+std::vector<std::optional<device::Rgb>> light_colours_of_table(std::span<const uint8_t> table,
+                                                               std::span<const uint8_t> light_led) {
+    const int positions = static_cast<int>(table.size() / 3);
+    std::vector<std::optional<device::Rgb>> colours(light_led.size());
+    for (size_t i = 0; i < light_led.size(); ++i) {
+        const uint8_t led = light_led[i];
+        if (in_table(led, positions))
+            colours[i] = device::Rgb{table[led * 3u], table[led * 3u + 1], table[led * 3u + 2]};
+    }
+    return colours;
 }
 
 std::vector<uint8_t> host_frame(std::span<const device::ColorRecord> lights,

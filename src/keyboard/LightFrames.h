@@ -4,6 +4,7 @@
 // (command 0x12). Both hold red, green, blue at LED position × 3, key_positions × 3 bytes.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -21,6 +22,12 @@ inline constexpr uint8_t kLastLed = 170;
 // left out; positions no light fills stay black.
 std::vector<uint8_t> per_key_colour_table(std::span<const device::ColorRecord> lights,
                                           std::span<const uint8_t> light_led, int key_positions);
+
+// The colour each light has in a per-key colour table read back from the keyboard: the
+// bytes at its LED position. Lights per_key_colour_table leaves out, and lights whose
+// position the table does not reach, have none.
+std::vector<std::optional<device::Rgb>> light_colours_of_table(std::span<const uint8_t> table,
+                                                               std::span<const uint8_t> light_led);
 
 // The same layout with each colour scaled by its light's brightness (value × brightness /
 // 256), as the keyboard shows a streamed frame without scaling it again.

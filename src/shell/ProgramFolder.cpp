@@ -6,6 +6,8 @@
 #include <QFontDatabase>
 #include <QStandardPaths>
 
+#include "platform/UserDataFolder.h"
+
 namespace ilmo::shell {
 
 namespace {
@@ -24,11 +26,7 @@ QString find_program_folder() {
 }
 
 QString user_data_folder() {
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty()) base = QDir::homePath() + "/.local/share";
-    const QString folder = base + "/ILMO RQ07";
-    QDir().mkpath(folder);
-    return folder;
+    return QString::fromStdString(platform::user_data_folder().string());
 }
 
 int load_private_fonts(const QString& program_folder) {

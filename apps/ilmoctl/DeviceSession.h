@@ -1,0 +1,80 @@
+#pragma once
+// The devices one run of the tool works with. The HID interfaces are surveyed once. A
+// product's controller is made the first time a command asks for it: its profile in use is
+// loaded from the model's profile list (which is made, with the default profile, when there
+// is none, exactly as the page's profile panel makes it), and when the product is connected
+// (by cable, else through its receiver) its command interface is opened and the device is
+// read as on its arrival. Everything lasts for the one run.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "device/DeviceFolders.h"
+#include "device/InterfaceSurvey.h"
+#include "device/Trace.h"
+#include "keyboard/CTavrinKeyboardDevice.h"
+#include "keyboard/CTavrinMousePadDevice.h"
+#include "profiles/ProfileList.h"
+#include "profiles/TimestampId.h"
+
+namespace ilmo::ctl {
+
+enum class Link { None, Cable, Receiver };
+
+template <class Controller>
+struct ProductLink {
+    std::unique_ptr<Controller> controller;
+    std::unique_ptr<profiles::ProfileList> profiles;
+    Link link = Link::None;
+
+    bool connected() const { return link != Link::None; }
+    std::string profile_name() const;
+};
+
+using KeyboardLink = ProductLink<keyboard::CTavrinKeyboardDevice>;
+using PadLink = ProductLink<keyboard::CTavrinMousePadDevice>;
+
+class DeviceSession {
+public:
+    // Hears what went wrong without stopping the run (a profile that did not read and was
+    // replaced by the defaults).
+    using Notice = std::function<void(std::string_view)>;
+
+    DeviceSession(device::HidBackend& backend, device::DeviceFolders folders,
+                  device::TraceSink trace, Notice notice);
+    ~DeviceSession();
+
+    device::HidBackend& backend() { return backend_; }
+    const device::Survey& survey() const { return survey_; }
+    const device::SlotTable& slots() const { return slots_; }
+    const device::TraceSink& trace() const { return trace_; }
+
+    // The product, set up on first use; nullptr when it could not be, with `error` saying
+    // why (every such failure is the device side's: exit status 1).
+    KeyboardLink* keyboard(std::string& error);
+    PadLink* pad(std::string& error);
+
+private:
+    template <class Controller>
+    bool set_up(ProductLink<Controller>& link, device::DeviceKind kind, std::string& error);
+    template <class Controller>
+    bool connect(ProductLink<Controller>& link, std::string& error);
+
+    device::HidBackend& backend_;
+    device::DeviceFolders folders_;
+    device::TraceSink trace_;
+    Notice notice_;
+    device::SlotTable slots_;
+    device::Survey survey_;
+    profiles::TimestampIdSource identifiers_;
+    KeyboardLink keyboard_;
+    PadLink pad_;
+    std::string keyboard_error_;
+    std::string pad_error_;
+};
+
+std::string_view link_name(Link link);
+
+}  // namespace ilmo::ctl

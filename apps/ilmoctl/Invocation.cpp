@@ -1,0 +1,151 @@
+#include "Invocation.h"
+
+namespace ilmo::ctl {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(usage: ilmoctl [--demo] [--trace] [--json] COMMAND [';' COMMAND ...]
+       ilmoctl [--demo] [--trace] [--json] -e 'COMMAND[; COMMAND ...]' [-e ...]
+       ilmoctl --help
+
+Device link:
+  list                      every HID interface, its identity and the slot it claims
+  info [SLOT]               information record and power status of every device, or of SLOT
+  detect                    exit 0 when a supported device is connected, 1 otherwise
+
+Keyboard (changes go to the profile in use, and to the keyboard when it is connected):
+  keyboard get [lighting|options|onboard|keys|key KEY|colours|modes]
+  keyboard set SETTING VALUE [SETTING VALUE ...]
+      mode N|NAME  brightness 0-4  speed 0-4  direction 0|1  colour #RRGGBB  colourful on|off
+      six-key on|off  w-key on|off  win-lock on|off  polling-rate 0-3  repeat-rate 0-31
+      repeat-delay 0-3
+  keyboard assign [normal|fn] KEY FUNCTION
+      KEY       page key index 0-125, or its name (keyboard_key_Esc, or Esc)
+      FUNCTION  a display key (keyboard_key_F5, media_play, custem_copy, mouse_key_left),
+                default, macro:N[:MODE] (MODE 0-3), or a code 0xTTFFSS
+  keyboard colours FILE     per-key colours, one "KEY #RRGGBB" a line ("*" for every key)
+  keyboard onboard N        make on-board profile N (0-15) the active one, read it back
+
+Mouse-pad:
+  pad get [lighting|modes]
+  pad set SETTING VALUE [SETTING VALUE ...]
+      mode INDEX|NAME  brightness 0-4  speed 0-4  colour #RRGGBB  colourful on|off
+
+Options:
+  --demo    use the built-in emulator with every product attached (it lasts one run)
+  --trace   print each command and response
+  --json    reads print one JSON document a line
+  -e TEXT   commands to run in order; may be given several times
+  --help    this text
+
+Commands run in order; the first that fails ends the run.
+Exit status: 0 done, 1 device error, 2 usage error.
+)";
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+}  // namespace
+
+CommandTextSplit split_command_text(std::string_view text) {
+    CommandTextSplit split;
+    CommandWords command;
+    std::string word;
+    bool in_word = false;
+    const auto end_word = [&] {
+        if (in_word) command.push_back(std::move(word));
+        word.clear();
+        in_word = false;
+    };
+    const auto end_command = [&] {
+        end_word();
+        if (!command.empty()) split.commands.push_back(std::move(command));
+        command.clear();
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\'' || c == '"') {
+            const size_t close = text.find(c, i + 1);
+            if (close == std::string_view::npos) {
+                split.error = std::string("unclosed quote in: ") + std::string(text);
+                return split;
+            }
+            word.append(text.substr(i + 1, close - i - 1));
+            in_word = true;
+            i = close;
+        } else if (c == ';') {
+            end_command();
+        } else if (is_blank(c)) {
+            end_word();
+        } else {
+            word.push_back(c);
+            in_word = true;
+        }
+    }
+    end_command();
+    return split;
+}
+
+InvocationParse parse_invocation(std::span<const std::string> arguments) {
+    InvocationParse parse;
+    Invocation& invocation = parse.invocation;
+    CommandWords words;
+    bool texts_given = false;
+    bool options_ended = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (options_ended || !argument.starts_with("-")) {
+            words.push_back(argument);
+        } else if (argument == "--") {
+            options_ended = true;
+        } else if (argument == "--demo") {
+            invocation.demo = true;
+        } else if (argument == "--trace") {
+            invocation.trace = true;
+        } else if (argument == "--json") {
+            invocation.json = true;
+        } else if (argument == "--help" || argument == "-h") {
+            invocation.help = true;
+        } else if (argument == "-e") {
+            if (i + 1 == arguments.size()) {
+                parse.error = "-e needs a command text";
+                return parse;
+            }
+            CommandTextSplit split = split_command_text(arguments[++i]);
+            if (!split.error.empty()) {
+                parse.error = split.error;
+                return parse;
+            }
+            for (CommandWords& command : split.commands)
+                invocation.commands.push_back(std::move(command));
+            texts_given = true;
+        } else {
+            parse.error = "unknown option " + argument;
+            return parse;
+        }
+    }
+    if (texts_given && !words.empty()) {
+        parse.error = "give the commands either as words or with -e, not both";
+        return parse;
+    }
+    CommandWords command;
+    for (std::string& word : words) {
+        if (word == ";") {
+            if (!command.empty()) invocation.commands.push_back(std::move(command));
+            command.clear();
+        } else {
+            command.push_back(std::move(word));
+        }
+    }
+    if (!command.empty()) invocation.commands.push_back(std::move(command));
+    if (invocation.commands.empty() && !invocation.help) parse.error = "no command given";
+    return parse;
+}
+
+std::string_view usage_text() {
+    return kUsage;
+}
+
+}  // namespace ilmo::ctl
