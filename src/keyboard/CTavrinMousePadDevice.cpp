@@ -37,6 +37,9 @@ Result CTavrinMousePadDevice::load_after_attach() {
         const Result ended = channel.end_transfer();
         outcome = device::first_failure({begun, information_read, ended});
     }
+    // No timer reads the pad's power (its page row asks for none), yet the page shows it:
+    // it is read whenever the pad is read.
+    if (channel.is_open()) outcome = device::first_failure({outcome, power_refresh()});
     if (view() != nullptr) view()->redraw();
     restart_lighting_thread();
     return outcome;
@@ -62,7 +65,7 @@ Result CTavrinMousePadDevice::refresh_on_request() {
     const device::LightRecord light = decode_pad_record(record, mode_list(), lighting_state());
     static_cast<void>(change_lighting(light));
     if (view() != nullptr) view()->redraw();
-    return outcome;
+    return power_refresh();
 }
 
 Result CTavrinMousePadDevice::write_lighting_settings() {
