@@ -48,7 +48,7 @@ struct Rocket {
 struct KeyboardEffectState {
     SharedEffectState shared;
     Random random;
-    int steps = 0;                             // steps since the effect was prepared
+    int steps = 0;                              // steps since the effect was prepared
     std::array<uint8_t, kPlacedLights> glow{};  // per light, 255 = just lit, fading to 0
     std::array<device::Rgb, kPlacedLights> key_color{};
     std::array<uint8_t, kPlacedLights> key_phase{};

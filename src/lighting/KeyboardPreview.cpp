@@ -72,8 +72,7 @@ void prepare_mode(const device::LightRecord& lighting, KeyboardEffectState& stat
                 state.sparks.push_back(
                     {places[static_cast<size_t>(state.random.below(kBoardLights))],
                      spectrum_or_single(lighting, state.random.below(kSpectrumSize)),
-                     SparkShape::kDroplet,
-                     4 * i});
+                     SparkShape::kDroplet, 4 * i});
             break;
         default:
             break;

@@ -17,6 +17,10 @@ using Frame = std::vector<ColorRecord>;
 
 constexpr int kPageLights = 170;
 
+bool lit(const ColorRecord& c) {
+    return c.brightness > 0 && (c.red || c.green || c.blue);
+}
+
 TEST(KeyboardTableEffects, ColumnBreathingColoursEachColumn) {
     Frame lights(kPageLights);
     LightRecord record{.brightness = 4, .multicolor = 1, .effect_step = 29};
@@ -79,7 +83,6 @@ TEST(KeyboardPreview, EveryModeShowsItsOwnAnimation) {
     // than the pressed key reaches.
     const std::vector<int> whole_page{4, 23, 26, 27, 30};
     const std::vector<int> strip_dark{8, 28};
-    const auto lit = [](const ColorRecord& c) { return c.brightness > 0 && (c.red || c.green || c.blue); };
     std::vector<std::pair<int, std::vector<Frame>>> seen;
     for (int mode : modes) {
         const bool reactive = mode == 7 || mode == 8 || mode == 9 || mode == 25;
@@ -109,7 +112,7 @@ TEST(KeyboardPreview, WithColourfulOffEffectsKeepToTheChosenColour) {
         const bool reactive = mode == 7 || mode == 8 || mode == 9 || mode == 25;
         for (const Frame& frame : run_mode(mode, 40, reactive, false))
             for (const ColorRecord& c : frame)
-                if (c.brightness > 0 && (c.red || c.green || c.blue))
+                if (lit(c))
                     ASSERT_EQ((device::Rgb{c.red, c.green, c.blue}), (device::Rgb{255, 90, 0}))
                         << "mode " << mode;
     }

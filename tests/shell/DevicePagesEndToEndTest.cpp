@@ -39,15 +39,20 @@ namespace {
 
 constexpr int kKeyboardPage = 1;
 constexpr int kPadPage = 2;
-constexpr int kKeyA = 64;  // page key index of A
-constexpr int kKeyG = 67;
+constexpr int kKeyA = 64;  // page key indexes
+constexpr int kKeyF = 67;
 constexpr int kPadLights = 15;
-constexpr int kSettingsMode = 1;     // byte of the keyboard's settings record
+// Bytes of the keyboard's settings record: its mode, and the system options (W-key, six-key,
+// Windows-key lock, polling rate).
+constexpr int kSettingsMode = 1;
+constexpr int kSettingsOptions = 19;
 constexpr int kSettingsWinLock = 21;
 // Generous hang guard for whatever runs as device work.
 constexpr int kDeviceWorkGuardMs = 15000;
 
-QString latin(const char* text) { return QString::fromLatin1(text); }
+QString latin(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 // Every request the keyboard's channel sends, as the trace shows it: once the first request
 // of `command` goes out, the keyboard is pulled one packet later.
@@ -138,9 +143,7 @@ public:
     testing::ShellRig rig;
 
 private:
-    bool page_loaded(int index) {
-        return index != kKeyboardPage || keyboard()->loaded();
-    }
+    bool page_loaded(int index) { return index != kKeyboardPage || keyboard()->loaded(); }
 };
 
 // A second keyboard profile the user can switch to: the per-key mode with its first key's
@@ -192,7 +195,8 @@ private slots:
         QCOMPARE(w.page(kKeyboardPage)->key_button(0)->text(),
                  w.rig.skin().text(u"keyboard_key_Esc"));
         // The factory keeps polling step 3 and runs the spectrum wheel.
-        QVERIFY(w.page_control<QAbstractButton>(kKeyboardPage, "polling_rate_option_3")->isChecked());
+        QVERIFY(
+            w.page_control<QAbstractButton>(kKeyboardPage, "polling_rate_option_3")->isChecked());
         QCOMPARE(w.keyboard()->lighting().mode, 4);
         QVERIFY(w.lights_move(kKeyboardPage, 126));
     }
@@ -225,10 +229,10 @@ private slots:
         QVERIFY(w.arrive(SimProduct::Keyboard, kKeyboardPage));
         // Another program gave the model a second profile behind the panel's back.
         profiles::TimestampIdSource identifiers;
-        profiles::ProfileList elsewhere(w.profile_folder(),
-                                        w.keyboard()->folders().default_profile_file(
-                                            w.keyboard()->device_folder_name()),
-                                        1, identifiers);
+        profiles::ProfileList elsewhere(
+            w.profile_folder(),
+            w.keyboard()->folders().default_profile_file(w.keyboard()->device_folder_name()), 1,
+            identifiers);
         QVERIFY(elsewhere.initialise().done());
         QVERIFY(elsewhere.add_new().done());
 
@@ -250,15 +254,17 @@ private slots:
         QVERIFY(w.rig.bus().switch_profile(SimProduct::Keyboard, 2));
         QTRY_COMPARE(w.keyboard()->onboard_profile(), 2);
         QTRY_COMPARE(w.keyboard()->lighting().mode, 5);
+        QTRY_VERIFY(!w.work_running(kKeyboardPage));
 
         // In a reactive mode a key pressed on the keyboard lights up on the page.
         device::LightRecord reactive = w.keyboard()->lighting();
         reactive.mode = 7;
         QVERIFY(w.keyboard()->change_lighting(reactive));
-        const ui::CDeviceKeyButtonUI* g = w.page(kKeyboardPage)->light_control(kKeyG);
-        QTRY_COMPARE(g->shown_color().rgb(), qRgb(0, 0, 0));
-        QVERIFY(w.rig.bus().press_key(SimProduct::Keyboard, w.key_maps().key_position[kKeyG], true));
-        QTRY_VERIFY(g->shown_color().rgb() != qRgb(0, 0, 0));
+        const ui::CDeviceKeyButtonUI* f = w.page(kKeyboardPage)->light_control(kKeyF);
+        QTRY_COMPARE(f->shown_color().rgb(), qRgb(0, 0, 0));
+        QVERIFY(
+            w.rig.bus().press_key(SimProduct::Keyboard, w.key_maps().key_position[kKeyF], true));
+        QTRY_VERIFY(f->shown_color().rgb() != qRgb(0, 0, 0));
     }
 
     void unplugInTheMiddleOfAWriteLeavesAWorkingWindow_data() {
@@ -281,7 +287,8 @@ private slots:
         std::vector<device::Result> outcomes;
         DeviceHooks hooks = page->device_hooks();
         hooks.run_device_work = [run = hooks.run_device_work, &outcomes](auto work, auto apply) {
-            run([work, &outcomes] {
+            run(
+                [work, &outcomes] {
                     const device::Result outcome = work();
                     outcomes.push_back(outcome);
                     return outcome;
@@ -309,13 +316,16 @@ private slots:
     void padPageAnimatesItsLightsAndShowsItsPower() {
         Window w;
         w.rig.window().initialise();
-        w.rig.bus().set_power_status(SimProduct::MousePad, {.battery_percent = 40, .phone_type = 2});
+        w.rig.bus().set_power_status(SimProduct::MousePad,
+                                     {.battery_percent = 40, .phone_type = 2});
         QVERIFY(w.arrive(SimProduct::MousePad, kPadPage));
-        auto* stack = ui::find_control<QStackedWidget>(&w.rig.window(),
-                                                      latin(names::main_window::kDevicePowerSwitch));
+        auto* stack = ui::find_control<QStackedWidget>(
+            &w.rig.window(), latin(names::main_window::kDevicePowerSwitch));
         auto* indicator = qobject_cast<CMpDevicePowerUI*>(stack->widget(kPadPage + 1));
-        auto* value = ui::find_control<QLabel>(indicator, latin(names::power_indicator::kPowerValue));
-        auto* phone = ui::find_control<QLabel>(indicator, latin(names::power_indicator::kPhoneTypeImage));
+        auto* value =
+            ui::find_control<QLabel>(indicator, latin(names::power_indicator::kPowerValue));
+        auto* phone =
+            ui::find_control<QLabel>(indicator, latin(names::power_indicator::kPhoneTypeImage));
         const auto phone_text = [&](const char* key) { return w.rig.skin().text(latin(key)); };
         QTRY_COMPARE(value->text(), QString("40%"));
         QCOMPARE(phone->toolTip(), phone_text(names::power_indicator::kPhoneSamsungText));
@@ -333,7 +343,8 @@ private slots:
         w.rig.window().initialise();
         QVERIFY(w.arrive(SimProduct::Keyboard, kKeyboardPage));
         QVERIFY(w.lights_move(kKeyboardPage, 126));
-        ui::find_control<QAbstractButton>(&w.rig.window(), latin(names::main_window::kCloseBtn))->click();
+        ui::find_control<QAbstractButton>(&w.rig.window(), latin(names::main_window::kCloseBtn))
+            ->click();
         QVERIFY(!w.rig.window().isVisible());
         // A step already running may still land; after that nothing changes.
         std::vector<QRgb> rested = w.shown_lights(kKeyboardPage, 126);
@@ -365,20 +376,22 @@ private slots:
         w.rig.window().initialise();
         QVERIFY(w.arrive(link, kKeyboardPage));
         const auto record = [&] {
-            return w.memory(link, FirmwareMemory::Configuration, 19, 4);
+            return w.memory(link, FirmwareMemory::Configuration, kSettingsOptions, 4);
         };
         const std::vector<uint8_t> before = record();
-        auto* win_lock = w.page_control<QAbstractButton>(kKeyboardPage,
-                                                         names::keyboard_system::kWinLockOption);
+        auto* win_lock =
+            w.page_control<QAbstractButton>(kKeyboardPage, names::keyboard_system::kWinLockOption);
         const bool locked = !win_lock->isChecked();
         win_lock->click();
-        const std::filesystem::path document = w.page(kKeyboardPage)->profile_data()->document_path();
-        QTRY_COMPARE(profiles::read_json_file(document)["Device"][0]["SystemStages"]["WinFlag"].asInt(),
-                     int(locked));
+        const std::filesystem::path document =
+            w.page(kKeyboardPage)->profile_data()->document_path();
+        QTRY_COMPARE(
+            profiles::read_json_file(document)["Device"][0]["SystemStages"]["WinFlag"].asInt(),
+            int(locked));
         // A write, had one started with the click, has ended by now.
         QTRY_VERIFY(!w.work_running(kKeyboardPage));
         std::vector<uint8_t> expected = before;
-        if (by_cable) expected[kSettingsWinLock - 19] = locked;
+        if (by_cable) expected[kSettingsWinLock - kSettingsOptions] = locked;
         QCOMPARE(record(), expected);
     }
 };
