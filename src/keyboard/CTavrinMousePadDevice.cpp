@@ -37,6 +37,9 @@ Result CTavrinMousePadDevice::load_after_attach() {
         const Result ended = channel.end_transfer();
         outcome = device::first_failure({begun, information_read, ended});
     }
+    // No timer reads the pad's power (its page row asks for none), yet the page shows it:
+    // it is read whenever the pad is read.
+    if (channel.is_open()) outcome = device::first_failure({outcome, power_refresh()});
     if (view() != nullptr) view()->redraw();
     restart_lighting_thread();
     return outcome;
@@ -68,7 +71,7 @@ Result CTavrinMousePadDevice::refresh_on_request() {
     if (!device::succeeded(outcome)) return outcome;
     static_cast<void>(change_lighting(light));
     if (view() != nullptr) view()->redraw();
-    return outcome;
+    return power_refresh();
 }
 
 Result CTavrinMousePadDevice::write_lighting_settings() {

@@ -22,6 +22,7 @@ public:
                           device::TraceSink trace, device::SleepFn sleep = {});
     ~CTavrinMousePadDevice() override;
 
+    // Both read the pad's power too: nothing else does.
     device::Result load_after_attach() override;
     device::Result refresh_on_request() override;
     device::Result write_profile_to_device() override { return write_lighting_settings(); }

@@ -14,12 +14,12 @@ void KeyCanvas::clear() {
     lights_off(lights_);
 }
 
-int KeyCanvas::board_lights() const {
-    return std::min(kBoardLights, static_cast<int>(lights_.size()));
+int KeyCanvas::placed_lights() const {
+    return std::min(kPlacedLights, static_cast<int>(lights_.size()));
 }
 
 device::ColorRecord* KeyCanvas::at(int light) {
-    if (light < 0 || light >= board_lights()) return nullptr;
+    if (light < 0 || light >= placed_lights()) return nullptr;
     return &lights_[static_cast<size_t>(light)];
 }
 
@@ -33,9 +33,9 @@ void KeyCanvas::set(int light, device::ColorRecord color) {
     if (device::ColorRecord* record = at(light)) *record = color;
 }
 
-void KeyCanvas::fill_gaps(const std::bitset<kBoardLights>& painted) {
+void KeyCanvas::fill_gaps(const std::bitset<kPlacedLights>& painted) {
     const auto& places = light_places();
-    const int count = board_lights();
+    const int count = placed_lights();
     for (int light = 0; light < count; ++light) {
         if (painted[static_cast<size_t>(light)]) continue;
         int nearest = -1;

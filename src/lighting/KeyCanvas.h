@@ -1,7 +1,7 @@
 #pragma once
-// Drawing on the keyboard's lights: an effect paints each board key a colour at an intensity
-// (0-255) of the level's brightness, and where shapes overlap the brighter one shows. Lights
-// past the span, and the lights that are not board keys, are never painted and stay off.
+// Drawing on the keyboard's lights: an effect paints each board key and strip light a colour
+// at an intensity (0-255) of the level's brightness, and where shapes overlap the brighter one
+// shows. Lights past the span, and the lights with no place, are never painted and stay off.
 
 #include <bitset>
 #include <cstdint>
@@ -19,17 +19,18 @@ public:
 
     // Every light off.
     void clear();
-    // The board keys this span reaches.
-    int board_lights() const;
+    // The placed lights (board keys, then the strip) this span reaches.
+    int placed_lights() const;
     void paint(int light, device::Rgb color, int intensity);
     // Sets a light's record as it is, for effects whose brightness is given exactly.
     void set(int light, device::ColorRecord color);
     // Paints only where the light is not already brighter.
     void paint_max(int light, device::Rgb color, int intensity);
     uint8_t level_brightness() const { return level_brightness_; }
-    // A board key not in `painted` shows what its nearest painted key shows, so a key a
-    // table leaves out does not sit dark in an effect that lights the whole board.
-    void fill_gaps(const std::bitset<kBoardLights>& painted);
+    // A placed light not in `painted` shows what its nearest painted light shows, so a key a
+    // table leaves out (and the strip, which no table lists) does not sit dark in an effect
+    // that lights the whole board.
+    void fill_gaps(const std::bitset<kPlacedLights>& painted);
 
 private:
     device::ColorRecord* at(int light);

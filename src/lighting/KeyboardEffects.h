@@ -48,11 +48,11 @@ struct Rocket {
 struct KeyboardEffectState {
     SharedEffectState shared;
     Random random;
-    int steps = 0;                             // steps since the effect was prepared
-    std::array<uint8_t, kBoardLights> glow{};  // per key, 255 = just lit, fading to 0
-    std::array<device::Rgb, kBoardLights> key_color{};
-    std::array<uint8_t, kBoardLights> key_phase{};
-    std::array<bool, kBoardLights> held{};
+    int steps = 0;                              // steps since the effect was prepared
+    std::array<uint8_t, kPlacedLights> glow{};  // per light, 255 = just lit, fading to 0
+    std::array<device::Rgb, kPlacedLights> key_color{};
+    std::array<uint8_t, kPlacedLights> key_phase{};
+    std::array<bool, kPlacedLights> held{};
     std::vector<Spark> sparks;
     std::vector<Rocket> rockets;
     std::array<float, kBoardColumns> drop_y{};   // rain: head row per column

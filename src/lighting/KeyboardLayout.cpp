@@ -87,7 +87,7 @@ void add_column_places(int column, std::array<PlaceSum, kBoardLights>& sums) {
 // A light the column table leaves out (the regional keys, the matrix's empty places, the
 // last macro keys) continues the run of lights numbered before it: one place further along
 // the way the two before it went (to the right along a row, or down the macro column).
-LightPlace continue_run(const std::array<LightPlace, kBoardLights>& places,
+LightPlace continue_run(const std::array<LightPlace, kPlacedLights>& places,
                         const std::array<bool, kBoardLights>& placed, int light) {
     int last = light - 1;
     while (last >= 0 && !placed[static_cast<size_t>(last)]) --last;
@@ -103,10 +103,10 @@ LightPlace continue_run(const std::array<LightPlace, kBoardLights>& places,
             std::clamp(from.y + step.y * distance, 0.0f, kBoardRows - 1.0f)};
 }
 
-std::array<LightPlace, kBoardLights> derive_places() {
+std::array<LightPlace, kPlacedLights> derive_places() {
     std::array<PlaceSum, kBoardLights> sums{};
     for (int column = 0; column < kBoardColumns; ++column) add_column_places(column, sums);
-    std::array<LightPlace, kBoardLights> places{};
+    std::array<LightPlace, kPlacedLights> places{};
     std::array<bool, kBoardLights> placed{};
     for (size_t i = 0; i < sums.size(); ++i) {
         if (sums[i].count == 0) continue;
@@ -117,6 +117,11 @@ std::array<LightPlace, kBoardLights> derive_places() {
     for (int light = 0; light < kBoardLights; ++light)
         if (!placed[static_cast<size_t>(light)])
             places[static_cast<size_t>(light)] = continue_run(places, placed, light);
+    // The strip's lights are evenly spaced from the first column to the last.
+    constexpr float kStripSpacing = (kBoardColumns - 1.0f) / (kStripLights - 1);
+    for (int i = 0; i < kStripLights; ++i)
+        places[static_cast<size_t>(kFirstStripLight + i)] = {kStripSpacing * static_cast<float>(i),
+                                                             kStripRow};
     return places;
 }
 
@@ -134,8 +139,8 @@ std::span<const uint8_t> ring_keys(int ring) {
     return {begin, std::find(begin, all.end(), N)};
 }
 
-const std::array<LightPlace, kBoardLights>& light_places() {
-    static const std::array<LightPlace, kBoardLights> places = derive_places();
+const std::array<LightPlace, kPlacedLights>& light_places() {
+    static const std::array<LightPlace, kPlacedLights> places = derive_places();
     return places;
 }
 

@@ -12,12 +12,13 @@ namespace ilmo::lighting {
 
 namespace {
 
-// The board keys in reading order that winds back on every other row, one key per place:
-// the snake's track. Keys sharing a place (hidden regional keys) are left out.
+// The board keys and the strip in reading order that winds back on every other row, one
+// light per place: the snake's track. Keys sharing a place (hidden regional keys) are left
+// out.
 std::vector<int> winding_track() {
     const auto& places = light_places();
     std::vector<int> track;
-    for (int light = 0; light < kBoardLights; ++light) {
+    for (int light = 0; light < kPlacedLights; ++light) {
         const LightPlace p = places[static_cast<size_t>(light)];
         const bool taken = std::any_of(track.begin(), track.end(), [&](int other) {
             return distance(places[static_cast<size_t>(other)], p) < 0.3f;
@@ -41,7 +42,7 @@ device::Rgb random_color(const device::LightRecord& record, Random& random) {
 
 void draw_rocket(KeyCanvas& canvas, const Rocket& rocket) {
     const auto& places = light_places();
-    for (int light = 0; light < canvas.board_lights(); ++light) {
+    for (int light = 0; light < canvas.placed_lights(); ++light) {
         const LightPlace p = places[static_cast<size_t>(light)];
         if (std::abs(p.x - rocket.x) > 0.5f) continue;
         const float below = p.y - rocket.y;
@@ -77,39 +78,41 @@ void mosaic(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState&
     constexpr int kHueSpread = 48;
     const bool first = state.steps++ == 0;
     const int base_hue = advance_effect_step(record, kSpectrumSize, true, kHueDriftPerStep);
-    const int changes = first ? kBoardLights : kBoardLights / 6;
+    const int changes = first ? kPlacedLights : kPlacedLights / 6;
     for (int i = 0; i < changes; ++i) {
-        const auto light = static_cast<size_t>(first ? i : state.random.below(kBoardLights));
+        const auto light = static_cast<size_t>(first ? i : state.random.below(kPlacedLights));
         state.key_color[light] =
             spectrum_or_single(record, base_hue + state.random.below(kHueSpread) - kHueSpread / 2);
         state.key_phase[light] = static_cast<uint8_t>(110 + state.random.below(146));
     }
     canvas.clear();
-    for (int light = 0; light < canvas.board_lights(); ++light)
+    for (int light = 0; light < canvas.placed_lights(); ++light)
         canvas.paint(light, state.key_color[static_cast<size_t>(light)],
                      state.key_phase[static_cast<size_t>(light)]);
 }
 
 void prepare_glitter(KeyboardEffectState& state) {
-    for (size_t light = 0; light < kBoardLights; ++light) {
+    for (size_t light = 0; light < kPlacedLights; ++light) {
         state.key_phase[light] = static_cast<uint8_t>(state.random.below(kBreathingSteps));
         state.key_color[light] = spectrum_color(state.random.below(kSpectrumSize));
     }
 }
 
-// Every key breathes on its own beat in its own colour, and takes a new colour each time it
-// has faded out.
+// Every key breathes on its own beat in its own colour (the chosen one, colourful off), and
+// takes a new colour each time it has faded out.
 void glitter(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state) {
     record.effect_step = static_cast<uint8_t>(state.steps++ % kBreathingSteps);
     canvas.clear();
-    for (int light = 0; light < canvas.board_lights(); ++light) {
+    for (int light = 0; light < canvas.placed_lights(); ++light) {
         uint8_t& phase = state.key_phase[static_cast<size_t>(light)];
         phase = static_cast<uint8_t>(
             next_step(next_step(phase, kBreathingSteps, true), kBreathingSteps, true));
         if (phase < 2)
             state.key_color[static_cast<size_t>(light)] =
                 spectrum_color(state.random.below(kSpectrumSize));
-        canvas.paint(light, state.key_color[static_cast<size_t>(light)], breathing_factor(phase));
+        const device::Rgb color =
+            record.multicolor ? state.key_color[static_cast<size_t>(light)] : single_color(record);
+        canvas.paint(light, color, breathing_factor(phase));
     }
 }
 
@@ -138,11 +141,11 @@ void fireworks(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectSta
 void starlight(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state) {
     constexpr int kFadePerStep = 8;
     ++state.steps;
-    const int star = state.random.below(kBoardLights);
+    const int star = state.random.below(kPlacedLights);
     state.glow[static_cast<size_t>(star)] = 255;
     state.key_color[static_cast<size_t>(star)] = random_color(record, state.random);
     canvas.clear();
-    for (int light = 0; light < canvas.board_lights(); ++light) {
+    for (int light = 0; light < canvas.placed_lights(); ++light) {
         uint8_t& glow = state.glow[static_cast<size_t>(light)];
         canvas.paint(light, state.key_color[static_cast<size_t>(light)], glow);
         glow = static_cast<uint8_t>(std::max(0, glow - kFadePerStep));
@@ -174,7 +177,7 @@ void rain(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& s
     }
     canvas.clear();
     const auto& places = light_places();
-    for (int light = 0; light < canvas.board_lights(); ++light) {
+    for (int light = 0; light < canvas.placed_lights(); ++light) {
         const LightPlace p = places[static_cast<size_t>(light)];
         const auto column = static_cast<size_t>(std::clamp(rounded(p.x), 0, kBoardColumns - 1));
         const float behind = state.drop_y[column] - p.y;

@@ -52,15 +52,15 @@ BoardStep board_step(int mode) {
 // glows, shapes, all lights off). The heartbeat and the custom colours need nothing more:
 // with their step count back at 0 the heartbeat starts on a beat and the custom colours
 // sweep in again.
-void prepare_mode(int mode, KeyboardEffectState& state) {
+void prepare_mode(const device::LightRecord& lighting, KeyboardEffectState& state) {
     const auto& places = light_places();
-    switch (mode) {
+    switch (lighting.mode) {
         case 11:
             prepare_glitter(state);
             break;
         case 13:  // a burst already in the sky, so the effect does not open on a dark board
             state.sparks.push_back({{kBoardCentre.x, 1.0f},
-                                    spectrum_color(state.random.below(kSpectrumSize)),
+                                    spectrum_or_single(lighting, state.random.below(kSpectrumSize)),
                                     SparkShape::kBurst,
                                     0});
             break;
@@ -71,8 +71,8 @@ void prepare_mode(int mode, KeyboardEffectState& state) {
             for (int i = 0; i < 3; ++i)
                 state.sparks.push_back(
                     {places[static_cast<size_t>(state.random.below(kBoardLights))],
-                     spectrum_color(state.random.below(kSpectrumSize)), SparkShape::kDroplet,
-                     4 * i});
+                     spectrum_or_single(lighting, state.random.below(kSpectrumSize)),
+                     SparkShape::kDroplet, 4 * i});
             break;
         default:
             break;
@@ -83,7 +83,7 @@ void prepare_mode(int mode, KeyboardEffectState& state) {
 
 void KeyboardPreview::restart(const device::LightRecord& lighting) {
     state_ = KeyboardEffectState{};
-    prepare_mode(lighting.mode, state_);
+    prepare_mode(lighting, state_);
 }
 
 int KeyboardPreview::step_ticks(const device::LightRecord& lighting) const {

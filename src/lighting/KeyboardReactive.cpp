@@ -60,13 +60,13 @@ device::Rgb next_press_color(const device::LightRecord& record, KeyboardEffectSt
 }
 
 void draw_glow(KeyCanvas& canvas, const KeyboardEffectState& state) {
-    for (int light = 0; light < canvas.board_lights(); ++light)
+    for (int light = 0; light < canvas.placed_lights(); ++light)
         canvas.paint_max(light, state.key_color[static_cast<size_t>(light)],
                          state.glow[static_cast<size_t>(light)]);
 }
 
 void fade_glow(KeyboardEffectState& state, int amount) {
-    for (size_t light = 0; light < kBoardLights; ++light)
+    for (size_t light = 0; light < kPlacedLights; ++light)
         if (!state.held[light])
             state.glow[light] = static_cast<uint8_t>(std::max(0, state.glow[light] - amount));
 }
@@ -78,7 +78,7 @@ void draw_sparks(KeyCanvas& canvas, KeyboardEffectState& state) {
     for (Spark& spark : state.sparks) {
         const int life_steps = motion_of(spark.shape).life_steps;
         const float fade = 1 - static_cast<float>(spark.age_steps) / static_cast<float>(life_steps);
-        for (int light = 0; light < canvas.board_lights(); ++light) {
+        for (int light = 0; light < canvas.placed_lights(); ++light) {
             const float lit = coverage(spark, places[static_cast<size_t>(light)]);
             if (lit > 0) canvas.paint_max(light, spark.color, rounded(255 * fade * lit));
         }
@@ -107,7 +107,7 @@ void sparkling_presses(KeyCanvas& canvas, device::LightRecord& record, KeyboardE
     constexpr int kBackground = 28;
     const int step = advance_effect_step(record, kSpectrumSize, true);
     canvas.clear();
-    for (int light = 0; light < canvas.board_lights(); ++light) {
+    for (int light = 0; light < canvas.placed_lights(); ++light) {
         canvas.paint(light, spectrum_or_single(record, step), kBackground);
         const int glow = state.glow[static_cast<size_t>(light)];
         // Sparks flicker as they fade.
@@ -138,7 +138,7 @@ void answer_key(PressAnswer answer, int light, bool down, const device::LightRec
         case PressAnswer::kGlow:
             break;
         case PressAnswer::kSparkle:
-            for (size_t other = 0; other < kBoardLights; ++other) {
+            for (size_t other = 0; other < kPlacedLights; ++other) {
                 const float d = distance(places[other], places[key]);
                 if (other == key || d > kSparkRadiusKeys || state.random.below(10) < 4) continue;
                 state.glow[other] =

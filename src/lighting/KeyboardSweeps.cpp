@@ -20,7 +20,7 @@ template <typename Draw>
 void draw_keys(KeyCanvas& canvas, Draw draw) {
     canvas.clear();
     const auto& places = light_places();
-    for (int light = 0; light < canvas.board_lights(); ++light)
+    for (int light = 0; light < canvas.placed_lights(); ++light)
         draw(light, places[static_cast<size_t>(light)]);
 }
 
@@ -38,6 +38,21 @@ float wrap_turn(float turn) {
     return turn - std::floor(turn);
 }
 
+// Colourful: spectrum entry `hue`. With colourful off the chosen colour, its brightness
+// following `wave` (-1 to 1) instead, so the shape still moves.
+void paint_hue_or_wave(KeyCanvas& canvas, int light, const device::LightRecord& record, int hue,
+                       float wave) {
+    if (record.multicolor)
+        canvas.paint(light, spectrum_color(hue), 255);
+    else
+        canvas.paint(light, single_color(record), rounded(150 + 105 * wave));
+}
+
+// A wave that comes round once every time `hue` has gone through the spectrum.
+float wave_of(int hue) {
+    return std::sin(kTurn * static_cast<float>(hue) / kSpectrumSize);
+}
+
 }  // namespace
 
 // A rainbow rolling across the columns; direction 0 rolls right to left. Single colour: a
@@ -48,14 +63,10 @@ void rainbow_wave(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffect
     const int phase = advance_effect_step(record, kSpectrumSize, true, 3);
     const float sign = record.direction ? -1.0f : 1.0f;
     draw_keys(canvas, [&](int light, LightPlace place) {
-        if (record.multicolor) {
-            canvas.paint(light, spectrum_color(phase + rounded(sign * kHuePerColumn * place.x)),
-                         255);
-            return;
-        }
         const float wave = std::sin(kTurn * (sign * place.x / kBrightnessPeriodColumns +
                                              static_cast<float>(phase) / kSpectrumSize));
-        canvas.paint(light, single_color(record), rounded(150 + 105 * wave));
+        paint_hue_or_wave(canvas, light, record, phase + rounded(sign * kHuePerColumn * place.x),
+                          wave);
     });
 }
 
@@ -76,13 +87,14 @@ void pinwheel_swirl(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffe
     });
 }
 
-// A rainbow rolling up (direction 0) or down the rows.
+// A rainbow rolling up (direction 0) or down the rows. Single colour: a wave of brightness.
 void vertical_wave(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState&) {
     constexpr int kHuePerRow = 24;
     const int phase = advance_effect_step(record, kSpectrumSize, true, 3);
     const float sign = record.direction ? -1.0f : 1.0f;
     draw_keys(canvas, [&](int light, LightPlace place) {
-        canvas.paint(light, spectrum_color(phase - rounded(sign * kHuePerRow * place.y)), 255);
+        const int hue = phase - rounded(sign * kHuePerRow * place.y);
+        paint_hue_or_wave(canvas, light, record, hue, wave_of(hue));
     });
 }
 
@@ -108,7 +120,8 @@ void heartbeat(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectSta
 }
 
 // Soft bands of colour drifting and folding over the board like northern lights. The
-// secondary mode picks the palette: greens, blues, violets or the whole spectrum.
+// secondary mode picks the palette: greens, blues, violets or the whole spectrum; with
+// colourful off the bands are shades of the chosen colour.
 void aurora(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state) {
     constexpr int kPaletteHues[] = {72, 118, 150};
     const auto t = static_cast<float>(state.steps++);
@@ -120,18 +133,20 @@ void aurora(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState&
         const float base =
             palette < 3 ? static_cast<float>(kPaletteHues[palette]) : 6 * p.x + 0.8f * t;
         const float glow = std::sin(0.3f * p.x - 0.12f * t + std::sin(0.7f * p.y + 0.04f * t));
-        canvas.paint(light, spectrum_color(rounded(base + drift)), rounded(150 + 105 * glow));
+        canvas.paint(light, spectrum_or_single(record, rounded(base + drift)),
+                     rounded(150 + 105 * glow));
     });
 }
 
-// Rings of the spectrum around the middle, moving inwards (direction 0) or outwards.
+// Rings of the spectrum (or of brightness, single colour) around the middle, moving inwards
+// (direction 0) or outwards.
 void radial_rings(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState&) {
     constexpr float kHuePerKey = 14;
     const int phase = advance_effect_step(record, kSpectrumSize, true, 3);
     const float sign = record.direction ? -1.0f : 1.0f;
     draw_keys(canvas, [&](int light, LightPlace place) {
-        const float d = distance(place, kBoardCentre);
-        canvas.paint(light, spectrum_color(phase + rounded(sign * kHuePerKey * d)), 255);
+        const int hue = phase + rounded(sign * kHuePerKey * distance(place, kBoardCentre));
+        paint_hue_or_wave(canvas, light, record, hue, wave_of(hue));
     });
 }
 

@@ -32,12 +32,12 @@ void column_rainbow_breathing(KeyCanvas& canvas, device::LightRecord& record) {
     const int step = advance_effect_step(record, kBreathingSteps, true);
     const uint8_t brightness = scale_byte(breathing_factor(step), canvas.level_brightness());
     canvas.clear();
-    std::bitset<kBoardLights> painted;
+    std::bitset<kPlacedLights> painted;
     const ColumnTable& columns = column_table();
     for (int column = 0; column < kBoardColumns; ++column) {
         const device::Rgb color = spectrum_or_single(record, kColumnHueStride * column);
         for (uint8_t light : columns[static_cast<size_t>(column)]) {
-            if (!is_table_light(light) || light >= canvas.board_lights()) continue;
+            if (!is_table_light(light) || light >= canvas.placed_lights()) continue;
             canvas.set(light, with_brightness(color, brightness));
             painted.set(light);
         }
@@ -47,12 +47,12 @@ void column_rainbow_breathing(KeyCanvas& canvas, device::LightRecord& record) {
 
 void steady_by_rows(KeyCanvas& canvas, std::span<const int> key_to_light) {
     canvas.clear();
-    std::bitset<kBoardLights> painted;
+    std::bitset<kPlacedLights> painted;
     for (int ring = 0; ring < kKeyRings; ++ring) {
         const device::Rgb color = spectrum_color(kFirstRingHue - kRingHueStride * ring);
         for (uint8_t key : ring_keys(ring)) {
             const int light = light_of_key(key_to_light, key);
-            if (!is_table_light(light) || light >= canvas.board_lights()) continue;
+            if (!is_table_light(light) || light >= canvas.placed_lights()) continue;
             canvas.set(light, with_brightness(color, canvas.level_brightness()));
             painted.set(static_cast<size_t>(light));
         }
@@ -65,7 +65,7 @@ void custom_colors(KeyCanvas& canvas, device::LightRecord&, KeyboardEffectState&
     const float front = kCustomSweepColumnsPerStep * static_cast<float>(state.steps++);
     canvas.clear();
     const auto& places = light_places();
-    const int count = std::min(canvas.board_lights(), static_cast<int>(colors.size()));
+    const int count = std::min(canvas.placed_lights(), static_cast<int>(colors.size()));
     for (int light = 0; light < count; ++light) {
         const float behind = front - places[static_cast<size_t>(light)].x;
         if (behind < 0) continue;

@@ -59,6 +59,7 @@ public:
     // lights' colours.
     void attach_controller(std::unique_ptr<device::CTavrinUSBDevice> controller);
     void set_device_hooks(DeviceHooks hooks) { device_hooks_ = std::move(hooks); }
+    const DeviceHooks& device_hooks() const { return device_hooks_; }
     device::CTavrinUSBDevice* controller() const { return controller_.get(); }
     void set_power_indicator(CMpDevicePowerUI* indicator) { power_indicator_ = indicator; }
     // The page's profile panel, built from its layout; null when the layout has none.

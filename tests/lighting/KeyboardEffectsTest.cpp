@@ -17,6 +17,10 @@ using Frame = std::vector<ColorRecord>;
 
 constexpr int kPageLights = 170;
 
+bool lit(const ColorRecord& c) {
+    return c.brightness > 0 && (c.red || c.green || c.blue);
+}
+
 TEST(KeyboardTableEffects, ColumnBreathingColoursEachColumn) {
     Frame lights(kPageLights);
     LightRecord record{.brightness = 4, .multicolor = 1, .effect_step = 29};
@@ -28,7 +32,8 @@ TEST(KeyboardTableEffects, ColumnBreathingColoursEachColumn) {
     EXPECT_EQ(lights[41], with_brightness(spectrum_color(7 * 22), brightness));
     EXPECT_EQ(lights[34], with_brightness(spectrum_color(7 * 15), brightness));  // its later column
     EXPECT_EQ(lights[55], lights[54]);  // not in the table: as its nearest neighbour
-    EXPECT_EQ(lights[126], (ColorRecord{0, 0, 0, 0}));
+    EXPECT_EQ(lights[kFirstStripLight].brightness, brightness);  // the strip breathes along
+    EXPECT_EQ(lights[kPlacedLights], (ColorRecord{0, 0, 0, 0}));
 }
 
 TEST(KeyboardTableEffects, SteadyRowsTranslateKeysToLights) {
@@ -49,14 +54,14 @@ TEST(KeyboardTableEffects, SteadyRowsTranslateKeysToLights) {
 
 // Drives a keyboard preview one step per frame: frames are further apart than any mode's
 // pace at speed 4, so two modes differ by what they draw, not by how often.
-std::vector<Frame> run_mode(int mode, int frames, bool press = false) {
+std::vector<Frame> run_mode(int mode, int frames, bool press = false, bool colourful = true) {
     KeyboardPreview preview;
     const std::vector<device::Rgb> custom(kPageLights, {10, 20, 30});
     preview.set_custom_colors(custom);
     LightRecord lighting{.mode = static_cast<uint8_t>(mode),
                          .brightness = 4,
                          .speed = 4,
-                         .multicolor = 1,
+                         .multicolor = static_cast<uint8_t>(colourful),
                          .red = 255,
                          .green = 90,
                          .secondary_mode = 1};
@@ -74,20 +79,42 @@ TEST(KeyboardPreview, EveryModeShowsItsOwnAnimation) {
     const std::vector<int> modes{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                                  16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30};
     // The shared steps and the host colour light every light; the keyboard's own effects
-    // draw on the board keys only.
+    // draw on the board keys and the strip under them, which every mode that lights more
+    // than the pressed key reaches.
     const std::vector<int> whole_page{4, 23, 26, 27, 30};
+    const std::vector<int> strip_dark{8, 28};
     std::vector<std::pair<int, std::vector<Frame>>> seen;
     for (int mode : modes) {
         const bool reactive = mode == 7 || mode == 8 || mode == 9 || mode == 25;
         std::vector<Frame> frames = run_mode(mode, 40, reactive);
         for (const auto& [other, other_frames] : seen)
             EXPECT_NE(frames, other_frames) << "mode " << mode << " looks like mode " << other;
-        if (std::find(whole_page.begin(), whole_page.end(), mode) == whole_page.end()) {
-            for (const Frame& frame : frames)
-                for (size_t light = kBoardLights; light < frame.size(); ++light)
-                    ASSERT_EQ(frame[light], (ColorRecord{0, 0, 0, 0})) << "mode " << mode;
+        bool strip_lit = false;
+        for (const Frame& frame : frames) {
+            strip_lit = strip_lit || std::any_of(frame.begin() + kFirstStripLight,
+                                                 frame.begin() + kPlacedLights, lit);
+            if (std::find(whole_page.begin(), whole_page.end(), mode) != whole_page.end()) continue;
+            for (size_t light = kPlacedLights; light < frame.size(); ++light)
+                ASSERT_EQ(frame[light], (ColorRecord{0, 0, 0, 0})) << "mode " << mode;
         }
+        const bool dark = std::find(strip_dark.begin(), strip_dark.end(), mode) != strip_dark.end();
+        EXPECT_EQ(strip_lit, !dark) << "mode " << mode;
         seen.emplace_back(mode, std::move(frames));
+    }
+}
+
+TEST(KeyboardPreview, WithColourfulOffEffectsKeepToTheChosenColour) {
+    // The spectrum wheel, the four-colour set, the custom colours, the music bars and the
+    // fireworks' rockets bring colours of their own.
+    const std::vector<int> own_colours{4, 13, 20, 21, 26, 27};
+    for (int mode = 1; mode <= 30; ++mode) {
+        if (std::find(own_colours.begin(), own_colours.end(), mode) != own_colours.end()) continue;
+        const bool reactive = mode == 7 || mode == 8 || mode == 9 || mode == 25;
+        for (const Frame& frame : run_mode(mode, 40, reactive, false))
+            for (const ColorRecord& c : frame)
+                if (lit(c))
+                    ASSERT_EQ((device::Rgb{c.red, c.green, c.blue}), (device::Rgb{255, 90, 0}))
+                        << "mode " << mode;
     }
 }
 

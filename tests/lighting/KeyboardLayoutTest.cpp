@@ -47,12 +47,22 @@ TEST(KeyboardLayout, KeysSitInTheirRowsAndColumns) {
     expect_place(55, 14, 2);
     expect_place(123, 0, 4);
     expect_place(124, 0, 5);
-    for (const LightPlace& p : light_places()) {
+    for (int light = 0; light < kBoardLights; ++light) {
+        const LightPlace p = light_places()[static_cast<size_t>(light)];
         EXPECT_GE(p.x, 0);
         EXPECT_LE(p.x, kBoardColumns - 1);
         EXPECT_GE(p.y, 0);
         EXPECT_LE(p.y, kBoardRows - 1);
     }
+}
+
+TEST(KeyboardLayout, TheStripRunsUnderTheBoardAcrossItsWidth) {
+    expect_place(kFirstStripLight, 0, kStripRow);
+    expect_place(kPlacedLights - 1, kBoardColumns - 1, kStripRow);
+    EXPECT_GT(kStripRow, kBoardRows - 1);
+    for (int light = kFirstStripLight + 1; light < kPlacedLights; ++light)
+        EXPECT_GT(light_places()[static_cast<size_t>(light)].x,
+                  light_places()[static_cast<size_t>(light - 1)].x);
 }
 
 }  // namespace
