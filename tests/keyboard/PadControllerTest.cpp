@@ -89,9 +89,9 @@ TEST_F(PadControllerTest, PowerShowsThePhoneAndARefreshRequestArrivesHalfASecond
     ASSERT_EQ(pad.power_refresh(), Result::kOk);
     {
         std::lock_guard lock(page.mutex);
-        ASSERT_EQ(page.power.size(), 1u);
-        EXPECT_EQ(page.power[0].phone_type(), 2);
-        EXPECT_EQ(page.power[0].battery_percent(), 55);
+        ASSERT_FALSE(page.power.empty());
+        EXPECT_EQ(page.power.back().phone_type(), 2);
+        EXPECT_EQ(page.power.back().battery_percent(), 55);
     }
     ASSERT_EQ(pad.attach_event_interface(bus->event_path(SimProduct::MousePad),
                                          device::DeviceKind::MousePad),
