@@ -303,7 +303,11 @@ Result CTavrinKeyboardDevice::write_lighting_settings(int profile_index, uint8_t
 
 Result CTavrinKeyboardDevice::write_system_options() {
     if (receiver_mode() || kind() != device::DeviceKind::Keyboard) return Result::kNoAnswer;
-    return write_lighting_settings(0, 0);
+    // Into the record the page's options were read from, the active on-board profile's: a
+    // write into profile 0's record would carry the active profile's lighting there and, its
+    // first byte being the active profile's number, switch the keyboard to profile 0.
+    const int active = onboard_profile_;
+    return write_lighting_settings(active, static_cast<uint8_t>(active));
 }
 
 Result CTavrinKeyboardDevice::write_assignments() {

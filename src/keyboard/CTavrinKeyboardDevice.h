@@ -67,8 +67,8 @@ public:
     // macro image's excess when it did not fit.
     MacroDownload write_key_functions();
     device::Result write_per_key_colours();
-    // Writes the options into the settings record; only by cable (a receiver keyboard keeps
-    // them in the profile until it is plugged in).
+    // Writes the options into the active on-board profile's settings record; only by cable
+    // (a receiver keyboard keeps them in the profile until it is plugged in).
     device::Result write_system_options();
     // Makes `profile` (0 .. kOnboardProfiles - 1) the keyboard's active on-board profile, then
     // reads its settings into the profile in use as a switch on the keyboard itself does.

@@ -39,6 +39,9 @@ int indexed(const QString& name, QLatin1String prefix) {
     return ok && index >= 0 ? index : -1;
 }
 
+// The function-switch page type of the lighting tab.
+constexpr int kLightingPageType = 1;
+
 // The feature tab an option stands for (1..8), or 0.
 int function_tab_number(const QString& name) {
     for (int n = 1; n <= static_cast<int>(std::size(profile_names::kTabs)); ++n)
@@ -134,10 +137,15 @@ ui::CDeviceKeyButtonUI* CDevicePage::light_control(int index) const {
 
 void CDevicePage::refresh_lights() {
     if (!controller_) return;
+    // The picture glows only on the lighting tab (and before any tab was chosen, as the
+    // panel opens on it); elsewhere the keys are dark so their functions read well.
+    const int page_type = controller_->function_switch_page();
+    const bool lit = page_type == 0 || page_type == kLightingPageType;
     for (size_t i = 0; i < lights_.size(); ++i) {
         ui::CDeviceKeyButtonUI* light = lights_[i];
         if (light == nullptr) continue;
-        const device::ColorRecord c = controller_->color(static_cast<int>(i));
+        const device::ColorRecord c =
+            lit ? controller_->color(static_cast<int>(i)) : device::ColorRecord{0, 0, 0, 0};
         const QRgb rgb = qRgb(c.red, c.green, c.blue);
         if (light->light_color() != rgb) light->set_light_color(rgb);
         if (light->brightness() != c.brightness) light->set_brightness(c.brightness);
@@ -266,7 +274,10 @@ bool CDevicePage::handle_notification(const ui::Notification& n) {
     if (n.type == QLatin1String("selectchanged")) {
         if (const int tab = function_tab_number(n.sender); tab > 0) {
             // The page and its profile panel both take the tab's number.
-            if (n.value.toBool() && controller_) controller_->set_function_switch_page(tab);
+            if (n.value.toBool() && controller_) {
+                controller_->set_function_switch_page(tab);
+                refresh_lights();
+            }
             if (profile_panel_ != nullptr) profile_panel_->handle_notification(n);
             return true;
         }

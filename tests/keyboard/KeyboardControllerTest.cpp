@@ -213,6 +213,20 @@ TEST_F(KeyboardControllerTest, UnplugDuringTheMacroStreamIsAFailureNotDone) {
     EXPECT_EQ(download.excess_events, 0);
 }
 
+TEST_F(KeyboardControllerTest, OptionsGoIntoTheActiveProfileWithoutSwitchingProfiles) {
+    plug_and_load();
+    ASSERT_TRUE(bus->switch_profile(SimProduct::Keyboard, 2));
+    ASSERT_EQ(keyboard.refresh_on_request(), Result::kOk);  // as the switch event asks
+    const auto profile0 = memory(FirmwareMemory::Configuration, 1, 32);
+    SystemOptions options = keyboard.system_options();
+    options.win_lock = 1;
+    ASSERT_TRUE(keyboard.change_system_options(options));
+    ASSERT_EQ(keyboard.write_system_options(), Result::kOk);
+    EXPECT_EQ(memory(FirmwareMemory::Configuration, 0, 1)[0], 2);  // still on profile 2
+    EXPECT_EQ(memory(FirmwareMemory::Configuration, 66 + 21, 1)[0], 1);
+    EXPECT_EQ(memory(FirmwareMemory::Configuration, 1, 32), profile0);
+}
+
 TEST_F(KeyboardControllerTest, ThroughTheReceiverOptionsStayInTheProfile) {
     plug_and_load(SimProduct::KeyboardReceiver);
     const auto before = memory(FirmwareMemory::Configuration, 19, 4);

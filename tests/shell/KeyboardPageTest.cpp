@@ -19,6 +19,7 @@
 #include "shell/CKeyboardSystemUI.h"
 #include "shell/names/DevicePageNames.h"
 #include "shell/names/KeyboardSystemNames.h"
+#include "shell/names/ProfilePanelNames.h"
 #include "shell/ui/CDeviceKeyButtonUI.h"
 #include "shell/ui/ControlLookup.h"
 #include "shell/ui/NotificationSink.h"
@@ -256,6 +257,16 @@ private slots:
         QCOMPARE(repaints, 1);
         QCOMPARE(kb.page->light_control(kStripLight)->light_color(), kRed);
         kb.page->removeEventFilter(&counter);
+
+        // Away from the lighting tab the picture is dark; back on it, it glows again.
+        const auto choose_tab = [&](const char* tab) {
+            kb.page->handle_notification({QStringLiteral("selectchanged"), latin(tab), nullptr, 0, true});
+        };
+        choose_tab(names::profile_panel::kKeyTab);
+        QCOMPARE(kb.page->light_control(kStripLight)->brightness(), 0);
+        choose_tab(names::profile_panel::kLightTab);
+        QCOMPARE(kb.page->light_control(kStripLight)->light_color(), kRed);
+        QCOMPARE(kb.page->light_control(kStripLight)->brightness(), 255);
     }
 };
 
