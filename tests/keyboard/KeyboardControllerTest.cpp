@@ -213,6 +213,38 @@ TEST_F(KeyboardControllerTest, UnplugDuringTheMacroStreamIsAFailureNotDone) {
     EXPECT_EQ(download.excess_events, 0);
 }
 
+// The page's device work reads the arrival on a worker while an unplug detaches the keyboard
+// on the UI thread: the work may end after the detach, or run alongside it.
+TEST_F(KeyboardControllerTest, ArrivalWorkThatOutlivesItsDeviceLeavesNoThreadBehind) {
+    std::atomic<int> lighting_exits{0};
+    CTavrinKeyboardDevice late(backend, kKeyboardRow, folders, keyboard.device_folder_name(),
+                               [&](std::string_view line) {
+                                   if (line == "KB灯光线程设定退出") ++lighting_exits;
+                               });
+    const auto attach = [&] {
+        bus->plug(SimProduct::Keyboard);
+        return late.attach_command_interface(bus->command_path(SimProduct::Keyboard),
+                                             device::DeviceKind::Keyboard);
+    };
+    ASSERT_EQ(attach(), Result::kOk);
+    ASSERT_EQ(late.load_after_attach(), Result::kOk);
+    bus->unplug(SimProduct::Keyboard);
+    late.detach();
+    ASSERT_EQ(lighting_exits, 1);
+    static_cast<void>(late.load_after_attach());
+    late.detach();
+    EXPECT_EQ(lighting_exits, 1);
+
+    for (int round = 0; round < 40; ++round) {
+        ASSERT_EQ(attach(), Result::kOk);
+        std::thread work([&] { static_cast<void>(late.load_after_attach()); });
+        std::this_thread::sleep_for(std::chrono::microseconds(100 * (round % 10)));
+        bus->unplug(SimProduct::Keyboard);
+        late.detach();
+        work.join();
+    }
+}
+
 TEST_F(KeyboardControllerTest, ThroughTheReceiverOptionsStayInTheProfile) {
     plug_and_load(SimProduct::KeyboardReceiver);
     const auto before = memory(FirmwareMemory::Configuration, 19, 4);
