@@ -1,6 +1,7 @@
 #include "keyboard/CTavrinKeyboardDevice.h"
 
 #include <algorithm>
+#include <string>
 
 #include "keyboard/AssignmentTables.h"
 #include "keyboard/CodeTables.h"
@@ -227,9 +228,14 @@ Result CTavrinKeyboardDevice::write_profile_to_device() {
         return used_macro_list(keys_, maps_, macro_count);
     }();
     const MacroDownload macros = download_macros(used);
+    // An image too large for the keyboard is not sent, and the keys bound to its macros then
+    // play nothing: the write did not do what the profile asks.
+    if (macros.excess_events > 0)
+        trace("macro image too large by " + std::to_string(macros.excess_events) + " events");
+    const Result macros_written = macros.excess_events > 0 ? Result::kWriteFailed : macros.result;
     const Result colours =
         lighting_state().mode == kPerKeyMode ? write_per_key_colours() : Result::kOk;
-    return device::first_failure({settings, tables, macros.result, colours});
+    return device::first_failure({settings, tables, macros_written, colours});
 }
 
 Result CTavrinKeyboardDevice::write_lighting_settings(int profile_index, uint8_t byte0) {

@@ -213,6 +213,32 @@ TEST_F(KeyboardControllerTest, UnplugDuringTheMacroStreamIsAFailureNotDone) {
     EXPECT_EQ(download.excess_events, 0);
 }
 
+TEST_F(KeyboardControllerTest, AProfileWhoseMacrosDoNotFitIsNotReportedWritten) {
+    plug_and_load();
+    const auto folder = folders.profile_folder(keyboard.device_folder_name());
+    std::ofstream(folder / "macro.config") << R"({"MacroInfo": [{"MacroName": "m", "Guid": "g"}]})";
+    Json::Value events(Json::arrayValue);
+    Json::Value press;
+    press["Action"] = "down";
+    press["Type"] = 10;
+    press["Button"] = 4;
+    press["Delay"] = "10";
+    // 4 bytes each: far past the keyboard's macro memory.
+    for (int i = 0; i < 4000; ++i) events.append(press);
+    Json::Value macro;
+    macro["Events"] = events;
+    ASSERT_TRUE(profiles::write_json_file(folder / "g.mac", macro));
+    Json::Value doc = profiles::read_json_file(document);
+    doc["Device"][0]["KeyList"][64]["Assignment"] = 0x700000;
+    ASSERT_TRUE(profiles::write_json_file(document, doc));
+    static_cast<void>(keyboard.load_profile(document));
+    keyboard.reload_config_lists();
+
+    EXPECT_NE(keyboard.write_profile_to_device(), Result::kOk);
+    // Refused before anything was sent.
+    EXPECT_NE(memory(FirmwareMemory::Macros, 0, 2), (std::vector<uint8_t>{0xAA, 0x55}));
+}
+
 // The page's device work reads the arrival on a worker while an unplug detaches the keyboard
 // on the UI thread: the work may end after the detach, or run alongside it.
 TEST_F(KeyboardControllerTest, ArrivalWorkThatOutlivesItsDeviceLeavesNoThreadBehind) {
