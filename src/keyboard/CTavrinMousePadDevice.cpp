@@ -35,7 +35,9 @@ Result CTavrinMousePadDevice::load_after_attach() {
         const Result begun = channel.begin_transfer();
         const Result information_read = read_information();
         const Result ended = channel.end_transfer();
-        outcome = device::first_failure({begun, information_read, ended});
+        // No timer reads the pad's power: its page shows it, and the phone on the pad, from
+        // the arrival and from each refresh the pad asks for.
+        outcome = device::first_failure({begun, information_read, ended, power_refresh()});
     }
     if (view() != nullptr) view()->redraw();
     restart_lighting_thread();
@@ -62,7 +64,7 @@ Result CTavrinMousePadDevice::refresh_on_request() {
     const device::LightRecord light = decode_pad_record(record, mode_list(), lighting_state());
     static_cast<void>(change_lighting(light));
     if (view() != nullptr) view()->redraw();
-    return outcome;
+    return power_refresh();
 }
 
 Result CTavrinMousePadDevice::write_lighting_settings() {
