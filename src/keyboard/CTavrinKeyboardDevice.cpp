@@ -378,9 +378,7 @@ void CTavrinKeyboardDevice::stopping_threads() {
 
 std::optional<int> CTavrinKeyboardDevice::key_index_at(int position) const {
     std::lock_guard lock(state_mutex());
-    for (size_t key = 0; key < maps_.key_position.size(); ++key)
-        if (maps_.key_position[key] == position) return static_cast<int>(key);
-    return std::nullopt;
+    return key_at_position(maps_, position);
 }
 
 void CTavrinKeyboardDevice::handle_event(uint16_t code, bool cable_reader) {
