@@ -25,6 +25,13 @@ constexpr int kPerKeyRecordBytes = 512;
 constexpr int kCustomGroups = 16;
 
 
+// The custom group picks a group of colours out of the profile, which grows to hold the group
+// it is asked for: a number past any sensible count, from a file or from the keyboard, would
+// fill the document with groups of nothing.
+uint8_t usable_custom_group(uint8_t group, uint8_t otherwise) {
+    return group < kCustomGroups ? group : otherwise;
+}
+
 std::vector<int> mode_codes(const std::vector<profiles::BuiltinMode>& modes) {
     std::vector<int> codes;
     codes.reserve(modes.size());
@@ -60,8 +67,8 @@ void CTavrinKeyboardDevice::load_profile_sections() {
     keys_ = profile().read_key_list();
     options_ = from_words(profile().read_system_stages());
     fn_view_ = profile().read_fn_keyset_flag();
-    const device::LightRecord& light = profile().light_record();
-    profile().read_custom_colors(light.custom_group, static_cast<size_t>(key_count()));
+    const uint8_t group = usable_custom_group(profile().light_record().custom_group, 0);
+    profile().read_custom_colors(group, static_cast<size_t>(key_count()));
 }
 
 SystemOptions CTavrinKeyboardDevice::system_options() const {
@@ -194,9 +201,7 @@ Result CTavrinKeyboardDevice::read_settings() {
         std::lock_guard lock(state_mutex());
         const SettingsRead read = decode_settings_record(record, host, options_, known);
         light = read.light;
-        // The group picks colours out of the profile: a byte past any sensible count would
-        // make the profile grow groups of nothing.
-        if (light.custom_group >= kCustomGroups) light.custom_group = host.custom_group;
+        light.custom_group = usable_custom_group(light.custom_group, host.custom_group);
         options_ = read.options;
         profile().write_light_info(light);
         profile().write_system_stages(to_words(options_));

@@ -239,6 +239,17 @@ TEST_F(KeyboardControllerTest, AProfileWhoseMacrosDoNotFitIsNotReportedWritten) 
     EXPECT_NE(memory(FirmwareMemory::Macros, 0, 2), (std::vector<uint8_t>{0xAA, 0x55}));
 }
 
+TEST_F(KeyboardControllerTest, ACustomGroupPastAnySensibleCountDoesNotGrowTheProfile) {
+    Json::Value doc = profiles::read_json_file(document);
+    const Json::ArrayIndex groups = doc["Device"][0]["CustomLightMode"]["LightColorInfo"].size();
+    doc["Device"][0]["LightInfo"]["CustomGroup"] = 200;
+    ASSERT_TRUE(profiles::write_json_file(document, doc));
+    static_cast<void>(keyboard.load_profile(document));
+    ASSERT_TRUE(keyboard.change_lighting(keyboard.lighting()));  // saves the profile
+    const Json::Value saved = profiles::read_json_file(document);
+    EXPECT_EQ(saved["Device"][0]["CustomLightMode"]["LightColorInfo"].size(), groups);
+}
+
 // The page's device work reads the arrival on a worker while an unplug detaches the keyboard
 // on the UI thread: the work may end after the detach, or run alongside it.
 TEST_F(KeyboardControllerTest, ArrivalWorkThatOutlivesItsDeviceLeavesNoThreadBehind) {
