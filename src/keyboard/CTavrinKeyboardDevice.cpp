@@ -176,7 +176,8 @@ Result CTavrinKeyboardDevice::initialise_from_device() {
     if (!device::succeeded(outcome)) return outcome;
     {
         std::lock_guard lock(state_mutex());
-        maps_ = build_key_maps(defaults, information().key_positions(), leds);
+        key_positions_ = information().key_positions();
+        maps_ = build_key_maps(defaults, key_positions_, leds);
         default_table_ = std::move(defaults);
         led_table_ = std::move(leds);
     }
@@ -357,7 +358,7 @@ bool CTavrinKeyboardDevice::build_and_send_frame() {
     std::vector<uint8_t> frame;
     {
         std::lock_guard lock(state_mutex());
-        frame = host_frame(lights, maps_.light_led, information().key_positions());
+        frame = host_frame(lights, maps_.light_led, key_positions_);
     }
     frames_.post(std::move(frame));
     return true;
