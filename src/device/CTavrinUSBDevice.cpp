@@ -71,8 +71,10 @@ void CTavrinUSBDevice::detach_event_interface() {
 }
 
 void CTavrinUSBDevice::detach() {
-    stopping_threads();
+    // Marked closed first: device work still running sees it and starts no thread after the
+    // stop below.
     command_.set_open(false);
+    stopping_threads();
     command_.cable().close();
     command_.receiver().close();
     detach_event_interface();

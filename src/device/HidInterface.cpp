@@ -71,6 +71,11 @@ void HidInterface::close() {
 
 bool HidInterface::is_open() const { return current_handle() != nullptr; }
 
+HidAttributes HidInterface::attributes() const {
+    std::lock_guard lock(handle_mutex_);
+    return attributes_;
+}
+
 std::shared_ptr<HidHandle> HidInterface::current_handle() const {
     std::lock_guard lock(handle_mutex_);
     return handle_;

@@ -61,7 +61,8 @@ public:
     const std::string& path() const { return path_; }
     uint32_t interface_number() const { return interface_number_; }
     uint32_t collection_number() const { return collection_number_; }
-    const HidAttributes& attributes() const { return attributes_; }
+    // A copy: device work reads it while an unplug may close the record on another thread.
+    HidAttributes attributes() const;
     const TopLevelCollection& collection() const { return collection_; }
 
 private:

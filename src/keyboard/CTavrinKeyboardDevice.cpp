@@ -1,6 +1,7 @@
 #include "keyboard/CTavrinKeyboardDevice.h"
 
 #include <algorithm>
+#include <string>
 
 #include "keyboard/AssignmentTables.h"
 #include "keyboard/CodeTables.h"
@@ -23,6 +24,13 @@ constexpr std::string_view kReaderExitTrace = "MS 设备同步线程设定退出
 constexpr int kPerKeyRecordBytes = 512;
 constexpr int kCustomGroups = 16;
 
+
+// The custom group picks a group of colours out of the profile, which grows to hold the group
+// it is asked for: a number past any sensible count, from a file or from the keyboard, would
+// fill the document with groups of nothing.
+uint8_t usable_custom_group(uint8_t group, uint8_t otherwise) {
+    return group < kCustomGroups ? group : otherwise;
+}
 
 std::vector<int> mode_codes(const std::vector<profiles::BuiltinMode>& modes) {
     std::vector<int> codes;
@@ -59,8 +67,8 @@ void CTavrinKeyboardDevice::load_profile_sections() {
     keys_ = profile().read_key_list();
     options_ = from_words(profile().read_system_stages());
     fn_view_ = profile().read_fn_keyset_flag();
-    const device::LightRecord& light = profile().light_record();
-    profile().read_custom_colors(light.custom_group, static_cast<size_t>(key_count()));
+    const uint8_t group = usable_custom_group(profile().light_record().custom_group, 0);
+    profile().read_custom_colors(group, static_cast<size_t>(key_count()));
 }
 
 SystemOptions CTavrinKeyboardDevice::system_options() const {
@@ -179,7 +187,8 @@ Result CTavrinKeyboardDevice::initialise_from_device() {
     if (!device::succeeded(outcome)) return outcome;
     {
         std::lock_guard lock(state_mutex());
-        maps_ = build_key_maps(defaults, information().key_positions(), leds);
+        key_positions_ = information().key_positions();
+        maps_ = build_key_maps(defaults, key_positions_, leds);
         default_table_ = std::move(defaults);
         led_table_ = std::move(leds);
     }
@@ -202,10 +211,8 @@ Result CTavrinKeyboardDevice::read_onboard_settings(OnboardSettings& settings) {
     std::lock_guard lock(state_mutex());
     const SettingsRead read = decode_settings_record(record, host, options_, known);
     settings = {active[0], read.light, read.options};
-    // The group picks colours out of the profile: a byte past any sensible count would
-    // make the profile grow groups of nothing.
-    if (settings.light.custom_group >= kCustomGroups)
-        settings.light.custom_group = host.custom_group;
+    settings.light.custom_group =
+        usable_custom_group(settings.light.custom_group, host.custom_group);
     return Result::kOk;
 }
 
@@ -276,6 +283,12 @@ MacroDownload CTavrinKeyboardDevice::write_key_functions() {
         return used_macro_list(keys_, maps_, macro_count);
     }();
     MacroDownload macros = download_macros(used);
+    // An image too large for the keyboard is not sent, and the keys bound to its macros then
+    // play nothing: the write did not do what the profile asks.
+    if (macros.excess_events > 0) {
+        trace("macro image too large by " + std::to_string(macros.excess_events) + " events");
+        macros.result = Result::kWriteFailed;
+    }
     macros.result = device::first_failure({tables, macros.result});
     return macros;
 }
@@ -427,7 +440,7 @@ bool CTavrinKeyboardDevice::build_and_send_frame() {
     std::vector<uint8_t> frame;
     {
         std::lock_guard lock(state_mutex());
-        frame = host_frame(lights, maps_.light_led, information().key_positions());
+        frame = host_frame(lights, maps_.light_led, key_positions_);
     }
     frames_.post(std::move(frame));
     return true;
@@ -453,9 +466,7 @@ void CTavrinKeyboardDevice::stopping_threads() {
 
 std::optional<int> CTavrinKeyboardDevice::key_index_at(int position) const {
     std::lock_guard lock(state_mutex());
-    for (size_t key = 0; key < maps_.key_position.size(); ++key)
-        if (maps_.key_position[key] == position) return static_cast<int>(key);
-    return std::nullopt;
+    return key_at_position(maps_, position);
 }
 
 void CTavrinKeyboardDevice::handle_event(uint16_t code, bool cable_reader) {

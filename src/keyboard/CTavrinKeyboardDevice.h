@@ -135,6 +135,9 @@ private:
     std::vector<uint8_t> default_table_;
     std::vector<uint8_t> led_table_;
     KeyMaps maps_{};
+    // The count the maps were built for. Frames are built on the UI thread, and device work
+    // reads the information record again meanwhile, so they do not read that record.
+    int key_positions_ = 0;
     std::vector<profiles::KeyEntry> keys_;
     SystemOptions options_{};
     bool fn_view_ = false;

@@ -35,7 +35,9 @@ Result CTavrinMousePadDevice::load_after_attach() {
         const Result begun = channel.begin_transfer();
         const Result information_read = read_information();
         const Result ended = channel.end_transfer();
-        outcome = device::first_failure({begun, information_read, ended});
+        // No timer reads the pad's power: its page shows it, and the phone on the pad, from
+        // the arrival and from each refresh the pad asks for.
+        outcome = device::first_failure({begun, information_read, ended, power_refresh()});
     }
     // No timer reads the pad's power (its page row asks for none), yet the page shows it:
     // it is read whenever the pad is read.

@@ -34,4 +34,11 @@ KeyMaps build_key_maps(std::span<const uint8_t> default_table, int key_positions
     return maps;
 }
 
+std::optional<int> key_at_position(const KeyMaps& maps, int position) {
+    if (position < 0 || position >= kNoPosition) return std::nullopt;
+    const auto found = std::find(maps.key_position.begin(), maps.key_position.end(), position);
+    if (found == maps.key_position.end()) return std::nullopt;
+    return static_cast<int>(found - maps.key_position.begin());
+}
+
 }  // namespace ilmo::keyboard

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "keyboard/KeyIdentity.h"
@@ -31,5 +32,9 @@ int mapped_positions(int key_positions);
 // are looked at.
 KeyMaps build_key_maps(std::span<const uint8_t> default_table, int key_positions,
                        std::span<const uint8_t> led_table);
+
+// The page key at a position the keyboard reports (a key event); nothing for a position no
+// key maps to. kNoPosition is what the absent keys hold, never a position on the board.
+std::optional<int> key_at_position(const KeyMaps& maps, int position);
 
 }  // namespace ilmo::keyboard

@@ -31,7 +31,7 @@ LightingDevice::LightingDevice(device::HidBackend& backend, int page_row,
     lists_->load();
 }
 
-LightingDevice::~LightingDevice() { lighting_thread_.stop(); }
+LightingDevice::~LightingDevice() { stopping_threads(); }
 
 profiles::ProfileLoad LightingDevice::load_profile(const std::filesystem::path& document) {
     profiles::ProfileLoad outcome;
@@ -99,18 +99,32 @@ void LightingDevice::set_preview_paused(bool paused) {
 }
 
 void LightingDevice::update_pause() {
-    if (window_hidden_ && !host_driven(lighting_state().mode))
+    const bool rest = window_hidden_ && !host_driven(lighting_state().mode);
+    std::lock_guard lock(lighting_thread_mutex_);
+    if (rest)
         lighting_thread_.pause();
     else
         lighting_thread_.resume();
 }
 
-void LightingDevice::restart_lighting_thread() {
-    lighting_thread_.stop();
-    lighting_thread_.start([this](int64_t now) { return run_tick(now); });
+void LightingDevice::wake_lighting_thread() {
+    std::lock_guard lock(lighting_thread_mutex_);
+    lighting_thread_.wake();
 }
 
-void LightingDevice::stopping_threads() { lighting_thread_.stop(); }
+void LightingDevice::restart_lighting_thread() {
+    std::lock_guard lock(lighting_thread_mutex_);
+    lighting_thread_.stop();
+    // Detaching closes the channel before it stops the threads, so either this start comes
+    // first and is stopped, or it sees the channel closed.
+    if (command_channel().is_open())
+        lighting_thread_.start([this](int64_t now) { return run_tick(now); });
+}
+
+void LightingDevice::stopping_threads() {
+    std::lock_guard lock(lighting_thread_mutex_);
+    lighting_thread_.stop();
+}
 
 int64_t LightingDevice::run_tick(int64_t now_ms) {
     if (!command_channel().is_open()) return now_ms + kClosedChannelWaitMs;

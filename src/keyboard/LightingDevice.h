@@ -6,7 +6,9 @@
 // Threading: the page calls from the UI thread, device work runs on a worker, the lighting
 // thread and the event readers on their own threads. The profile and everything read from
 // the device sit behind state_mutex(); the colour records and the effect's running state
-// behind the base's lights lock. Device I/O never runs under state_mutex().
+// behind the base's lights lock. Device I/O never runs under state_mutex(). The lighting
+// thread is started by device work and stopped, paused and woken from the UI thread and the
+// event readers, so every call on it goes through one lock of its own.
 
 #include <filesystem>
 #include <memory>
@@ -70,9 +72,10 @@ protected:
         with_lights([&](device::LightRecord& lighting, std::span<device::ColorRecord> lights) {
             if (preview_) fn(*preview_, lighting, lights);
         });
-        lighting_thread_.wake();
+        wake_lighting_thread();
     }
-    // (Re)starts the lighting thread; stops a running one first.
+    // (Re)starts the lighting thread; stops a running one first. Device work that ends after
+    // its device went starts nothing: the thread would outlive the attachment it serves.
     void restart_lighting_thread();
     void stopping_threads() override;
     // A host-driven mode makes the frames out of the preview: it keeps running while the
@@ -84,11 +87,13 @@ private:
     int64_t run_tick(int64_t now_ms);
     // The preview rests while the window is hidden, unless the frames are made from it.
     void update_pause();
+    void wake_lighting_thread();
 
     mutable std::mutex state_mutex_;
     profiles::CKeyboardProfiledata profile_;
     std::unique_ptr<profiles::ConfigLists> lists_;
     std::unique_ptr<lighting::Preview> preview_;
+    std::mutex lighting_thread_mutex_;  // every call on lighting_thread_
     lighting::LightingThread lighting_thread_;
     std::atomic<bool> window_hidden_{false};
 };

@@ -22,6 +22,8 @@ TEST(KeyboardEvents, CableReaderCodes) {
               (KeyboardEvent{.kind = Kind::ProfileSwitch, .profile = 2}));
     EXPECT_EQ(decode_keyboard_event(0x1123, true),
               (KeyboardEvent{.kind = Kind::ProfileSwitch, .profile = 3, .secondary = 2}));
+    EXPECT_EQ(decode_keyboard_event(0x11A9, true),
+              (KeyboardEvent{.kind = Kind::ProfileSwitch, .profile = 9, .secondary = 10}));
     for (const uint16_t ignored : {0x0000, 0x0400, 0x0403, 0x0700, 0x1205, 0xFFFF}) {
         EXPECT_EQ(decode_keyboard_event(ignored, true), KeyboardEvent{}) << std::hex << ignored;
     }

@@ -82,6 +82,12 @@ TEST(KeyMaps, FirstMatchWinsAndOnlyReportedPositionsCount) {
     const KeyMaps short_leds = build_key_maps(table, 5, std::vector<uint8_t>{9, 8});
     EXPECT_EQ(short_leds.key_position[0], 2);
     EXPECT_EQ(short_leds.light_led[0], kNoPosition);
+
+    // Key events name positions: back to the page key, and none for a position no key has.
+    EXPECT_EQ(key_at_position(maps, 3), std::nullopt);  // the second A
+    EXPECT_EQ(key_at_position(maps, 4), 122);
+    for (int nowhere : {1, 5, 254, 255, -1})
+        EXPECT_EQ(key_at_position(maps, nowhere), std::nullopt) << nowhere;
 }
 
 TEST(KeyMaps, BytesUsedAsIndexesStayInsideTheTables) {

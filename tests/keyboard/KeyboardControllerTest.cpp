@@ -227,6 +227,75 @@ TEST_F(KeyboardControllerTest, OptionsGoIntoTheActiveProfileWithoutSwitchingProf
     EXPECT_EQ(memory(FirmwareMemory::Configuration, 1, 32), profile0);
 }
 
+TEST_F(KeyboardControllerTest, AProfileWhoseMacrosDoNotFitIsNotReportedWritten) {
+    plug_and_load();
+    const auto folder = folders.profile_folder(keyboard.device_folder_name());
+    std::ofstream(folder / "macro.config") << R"({"MacroInfo": [{"MacroName": "m", "Guid": "g"}]})";
+    Json::Value events(Json::arrayValue);
+    Json::Value press;
+    press["Action"] = "down";
+    press["Type"] = 10;
+    press["Button"] = 4;
+    press["Delay"] = "10";
+    // 4 bytes each: far past the keyboard's macro memory.
+    for (int i = 0; i < 4000; ++i) events.append(press);
+    Json::Value macro;
+    macro["Events"] = events;
+    ASSERT_TRUE(profiles::write_json_file(folder / "g.mac", macro));
+    Json::Value doc = profiles::read_json_file(document);
+    doc["Device"][0]["KeyList"][64]["Assignment"] = 0x700000;
+    ASSERT_TRUE(profiles::write_json_file(document, doc));
+    static_cast<void>(keyboard.load_profile(document));
+    keyboard.reload_config_lists();
+
+    EXPECT_NE(keyboard.write_profile_to_device(), Result::kOk);
+    // Refused before anything was sent.
+    EXPECT_NE(memory(FirmwareMemory::Macros, 0, 2), (std::vector<uint8_t>{0xAA, 0x55}));
+}
+
+TEST_F(KeyboardControllerTest, ACustomGroupPastAnySensibleCountDoesNotGrowTheProfile) {
+    Json::Value doc = profiles::read_json_file(document);
+    const Json::ArrayIndex groups = doc["Device"][0]["CustomLightMode"]["LightColorInfo"].size();
+    doc["Device"][0]["LightInfo"]["CustomGroup"] = 200;
+    ASSERT_TRUE(profiles::write_json_file(document, doc));
+    static_cast<void>(keyboard.load_profile(document));
+    ASSERT_TRUE(keyboard.change_lighting(keyboard.lighting()));  // saves the profile
+    const Json::Value saved = profiles::read_json_file(document);
+    EXPECT_EQ(saved["Device"][0]["CustomLightMode"]["LightColorInfo"].size(), groups);
+}
+
+// The page's device work reads the arrival on a worker while an unplug detaches the keyboard
+// on the UI thread: the work may end after the detach, or run alongside it.
+TEST_F(KeyboardControllerTest, ArrivalWorkThatOutlivesItsDeviceLeavesNoThreadBehind) {
+    std::atomic<int> lighting_exits{0};
+    CTavrinKeyboardDevice late(backend, kKeyboardRow, folders, keyboard.device_folder_name(),
+                               [&](std::string_view line) {
+                                   if (line == "KB灯光线程设定退出") ++lighting_exits;
+                               });
+    const auto attach = [&] {
+        bus->plug(SimProduct::Keyboard);
+        return late.attach_command_interface(bus->command_path(SimProduct::Keyboard),
+                                             device::DeviceKind::Keyboard);
+    };
+    ASSERT_EQ(attach(), Result::kOk);
+    ASSERT_EQ(late.load_after_attach(), Result::kOk);
+    bus->unplug(SimProduct::Keyboard);
+    late.detach();
+    ASSERT_EQ(lighting_exits, 1);
+    static_cast<void>(late.load_after_attach());
+    late.detach();
+    EXPECT_EQ(lighting_exits, 1);
+
+    for (int round = 0; round < 40; ++round) {
+        ASSERT_EQ(attach(), Result::kOk);
+        std::thread work([&] { static_cast<void>(late.load_after_attach()); });
+        std::this_thread::sleep_for(std::chrono::microseconds(100 * (round % 10)));
+        bus->unplug(SimProduct::Keyboard);
+        late.detach();
+        work.join();
+    }
+}
+
 TEST_F(KeyboardControllerTest, ThroughTheReceiverOptionsStayInTheProfile) {
     plug_and_load(SimProduct::KeyboardReceiver);
     const auto before = memory(FirmwareMemory::Configuration, 19, 4);
@@ -257,6 +326,18 @@ TEST_F(KeyboardControllerTest, HostColourFramesGoOutOnlyWhileTheLightStatusIsOn)
     EXPECT_FALSE(keyboard.build_and_send_frame());
     EXPECT_EQ(frames(), 0);
     keyboard.set_light_status(true);
+    // The frame timer keeps building frames while device work reads the information record
+    // again (a macro download does first thing); the thread sanitizer watches the two.
+    std::atomic<bool> read_again = false;
+    std::thread work([&] {
+        for (int i = 0; i < 10; ++i) EXPECT_EQ(keyboard.download_macros({}).result, Result::kOk);
+        read_again = true;
+    });
+    while (!read_again) {
+        EXPECT_TRUE(keyboard.build_and_send_frame());
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    work.join();
     // Every light shows the host colour at full brightness: 100 x 255 / 256 = 99.
     const size_t escape_led = memory(FirmwareMemory::LedTable, 0, 126)[0];
     ASSERT_TRUE(eventually([&] {

@@ -83,16 +83,21 @@ TEST_F(PadControllerTest, WritesTheModeCodeAndInvertedSpeedKeepingThePadsOwnByte
     EXPECT_EQ(record[10], 0xA5);
 }
 
-TEST_F(PadControllerTest, PowerShowsThePhoneAndARefreshRequestArrivesHalfASecondLater) {
+TEST_F(PadControllerTest, PowerShowsThePhoneOnArrivalAndRefreshesArriveHalfASecondLater) {
+    // No timer reads the pad's power: the arrival and the refreshes it asks for do.
+    const auto shown = [&] {
+        std::lock_guard lock(page.mutex);
+        return page.power.empty() ? device::PowerStatus{} : page.power.back();
+    };
     bus->set_power_status(SimProduct::MousePad, {.battery_percent = 55, .charge_state = 1,
                                                  .phone_type = 2});
-    ASSERT_EQ(pad.power_refresh(), Result::kOk);
-    {
-        std::lock_guard lock(page.mutex);
-        ASSERT_FALSE(page.power.empty());
-        EXPECT_EQ(page.power.back().phone_type(), 2);
-        EXPECT_EQ(page.power.back().battery_percent(), 55);
-    }
+    ASSERT_EQ(pad.load_after_attach(), Result::kOk);
+    EXPECT_EQ(shown().phone_type(), 2);
+    EXPECT_EQ(shown().battery_percent(), 55);
+    bus->set_power_status(SimProduct::MousePad, {.battery_percent = 60, .phone_type = 1});
+    ASSERT_EQ(pad.refresh_on_request(), Result::kOk);
+    EXPECT_EQ(shown().phone_type(), 1);
+
     ASSERT_EQ(pad.attach_event_interface(bus->event_path(SimProduct::MousePad),
                                          device::DeviceKind::MousePad),
               Result::kOk);

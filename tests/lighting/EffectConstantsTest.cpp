@@ -21,6 +21,32 @@ TEST(EffectConstants, SpectrumSegmentsFollowTheRamps) {
     EXPECT_EQ(spectrum_color(-152), spectrum_color(40));
 }
 
+// Sums worked out from the published tables: one mistyped entry changes at least one of them.
+TEST(EffectConstants, WholeTablesAddUpToThePublishedOnes) {
+    int rise = 0, fall = 0;  // the rising ramp is segment 0's green, the falling segment 1's red
+    for (int k = 0; k < 32; ++k) {
+        rise += spectrum_color(k).green;
+        fall += spectrum_color(32 + k).red;
+    }
+    EXPECT_EQ(rise, 3047);
+    EXPECT_EQ(fall, 2917);
+    int red = 0, green = 0, blue = 0;
+    for (int i = 0; i < kSpectrumSize; ++i) {
+        red += spectrum_color(i).red;
+        green += spectrum_color(i).green;
+        blue += spectrum_color(i).blue;
+    }
+    // Every channel runs each ramp once, full for two segments and off for two.
+    EXPECT_EQ(red, 22284);
+    EXPECT_EQ(green, 22284);
+    EXPECT_EQ(blue, 22284);
+    int breathing = 0, pad_breathing = 0;
+    for (int i = 0; i < kBreathingSteps; ++i) breathing += breathing_factor(i);
+    for (int i = 0; i < kPadBreathingSteps; ++i) pad_breathing += pad_breathing_factor(i);
+    EXPECT_EQ(breathing, 2 * 5932);
+    EXPECT_EQ(pad_breathing, 2 * 5797);
+}
+
 TEST(EffectConstants, CurvesRiseAndFallBack) {
     EXPECT_EQ(breathing_factor(10), 10);
     EXPECT_EQ(breathing_factor(18), 27);
