@@ -23,6 +23,8 @@ constexpr std::string_view kLightingExitTrace = "KB灯光线程设定退出";
 constexpr std::string_view kReaderExitTrace = "MS 设备同步线程设定退出";
 constexpr int kPerKeyRecordBytes = 512;
 constexpr int kCustomGroups = 16;
+// An on-board profile switch names its profile in a nibble.
+constexpr uint8_t kOnboardProfiles = 16;
 
 
 // The custom group picks a group of colours out of the profile, which grows to hold the group
@@ -203,6 +205,9 @@ Result CTavrinKeyboardDevice::read_onboard_settings(OnboardSettings& settings) {
     Result outcome = channel.read_memory(kActiveProfileAddress, active);
     if (!device::succeeded(outcome)) return outcome;
     SettingsRecord record{};
+    // The number becomes an address for the writes that follow: a keyboard that names a
+    // profile no event could switch to answered wrongly.
+    if (active[0] >= kOnboardProfiles) return Result::kStatusError;
     outcome = channel.read_memory(settings_address(active[0]), record);
     if (!device::succeeded(outcome)) return outcome;
 

@@ -118,6 +118,9 @@ void sparkling_presses(KeyCanvas& canvas, device::LightRecord& record, KeyboardE
     fade_glow(state, kSparkFadePerStep);
 }
 
+// More ripples than this at once would cover the board anyway.
+constexpr size_t kMostSparks = 32;
+
 void answer_key(PressAnswer answer, int light, bool down, const device::LightRecord& record,
                 KeyboardEffectState& state) {
     if (light < 0 || light >= kBoardLights) return;
@@ -131,6 +134,9 @@ void answer_key(PressAnswer answer, int light, bool down, const device::LightRec
     switch (answer) {
         case PressAnswer::kRipple:
         case PressAnswer::kCross:
+            // Drawing retires the sparks; while the preview rests none are drawn, so the
+            // oldest makes way for a new one instead of the list growing with every press.
+            if (state.sparks.size() >= kMostSparks) state.sparks.erase(state.sparks.begin());
             state.sparks.push_back(
                 {places[key], color,
                  answer == PressAnswer::kCross ? SparkShape::kCross : SparkShape::kRipple, 0});

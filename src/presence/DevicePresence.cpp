@@ -153,6 +153,14 @@ void DevicePresence::connect(int command_slot) {
     // A receiver's item waits for the presence check: its device may be away.
     if (!p.on_receiver_link) selector_.show_item(page);
     timers_.arm(page, ItemTimer::Presence, ItemTimerDelays::kPresenceAfterConnectMs);
+    // Unplugged and plugged again between two scans: the scan saw the command interface go
+    // and come, but its event interface stayed claimed, closed by the disconnect. Open it
+    // again, or the device's events would go unheard until the next unplug.
+    const int event_slot = device::find_interface_row(row.vendor_id, row.product_id, row.kind,
+                                                      InterfaceRole::Event);
+    if (event_slot >= 0 && slots_.occupied(event_slot) &&
+        !p.controller->event_channel().is_open())
+        attach_events(event_slot);
 }
 
 void DevicePresence::switch_link(int cable_slot, Link target) {

@@ -296,6 +296,17 @@ TEST_F(KeyboardControllerTest, ArrivalWorkThatOutlivesItsDeviceLeavesNoThreadBeh
     }
 }
 
+TEST_F(KeyboardControllerTest, AnActiveProfileNumberNoSwitchCouldNameIsNotRead) {
+    plug_and_load();
+    bus->with_firmware(SimProduct::Keyboard, [](sim::Firmware& f) {
+        const std::array<uint8_t, 1> wild{0x40};
+        return f.write(FirmwareMemory::Configuration, 0, wild);
+    });
+    EXPECT_EQ(keyboard.refresh_on_request(), Result::kStatusError);
+    EXPECT_EQ(keyboard.onboard_profile(), 0);
+    EXPECT_EQ(keyboard.lighting().mode, 4);
+}
+
 TEST_F(KeyboardControllerTest, ThroughTheReceiverOptionsStayInTheProfile) {
     plug_and_load(SimProduct::KeyboardReceiver);
     const auto before = memory(FirmwareMemory::Configuration, 19, 4);

@@ -39,6 +39,16 @@ TEST_F(PresenceTest, ArrivalConnectsShowsAndSelectsThePage) {
     EXPECT_EQ(view.shown_page, kMousePage);
 }
 
+TEST_F(PresenceTest, AReplugQuickerThanAScanOpensTheStillClaimedEventInterfaceAgain) {
+    plug(SimProduct::Keyboard);
+    const int command_slot = controller(kKeyboardPage).slot();
+    // The scan saw only the command interface go and come back.
+    presence.removal(command_slot);
+    presence.arrival(command_slot);
+    EXPECT_TRUE(presence.page(kKeyboardPage).connected);
+    EXPECT_TRUE(controller(kKeyboardPage).event_channel().is_open());
+}
+
 TEST_F(PresenceTest, RemovalHidesThePageAndSelectsAnotherOrShowsNoDevice) {
     plug(SimProduct::Keyboard);
     plug(SimProduct::MousePad);
