@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::string_view kLightingExitTrace = "MS灯光线程设定退出";
 constexpr std::string_view kReaderExitTrace = "MS设备同步线程设定退出";
+// The user's lighting effects, in the model's profile folder.
+constexpr std::string_view kUserEffectsFile = "pelko_light.config";
 
 
 }  // namespace
@@ -27,6 +29,37 @@ CTavrinMousePadDevice::CTavrinMousePadDevice(device::HidBackend& backend, int pa
 }
 
 CTavrinMousePadDevice::~CTavrinMousePadDevice() { stopping_threads(); }
+
+profiles::ProfileLoad CTavrinMousePadDevice::load_profile(const std::filesystem::path& document) {
+    const profiles::ProfileLoad loaded = LightingDevice::load_profile(document);
+    // A mode past the built-in list plays one of the user's effects, step by step.
+    const size_t builtin = modes().size();
+    std::vector<lighting::SequenceStep> steps;
+    {
+        std::lock_guard lock(state_mutex());
+        profile().load_light_config(folders().profile_folder(device_folder_name()) /
+                                    kUserEffectsFile);
+        for (const profiles::EffectStep& step :
+             profile().read_user_effect(profile().light_record().mode, builtin,
+                                        static_cast<size_t>(page_parameter()))) {
+            device::LightRecord look;
+            look.mode = step.mode;
+            look.brightness = step.brightness;
+            look.speed = step.speed;
+            look.direction = step.direction;
+            look.multicolor = step.multicolor;
+            look.red = step.red;
+            look.green = step.green;
+            look.blue = step.blue;
+            steps.push_back({look, step.time, step.cycle});
+        }
+    }
+    with_preview([&](lighting::Preview& preview, device::LightRecord&,
+                     std::span<device::ColorRecord>) {
+        static_cast<lighting::PadPreview&>(preview).set_sequence(steps);
+    });
+    return loaded;
+}
 
 Result CTavrinMousePadDevice::load_after_attach() {
     device::CommandChannel& channel = command_channel();

@@ -23,6 +23,8 @@ public:
     ~CTavrinMousePadDevice() override;
 
     // Both read the pad's power too: nothing else does.
+    // The lighting sections, and the user's effect when the mode is past the built-in ones.
+    profiles::ProfileLoad load_profile(const std::filesystem::path& document) override;
     device::Result load_after_attach() override;
     device::Result refresh_on_request() override;
     device::Result write_profile_to_device() override { return write_lighting_settings(); }

@@ -36,6 +36,7 @@ LightingDevice::~LightingDevice() { stopping_threads(); }
 profiles::ProfileLoad LightingDevice::load_profile(const std::filesystem::path& document) {
     profiles::ProfileLoad outcome;
     device::LightRecord record;
+    std::vector<device::LightRecord> light_effects;
     {
         std::lock_guard lock(state_mutex_);
         profile_.set_document_path(document);
@@ -43,9 +44,12 @@ profiles::ProfileLoad LightingDevice::load_profile(const std::filesystem::path& 
         outcome.set_aside = profile_.take_set_aside();
         record = profile_.read_light_info();
         profile_.read_audio_light();
-        profile_.read_light_list();
+        light_effects = profile_.read_light_list();
         load_profile_sections();
     }
+    // Each light's own effect from the profile's "LightList", run over the mode's effect.
+    with_preview([&](lighting::Preview& preview, device::LightRecord&,
+                     std::span<device::ColorRecord>) { preview.set_light_effects(light_effects); });
     apply_lighting(record);
     return outcome;
 }

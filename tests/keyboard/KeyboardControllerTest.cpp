@@ -296,6 +296,17 @@ TEST_F(KeyboardControllerTest, ArrivalWorkThatOutlivesItsDeviceLeavesNoThreadBeh
     }
 }
 
+TEST_F(KeyboardControllerTest, ALightsOwnEffectFromTheProfileShowsOverTheMode) {
+    Json::Value doc = profiles::read_json_file(document);
+    doc["Device"][0]["LightList"][5] = profiles::parse_json(R"({"LEDREGMode": 1,
+        "LEDBrightness": 4, "LEDSpeed": 2, "LEDDirection": 0, "LEDMultiColor": 0,
+        "red": 0, "green": 0, "blue": 250})");
+    ASSERT_TRUE(profiles::write_json_file(document, doc));
+    plug_and_load();
+    EXPECT_TRUE(eventually([&] { return keyboard.color(5) == device::ColorRecord{0, 0, 250, 255}; }));
+    keyboard.detach();
+}
+
 TEST_F(KeyboardControllerTest, AnActiveProfileNumberNoSwitchCouldNameIsNotRead) {
     plug_and_load();
     bus->with_firmware(SimProduct::Keyboard, [](sim::Firmware& f) {

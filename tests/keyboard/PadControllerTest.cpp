@@ -66,6 +66,23 @@ TEST_F(PadControllerTest, RefreshTakesThePadsModeAsItsListIndexAndKeepsItInThePr
     EXPECT_EQ(pad.lighting().mode, 6);
 }
 
+TEST_F(PadControllerTest, AModePastTheListPlaysTheUsersEffect) {
+    const auto folder = folders.profile_folder(pad.device_folder_name());
+    ASSERT_TRUE(profiles::write_json_file(
+        folder / "pelko_light.config",
+        profiles::parse_json(R"({"LightInfo": [[], [], [{"LightName": "mine", "Guid": "e1"}]]})")));
+    ASSERT_TRUE(profiles::write_json_file(
+        folder / "e1.light", profiles::parse_json(R"({"LEDEffectList": [{"LEDREGMode": 1,
+            "LEDBrightness": 4, "LEDSpeed": 2, "LEDDirection": 0, "LEDMultiColor": 0,
+            "red": 0, "green": 200, "blue": 0, "Time": 1, "Cyle": 1}]})")));
+    Json::Value doc = profiles::read_json_file(document);
+    doc["Device"][0]["LightInfo"]["SelectItem"] = 9;  // the pad's list has 9 modes
+    ASSERT_TRUE(profiles::write_json_file(document, doc));
+    static_cast<void>(pad.load_profile(document));
+    EXPECT_TRUE(eventually([&] { return pad.color(0) == device::ColorRecord{0, 200, 0, 255}; }));
+    pad.detach();
+}
+
 TEST_F(PadControllerTest, WritesTheModeCodeAndInvertedSpeedKeepingThePadsOwnBytes) {
     bus->with_firmware(SimProduct::MousePad, [](sim::Firmware& f) {
         const std::array<uint8_t, 2> own{0x5A, 0xA5};
