@@ -281,12 +281,9 @@ Result CTavrinKeyboardDevice::write_lighting() {
 }
 
 MacroDownload CTavrinKeyboardDevice::write_key_functions() {
-    const Result tables = write_assignments();
-    const size_t macro_count = macro_names().size();
-    const std::vector<int> used = [this, macro_count] {
-        std::lock_guard lock(state_mutex());
-        return used_macro_list(keys_, maps_, macro_count);
-    }();
+    // The macros stored are the ones the tables just written number, in their order.
+    std::vector<int> used;
+    const Result tables = write_assignments(&used);
     MacroDownload macros = download_macros(used);
     // An image too large for the keyboard is not sent, and the keys bound to its macros then
     // play nothing: the write did not do what the profile asks.
@@ -328,7 +325,7 @@ Result CTavrinKeyboardDevice::write_system_options() {
     return write_lighting_settings(active, static_cast<uint8_t>(active));
 }
 
-Result CTavrinKeyboardDevice::write_assignments() {
+Result CTavrinKeyboardDevice::write_assignments(std::vector<int>* used_macros) {
     device::CommandChannel& channel = command_channel();
     if (!channel.is_open()) return Result::kNoAnswer;
     // Without the default table every key would be written as nothing.
@@ -345,6 +342,7 @@ Result CTavrinKeyboardDevice::write_assignments() {
         tables = build_layer_tables(default_table_, information().key_positions(), keys_, maps_,
                                     macro_count);
     }
+    if (used_macros != nullptr) *used_macros = tables.used_macros;
     const Result begun = channel.begin_transfer();
     Result outcome = channel.write_second_table(0, tables.fn);
     if (device::succeeded(outcome)) outcome = channel.write_table(0, tables.normal);

@@ -61,7 +61,8 @@ public:
     // only what the host owns is changed; without that read nothing is written.
     device::Result write_lighting_settings(int profile, uint8_t byte0);
     // Both key tables; refused (no answer) until the device's default table was read.
-    device::Result write_assignments();
+    // `used_macros`, when given, receives the macros the tables number, in image order.
+    device::Result write_assignments(std::vector<int>* used_macros = nullptr);
     MacroDownload download_macros(const std::vector<int>& used_macros);
     // Both key tables and the macros their keys use; the first failure of the two, and the
     // macro image's excess when it did not fit.
