@@ -2,7 +2,6 @@
 
 #include "keyboard/SettingsRecord.h"
 
-
 namespace ilmo::keyboard {
 
 namespace {
