@@ -48,11 +48,20 @@ CTavrinKeyboardDevice::CTavrinKeyboardDevice(device::HidBackend& backend, int pa
                                              std::string device_folder_name,
                                              device::TraceSink trace, device::SleepFn sleep)
     : LightingDevice(backend, page_row, std::move(folders), std::move(device_folder_name), trace,
-                     std::move(sleep), std::string(kLightingExitTrace)),
+                     std::move(sleep), std::string(kLightingExitTrace),
+                     std::make_unique<profiles::CKeyboardProfiledata>()),
       cable_events_(event_channel().cable(), std::string(kReaderExitTrace), trace),
       receiver_events_(event_channel().receiver(), std::string(kReaderExitTrace), trace),
       frames_(command_channel(), trace) {
     set_preview(std::make_unique<lighting::KeyboardPreview>());
+}
+
+profiles::CKeyboardProfiledata& CTavrinKeyboardDevice::keyboard_profile() {
+    return static_cast<profiles::CKeyboardProfiledata&>(profile());
+}
+
+const profiles::CKeyboardProfiledata& CTavrinKeyboardDevice::keyboard_profile() const {
+    return static_cast<const profiles::CKeyboardProfiledata&>(profile());
 }
 
 CTavrinKeyboardDevice::~CTavrinKeyboardDevice() { stopping_threads(); }
@@ -67,10 +76,10 @@ profiles::ProfileLoad CTavrinKeyboardDevice::load_profile(const std::filesystem:
 
 void CTavrinKeyboardDevice::load_profile_sections() {
     keys_ = profile().read_key_list();
-    options_ = from_words(profile().read_system_stages());
-    fn_view_ = profile().read_fn_keyset_flag();
+    options_ = from_words(keyboard_profile().read_system_stages());
+    fn_view_ = keyboard_profile().read_fn_keyset_flag();
     const uint8_t group = usable_custom_group(profile().light_record().custom_group, 0);
-    profile().read_custom_colors(group, static_cast<size_t>(key_count()));
+    keyboard_profile().read_custom_colors(group, static_cast<size_t>(key_count()));
 }
 
 SystemOptions CTavrinKeyboardDevice::system_options() const {
@@ -81,7 +90,7 @@ SystemOptions CTavrinKeyboardDevice::system_options() const {
 bool CTavrinKeyboardDevice::change_system_options(const SystemOptions& options) {
     std::lock_guard lock(state_mutex());
     options_ = options;
-    profile().write_system_stages(to_words(options));
+    keyboard_profile().write_system_stages(to_words(options));
     return profile().save();
 }
 
@@ -230,8 +239,8 @@ Result CTavrinKeyboardDevice::read_settings() {
         std::lock_guard lock(state_mutex());
         options_ = read.options;
         profile().write_light_info(read.light);
-        profile().write_system_stages(to_words(options_));
-        profile().read_custom_colors(read.light.custom_group, static_cast<size_t>(key_count()));
+        keyboard_profile().write_system_stages(to_words(options_));
+        keyboard_profile().read_custom_colors(read.light.custom_group, static_cast<size_t>(key_count()));
         if (!profile().save()) trace("保存配置文件失败");
     }
     show_custom_colours();
@@ -377,7 +386,7 @@ std::vector<device::ColorRecord> CTavrinKeyboardDevice::custom_colours() const {
 
 std::vector<profiles::KeyColor> CTavrinKeyboardDevice::custom_key_colours() const {
     std::lock_guard lock(state_mutex());
-    return profile().custom_colors();
+    return keyboard_profile().custom_colors();
 }
 
 bool CTavrinKeyboardDevice::change_custom_colours(const std::vector<profiles::KeyColor>& colours) {
@@ -385,9 +394,9 @@ bool CTavrinKeyboardDevice::change_custom_colours(const std::vector<profiles::Ke
     {
         std::lock_guard lock(state_mutex());
         const size_t group = profile().light_record().custom_group;
-        profile().write_custom_colors(group, colours);
+        keyboard_profile().write_custom_colors(group, colours);
         // Keys past the given colours keep theirs, and the list in memory covers them all.
-        profile().read_custom_colors(group, static_cast<size_t>(key_count()));
+        keyboard_profile().read_custom_colors(group, static_cast<size_t>(key_count()));
         saved = profile().save();
     }
     show_custom_colours();

@@ -14,6 +14,7 @@
 #include "keyboard/KeyboardView.h"
 #include "keyboard/LightingDevice.h"
 #include "keyboard/SettingsRecord.h"
+#include "profiles/CKeyboardProfiledata.h"
 
 namespace ilmo::keyboard {
 
@@ -119,6 +120,9 @@ protected:
     bool host_driven(int mode) const override;
 
 private:
+    // state_mutex() held.
+    profiles::CKeyboardProfiledata& keyboard_profile();
+    const profiles::CKeyboardProfiledata& keyboard_profile() const;
     // Offers a firmware update when the keyboard's release needs one; true when it did (the
     // keyboard is then not loaded).
     bool firmware_update_asked();

@@ -3,6 +3,7 @@
 #include "keyboard/DeviceEvents.h"
 #include "keyboard/SettingsRecord.h"
 #include "lighting/PadPreview.h"
+#include "profiles/CKeyboardProfiledata.h"
 
 namespace ilmo::keyboard {
 
@@ -23,7 +24,8 @@ CTavrinMousePadDevice::CTavrinMousePadDevice(device::HidBackend& backend, int pa
                                              std::string device_folder_name,
                                              device::TraceSink trace, device::SleepFn sleep)
     : LightingDevice(backend, page_row, std::move(folders), std::move(device_folder_name), trace,
-                     std::move(sleep), std::string(kLightingExitTrace)),
+                     std::move(sleep), std::string(kLightingExitTrace),
+                     std::make_unique<profiles::CKeyboardProfiledata>()),
       events_(event_channel().cable(), std::string(kReaderExitTrace), trace) {
     set_preview(std::make_unique<lighting::PadPreview>());
 }

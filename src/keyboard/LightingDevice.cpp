@@ -14,13 +14,15 @@ constexpr int64_t kClosedChannelWaitMs = 100;
 LightingDevice::LightingDevice(device::HidBackend& backend, int page_row,
                                device::DeviceFolders folders, std::string device_folder_name,
                                device::TraceSink trace, device::SleepFn sleep,
-                               std::string lighting_exit_trace)
+                               std::string lighting_exit_trace,
+                               std::unique_ptr<profiles::CBasicProfiledata> profile)
     : CTavrinUSBDevice(backend, page_row, std::move(folders), std::move(device_folder_name), trace,
                        std::move(sleep)),
+      profile_(std::move(profile)),
       lighting_thread_(trace, std::move(lighting_exit_trace)) {
-    profile_.set_default_document_path(
+    profile_->set_default_document_path(
         this->folders().default_profile_file(this->device_folder_name()));
-    profile_.set_trace(trace);
+    profile_->set_trace(trace);
     const device::ControllerKind kind = device::controller_for(option().kind);
     lists_ = std::make_unique<profiles::ConfigLists>(profiles::ConfigLists::Sources{
         this->folders().profile_folder(this->device_folder_name()),
@@ -38,12 +40,12 @@ profiles::ProfileLoad LightingDevice::load_profile(const std::filesystem::path& 
     std::vector<device::LightRecord> light_effects;
     {
         std::lock_guard lock(state_mutex_);
-        profile_.set_document_path(document);
-        outcome.saved = profile_.load_section();
-        outcome.set_aside = profile_.take_set_aside();
-        record = profile_.read_light_info();
-        profile_.read_audio_light();
-        light_effects = profile_.read_light_list();
+        profile_->set_document_path(document);
+        outcome.saved = profile_->load_section();
+        outcome.set_aside = profile_->take_set_aside();
+        record = profile_->read_light_info();
+        profile_->read_audio_light();
+        light_effects = profile_->read_light_list();
         load_profile_sections();
     }
     // Each light's own effect from the profile's "LightList", run over the mode's effect.
@@ -72,8 +74,8 @@ bool LightingDevice::change_lighting(const device::LightRecord& record) {
     bool saved = false;
     {
         std::lock_guard lock(state_mutex_);
-        profile_.write_light_info(record);
-        saved = profile_.save();
+        profile_->write_light_info(record);
+        saved = profile_->save();
     }
     apply_lighting(record);
     return saved;

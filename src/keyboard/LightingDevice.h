@@ -1,6 +1,6 @@
 #pragma once
-// What the keyboard and the mouse-pad controllers share: the profile they keep in memory
-// (lighting sections, and the keyboard's keys and options), the lists of their configuration
+// What the keyboard, mouse and mouse-pad controllers share: the profile they keep in memory
+// (lighting sections, and each kind's own sections), the lists of their configuration
 // files, and the lighting thread that animates the page's preview with the device's effect.
 //
 // Threading: the page calls from the UI thread, device work runs on a worker, the lighting
@@ -18,7 +18,7 @@
 #include "device/CTavrinUSBDevice.h"
 #include "lighting/LightingThread.h"
 #include "lighting/Preview.h"
-#include "profiles/CKeyboardProfiledata.h"
+#include "profiles/CBasicProfiledata.h"
 #include "profiles/ConfigLists.h"
 #include "profiles/ProfiledController.h"
 
@@ -26,14 +26,16 @@ namespace ilmo::keyboard {
 
 class LightingDevice : public device::CTavrinUSBDevice, public profiles::ProfiledController {
 public:
-    // `lighting_exit_trace` is what the lighting thread writes when it ends.
+    // `lighting_exit_trace` is what the lighting thread writes when it ends; `profile` is the
+    // device kind's own profile data.
     LightingDevice(device::HidBackend& backend, int page_row, device::DeviceFolders folders,
                    std::string device_folder_name, device::TraceSink trace,
-                   device::SleepFn sleep, std::string lighting_exit_trace);
+                   device::SleepFn sleep, std::string lighting_exit_trace,
+                   std::unique_ptr<profiles::CBasicProfiledata> profile);
     ~LightingDevice() override;
 
     profiles::ProfileLoad load_profile(const std::filesystem::path& document) override;
-    const profiles::CBasicProfiledata& profile_data() const override { return profile_; }
+    const profiles::CBasicProfiledata& profile_data() const override { return *profile_; }
     void redraw_page() override {
         if (view() != nullptr) view()->redraw();
     }
@@ -54,8 +56,8 @@ public:
 protected:
     std::mutex& state_mutex() const { return state_mutex_; }
     // state_mutex() held.
-    profiles::CKeyboardProfiledata& profile() { return profile_; }
-    const profiles::CKeyboardProfiledata& profile() const { return profile_; }
+    profiles::CBasicProfiledata& profile() { return *profile_; }
+    const profiles::CBasicProfiledata& profile() const { return *profile_; }
     // The device kind's own sections, after the lighting sections were read; state_mutex()
     // held.
     virtual void load_profile_sections() {}
@@ -90,7 +92,7 @@ private:
     void wake_lighting_thread();
 
     mutable std::mutex state_mutex_;
-    profiles::CKeyboardProfiledata profile_;
+    std::unique_ptr<profiles::CBasicProfiledata> profile_;
     std::unique_ptr<profiles::ConfigLists> lists_;
     std::unique_ptr<lighting::Preview> preview_;
     std::mutex lighting_thread_mutex_;  // every call on lighting_thread_
