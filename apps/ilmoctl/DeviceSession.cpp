@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <system_error>
+#include <type_traits>
 
 #include "keyboard/FirmwareCheck.h"
 
@@ -34,6 +35,7 @@ std::string ProductLink<Controller>::profile_name() const {
 
 template struct ProductLink<keyboard::CTavrinKeyboardDevice>;
 template struct ProductLink<keyboard::CTavrinMousePadDevice>;
+template struct ProductLink<mouse::CTavrinMouseDevice>;
 
 std::string_view link_name(Link link) {
     switch (link) {
@@ -69,6 +71,13 @@ PadLink* DeviceSession::pad(std::string& error) {
     return error.empty() ? &pad_ : nullptr;
 }
 
+MouseLink* DeviceSession::mouse(std::string& error) {
+    if (!mouse_.controller && mouse_error_.empty())
+        set_up(mouse_, device::DeviceKind::Mouse, mouse_error_);
+    error = mouse_error_;
+    return error.empty() ? &mouse_ : nullptr;
+}
+
 template <class Controller>
 bool DeviceSession::set_up(ProductLink<Controller>& link, device::DeviceKind kind,
                            std::string& error) {
@@ -82,6 +91,8 @@ bool DeviceSession::set_up(ProductLink<Controller>& link, device::DeviceKind kin
         return false;
     }
     link.controller = std::make_unique<Controller>(backend_, row, folders_, folder_name, trace_);
+    if constexpr (std::is_same_v<Controller, mouse::CTavrinMouseDevice>)
+        link.controller->set_screen_size(screen_);
     link.profiles = std::make_unique<profiles::ProfileList>(
         folders_.profile_folder(folder_name), default_document, device::to_int(kind),
         identifiers_, trace_);
@@ -143,6 +154,13 @@ bool DeviceSession::connect(ProductLink<Controller>& link, std::string& error) {
         }
     }
     const Result loaded = controller.load_after_attach();
+    if constexpr (std::is_same_v<Controller, mouse::CTavrinMouseDevice>) {
+        // As on the page: the profile stands in for the mouse until it is back in reach.
+        if (!device::succeeded(loaded) && controller.writes_blocked()) {
+            link.out_of_reach = true;
+            return true;
+        }
+    }
     if (!device::succeeded(loaded)) {
         error = device::failure_trace("reading the " + product_name(controller), loaded);
         return false;

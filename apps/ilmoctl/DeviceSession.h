@@ -4,7 +4,8 @@
 // loaded from the model's profile list (which is made, with the default profile, when there
 // is none, exactly as the page's profile panel makes it), and when the product is connected
 // (by cable, else through its receiver) its command interface is opened and the device is
-// read as on its arrival. Everything lasts for the one run.
+// read as on its arrival. A mouse whose receiver cannot reach it is kept all the same: its
+// changes stay in the profile. Everything lasts for the one run.
 
 #include <filesystem>
 #include <functional>
@@ -16,6 +17,7 @@
 #include "device/Trace.h"
 #include "keyboard/CTavrinKeyboardDevice.h"
 #include "keyboard/CTavrinMousePadDevice.h"
+#include "mouse/CTavrinMouseDevice.h"
 #include "profiles/ProfileList.h"
 #include "profiles/TimestampId.h"
 
@@ -28,6 +30,8 @@ struct ProductLink {
     std::unique_ptr<Controller> controller;
     std::unique_ptr<profiles::ProfileList> profiles;
     Link link = Link::None;
+    // Through the receiver, the device did not answer when the run began.
+    bool out_of_reach = false;
 
     bool connected() const { return link != Link::None; }
     std::string profile_name() const;
@@ -35,6 +39,7 @@ struct ProductLink {
 
 using KeyboardLink = ProductLink<keyboard::CTavrinKeyboardDevice>;
 using PadLink = ProductLink<keyboard::CTavrinMousePadDevice>;
+using MouseLink = ProductLink<mouse::CTavrinMouseDevice>;
 
 class DeviceSession {
 public:
@@ -50,11 +55,15 @@ public:
     const device::Survey& survey() const { return survey_; }
     const device::SlotTable& slots() const { return slots_; }
     const device::TraceSink& trace() const { return trace_; }
+    // The primary screen's size, which the mouse's settings block carries; before the first
+    // command.
+    void set_screen_size(mouse::ScreenSize screen) { screen_ = screen; }
 
     // The product, set up on first use; nullptr when it could not be, with `error` saying
     // why (every such failure is the device side's: exit status 1).
     KeyboardLink* keyboard(std::string& error);
     PadLink* pad(std::string& error);
+    MouseLink* mouse(std::string& error);
 
 private:
     template <class Controller>
@@ -66,13 +75,16 @@ private:
     device::DeviceFolders folders_;
     device::TraceSink trace_;
     Notice notice_;
+    mouse::ScreenSize screen_{};
     device::SlotTable slots_;
     device::Survey survey_;
     profiles::TimestampIdSource identifiers_;
     KeyboardLink keyboard_;
     PadLink pad_;
+    MouseLink mouse_;
     std::string keyboard_error_;
     std::string pad_error_;
+    std::string mouse_error_;
 };
 
 std::string_view link_name(Link link);

@@ -32,6 +32,20 @@ Mouse-pad:
   pad set SETTING VALUE [SETTING VALUE ...]
       mode INDEX|NAME  brightness 0-4  speed 0-4  colour #RRGGBB  colourful on|off
 
+Mouse (changes go to the profile in use, and to the mouse when it is in reach):
+  mouse get [lighting|dpi|buttons|pointer|modes]
+  mouse set SETTING VALUE [SETTING VALUE ...]
+      mode INDEX|NAME  brightness 0-4  speed 0-4  direction 0|1  colour #RRGGBB  colourful on|off
+      polling-rate 0-4  stage 0-4 (the current DPI stage)
+      pointer-speed 1-20  pointer-precision on|off  scroll-by-page on|off  wheel-lines 1-100
+      double-click 200-900 (milliseconds; the pointer settings stay in the profile)
+  mouse dpi STAGE [DPI] [enabled on|off] [colour #RRGGBB]
+                            DPI stage 0-4: its DPI, switched on or off, its colour
+  mouse assign BUTTON FUNCTION
+      BUTTON    0-10, or left, right, middle, forward, back, dpi-up, dpi-down, dpi-cycle, gm,
+                dpi-shift, fire
+      FUNCTION  as for a key, and the mouse functions (mouse_key_DPI_add, mouse_key_fire_key)
+
 Options:
   --demo    use the built-in emulator with every product attached (it lasts one run)
   --trace   print each command and response

@@ -17,8 +17,8 @@ constexpr std::string_view kKeyPrefix = "keyboard_key_";
 constexpr std::string_view kMacroPrefix = "macro:";
 constexpr int kLastRepeatMode = 3;
 
-// The lists a keyboard key's function is chosen from, in the order names are looked up.
-std::optional<AssignmentCode> code_of_display_key(std::string_view name) {
+// The lists a key's or button's function is chosen from, in the order names are looked up.
+std::optional<AssignmentCode> code_of_display_key(std::string_view name, FunctionLists lists) {
     for (const keyboard::KeyboardKeyEntry& key : keyboard::keyboard_key_table())
         if (same_text(key.entry.display_key, name)) return key.entry.code;
     for (const CodeTable table : {CodeTable::MediaWeb, CodeTable::System,
@@ -28,6 +28,9 @@ std::optional<AssignmentCode> code_of_display_key(std::string_view name) {
     for (const keyboard::KeyboardFunction& function : keyboard::keyboard_functions())
         if (!function.display_key.empty() && same_text(function.display_key, name))
             return keyboard::keyboard_function(function.number);
+    if (lists == FunctionLists::Mouse)
+        for (const keyboard::CodeEntry& entry : keyboard::code_table(CodeTable::MouseFunctions))
+            if (same_text(entry.display_key, name)) return entry.code;
     return std::nullopt;
 }
 
@@ -75,31 +78,40 @@ std::optional<int> parse_key(std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<FunctionChoice> parse_function(std::string_view text) {
+std::optional<FunctionChoice> parse_function(std::string_view text, FunctionLists lists) {
     if (same_text(text, "default")) return FunctionChoice{.factory = true, .code = {}};
     std::optional<AssignmentCode> code;
     if (text.starts_with(kMacroPrefix))
         code = parse_macro(text);
     else if (text.starts_with("0x") || text.starts_with("0X"))
         code = parse_raw_code(text);
-    else if (!(code = code_of_display_key(text)))
-        code = code_of_display_key(std::string(kKeyPrefix) + std::string(text));
+    else if (!(code = code_of_display_key(text, lists)))
+        code = code_of_display_key(std::string(kKeyPrefix) + std::string(text), lists);
     if (!code) return std::nullopt;
     return FunctionChoice{.factory = false, .code = *code};
 }
 
-std::string format_function(AssignmentCode code) {
+std::string format_function(AssignmentCode code, FunctionLists lists) {
     char text[24];
     if (code.type == keyboard::code_type::kMacroRepeatMode) {
         std::snprintf(text, sizeof text, "macro:%d:%d", code.first, code.second);
         return text;
     }
     if (const auto name = keyboard::caption_key(code)) {
-        const auto back = code_of_display_key(*name);
+        const auto back = code_of_display_key(*name, lists);
         if (back && *back == code) return std::string(*name);
     }
     std::snprintf(text, sizeof text, "0x%02x%02x%02x", code.type, code.first, code.second);
     return text;
+}
+
+ResolvedFunction resolve_function(const FunctionChoice& choice, AssignmentCode factory,
+                                  size_t macro_count) {
+    const AssignmentCode code = choice.factory ? factory : choice.code;
+    if (keyboard::is_macro_code(code) && code.first >= macro_count)
+        return {code, "there is no macro " + std::to_string(code.first) + ": the macro list holds " +
+                          std::to_string(macro_count)};
+    return {code, {}};
 }
 
 }  // namespace ilmo::ctl

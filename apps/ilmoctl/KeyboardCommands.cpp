@@ -173,14 +173,11 @@ int Run::operator()(const KeyboardAssign& assign) const {
     if (static_cast<size_t>(assign.key) >= keys.size())
         return output.fail(kExitDeviceError,
                            "the " + profile_text() + " holds no key " + std::to_string(assign.key));
-    const keyboard::AssignmentCode code =
-        assign.function.factory ? keyboard::code_of(keys[static_cast<size_t>(assign.key)].factory)
-                                : assign.function.code;
-    const size_t macros = kb.macro_names().size();
-    if (keyboard::is_macro_code(code) && code.first >= macros)
-        return output.fail(kExitUsage, "there is no macro " + std::to_string(code.first) +
-                                           ": the macro list holds " + std::to_string(macros));
-    if (!kb.change_key_assignment(assign.key, assign.layer, code)) return not_saved();
+    const ResolvedFunction function = resolve_function(
+        assign.function, keyboard::code_of(keys[static_cast<size_t>(assign.key)].factory),
+        kb.macro_names().size());
+    if (!function.error.empty()) return output.fail(kExitUsage, function.error);
+    if (!kb.change_key_assignment(assign.key, assign.layer, function.code)) return not_saved();
     if (link.connected()) {
         const keyboard::MacroDownload written = kb.write_key_functions();
         if (!device::succeeded(written.result))

@@ -15,9 +15,13 @@ void Output::note(std::string_view line) const {
     to.flush();
 }
 
-int Output::fail(int exit_code, std::string_view message) const {
+void Output::warn(std::string_view message) const {
     err << "ilmoctl: " << message << '\n';
     err.flush();
+}
+
+int Output::fail(int exit_code, std::string_view message) const {
+    warn(message);
     return exit_code;
 }
 

@@ -23,6 +23,8 @@ struct Output {
 
     void print(const Reading& reading) const;
     void note(std::string_view line) const;
+    // Writes "ilmoctl: <message>" to standard error; the command goes on.
+    void warn(std::string_view message) const;
     // Writes "ilmoctl: <message>" and returns `exit_code`.
     int fail(int exit_code, std::string_view message) const;
     // The profile document could not be written; exit status 1.

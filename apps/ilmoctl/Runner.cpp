@@ -4,6 +4,7 @@
 
 #include "KeyboardCommands.h"
 #include "LinkCommands.h"
+#include "MouseCommands.h"
 #include "PadCommands.h"
 #include "SettingValues.h"
 
@@ -17,7 +18,8 @@ struct InfoCommand {
 };
 struct DetectCommand {};
 
-using Command = std::variant<ListCommand, InfoCommand, DetectCommand, KeyboardRequest, PadRequest>;
+using Command = std::variant<ListCommand, InfoCommand, DetectCommand, KeyboardRequest, PadRequest,
+                             MouseRequest>;
 
 struct CommandParse {
     Command command;
@@ -33,6 +35,10 @@ CommandParse parse_command(const CommandWords& words) {
     }
     if (verb == "pad") {
         PadRequestParse parse = parse_pad_request(rest);
+        return {std::move(parse.request), std::move(parse.error)};
+    }
+    if (verb == "mouse") {
+        MouseRequestParse parse = parse_mouse_request(rest);
         return {std::move(parse.request), std::move(parse.error)};
     }
     if (verb == "info" && rest.size() <= 1) {
@@ -60,6 +66,10 @@ struct Execute {
     int operator()(const PadRequest& request) const {
         if (!session.survey().listed) return run_list(session, output);
         return run_pad_request(session, request, output);
+    }
+    int operator()(const MouseRequest& request) const {
+        if (!session.survey().listed) return run_list(session, output);
+        return run_mouse_request(session, request, output);
     }
 };
 

@@ -1,6 +1,6 @@
 // ilmoctl: the devices from the command line. Lists the HID interfaces and the slots they
 // claim, reads a device's information record and power status, and changes and reads back
-// every keyboard and mouse-pad setting the keyboard page can change.
+// every keyboard, mouse-pad and mouse setting the device pages can change.
 
 #include <iostream>
 #include <memory>
@@ -13,8 +13,25 @@
 #include "ProgramFolder.h"
 #include "Runner.h"
 #include "platform/HidrawBackend.h"
+#include "platform/MonitorSize.h"
 #include "platform/UserDataFolder.h"
 #include "sim/DemoRig.h"
+
+namespace {
+
+// The mouse's settings block carries the primary screen's size: the primary monitor's, else
+// the first one's, else the whole X screen's; nothing without a display.
+ilmo::mouse::ScreenSize primary_screen_size() {
+    const std::vector<ilmo::platform::Monitor> monitors = ilmo::platform::x11_monitors();
+    for (const ilmo::platform::Monitor& monitor : monitors)
+        if (monitor.primary) return {monitor.width_px, monitor.height_px};
+    if (!monitors.empty()) return {monitors.front().width_px, monitors.front().height_px};
+    if (const auto screen = ilmo::platform::x11_screen_size())
+        return {screen->width_px, screen->height_px};
+    return {};
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace ilmo;
@@ -54,5 +71,6 @@ int main(int argc, char** argv) {
                                [](std::string_view notice) {
                                    std::cerr << "ilmoctl: " << notice << '\n';
                                });
+    session.set_screen_size(primary_screen_size());
     return ctl::run_commands(session, invocation.commands, output);
 }

@@ -35,6 +35,7 @@ std::vector<Monitor> x11_monitors() {
     const std::unique_ptr<XRRScreenResources, ResourcesFree> resources(
         XRRGetScreenResourcesCurrent(display.get(), DefaultRootWindow(display.get())));
     if (!resources) return {};
+    const RROutput primary = XRRGetOutputPrimary(display.get(), DefaultRootWindow(display.get()));
     std::vector<Monitor> monitors;
     for (int i = 0; i < resources->noutput; ++i) {
         const std::unique_ptr<XRROutputInfo, OutputFree> output(
@@ -44,7 +45,8 @@ std::vector<Monitor> x11_monitors() {
             XRRGetCrtcInfo(display.get(), resources.get(), output->crtc));
         if (!crtc || crtc->width == 0 || crtc->height == 0) continue;
         monitors.push_back({std::string(output->name, static_cast<size_t>(output->nameLen)),
-                            static_cast<int>(crtc->width), static_cast<int>(crtc->height)});
+                            static_cast<int>(crtc->width), static_cast<int>(crtc->height),
+                            resources->outputs[i] == primary});
     }
     return monitors;
 }

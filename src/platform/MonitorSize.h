@@ -18,6 +18,7 @@ struct Monitor {
     std::string name;  // the output's name ("HDMI-1"), which Qt gives the matching screen
     int width_px = 0;
     int height_px = 0;
+    bool primary = false;  // the output RandR names the primary one
 };
 
 // Every output that shows a picture (RandR output with a CRTC), with the CRTC's size: the
