@@ -71,6 +71,8 @@ TEST(MousePreview, BreathingWaveRunsOverTheBreathCurve) {
     EXPECT_EQ(kMouseBreath[47], 255);
     EXPECT_EQ((std::vector<int>(kMouseBreath.begin(), kMouseBreath.begin() + 4)),
               (std::vector<int>{22, 24, 27, 30}));
+    EXPECT_EQ((std::vector<int>(kMouseBreath.begin() + 45, kMouseBreath.begin() + 48)),
+              (std::vector<int>{241, 248, 255}));
     EXPECT_TRUE(std::is_sorted(kMouseBreath.begin(), kMouseBreath.begin() + 48));
     EXPECT_TRUE(std::equal(kMouseBreath.begin(), kMouseBreath.end(), kMouseBreath.rbegin()));
 
@@ -91,10 +93,10 @@ TEST(MousePreview, ReactiveFlareSaturatesAndFadesOnlyInItsMode) {
     Lights lights{};
     LightRecord wheel = mouse_lighting(1);
     preview.tick(wheel, lights, 0);
-    const Lights wheel_lights = lights;
-    preview.reactive_flash(wheel);  // not the reactive mode: nothing flares
-    preview.tick(wheel, lights, 1);
-    EXPECT_EQ(lights, wheel_lights);
+    preview.reactive_flash(wheel);  // not the reactive mode: the wheel runs on undisturbed
+    preview.tick(wheel, lights, kTickMs);
+    EXPECT_EQ(wheel.effect_step, 2);
+    EXPECT_EQ(lights[0], with_brightness(spectrum_color(2), 255));
 
     LightRecord reactive = mouse_lighting(6, 0);
     reactive.multicolor = 0;
