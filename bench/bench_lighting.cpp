@@ -98,10 +98,8 @@ void BM_MouseStep(benchmark::State& state) {
         {.kind = 2, .speed = 4, .colour = {0, 255, 0}, .duration_ms = 2000},
         {.kind = 0, .colour = {255, 0, 0}, .duration_ms = 1000},
     };
-    const device::LightRecord lighting{.mode = static_cast<uint8_t>(state.range(0)),
-                                       .brightness = 4,
-                                       .speed = 4,
-                                       .multicolor = 1};
+    const device::LightRecord lighting{
+        .mode = static_cast<uint8_t>(state.range(0)), .brightness = 4, .speed = 4, .multicolor = 1};
     std::vector<device::ColorRecord> lights(lighting::kMouseLights);
     lighting::MousePreview preview;
     preview.set_sequence(sequence);

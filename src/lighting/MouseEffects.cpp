@@ -48,8 +48,8 @@ void group_flash(std::span<device::ColorRecord> lights, device::LightRecord& rec
                  GroupFlashState& state) {
     for (uint8_t& level : state.level)
         level = static_cast<uint8_t>(std::max(0, level - kFlashFadePerStep));
-    const auto group = static_cast<size_t>(
-        advance_effect_step(record, kMouseGroups, record.direction != 0));
+    const auto group =
+        static_cast<size_t>(advance_effect_step(record, kMouseGroups, record.direction != 0));
     state.level[group] = kFull;
     state.hue[group] = static_cast<uint8_t>(state.next_hue);
     state.next_hue = (state.next_hue + kFlashHueStride) % kSpectrumSize;

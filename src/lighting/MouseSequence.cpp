@@ -61,8 +61,8 @@ int64_t MouseSequence::step_end_ms() const {
     return *step_started_ms_ + duration_ms(steps_[current_]);
 }
 
-void MouseSequence::draw(std::span<device::ColorRecord> lights,
-                         const device::LightRecord& lighting, int64_t now_ms) {
+void MouseSequence::draw(std::span<device::ColorRecord> lights, const device::LightRecord& lighting,
+                         int64_t now_ms) {
     if (steps_.empty()) return lights_off(lights);
     // A thread that woke late moves on by one step, not by the ones it missed.
     if (!step_started_ms_)
@@ -101,7 +101,8 @@ std::optional<int64_t> MouseSequence::next_due_ms(int64_t now_ms) const {
     const int64_t end_ms = step_end_ms();
     if (step.kind == kBlinkKind && shared_.blink_toggled_ms)
         return std::min(end_ms, *shared_.blink_toggled_ms + blink_half_period_ms(step.speed));
-    if (stepping(step.kind)) return std::min(end_ms, cadence_.next_due_ms(now_ms, pace_ticks(step)));
+    if (stepping(step.kind))
+        return std::min(end_ms, cadence_.next_due_ms(now_ms, pace_ticks(step)));
     return end_ms;
 }
 

@@ -14,8 +14,10 @@ using device::ColorRecord;
 using device::LightRecord;
 using Lights = std::array<ColorRecord, kMouseLights>;
 
-const std::vector<std::vector<int>> kGroups{{0, 13}, {1, 12}, {2, 11}, {3, 10},
-                                            {4, 9},  {5, 8},  {6, 14, 7}};
+// The picture's light groups: the lights of one always show alike.
+const std::vector<std::vector<int>> kGroups = {
+    {0, 13}, {1, 12}, {2, 11}, {3, 10}, {4, 9}, {5, 8}, {6, 14, 7},
+};
 constexpr int64_t kFarMs = 60'000;
 
 LightRecord mouse_lighting(int mode, int speed = 4) {
@@ -140,8 +142,9 @@ TEST(MousePreview, SequencePlaysEachStepForItsDurationAndWraps) {
         now_ms = preview.next_due_ms(lighting, now_ms);
     }
     // Red; green blinking every 200 ms; dark for 8 ticks; red again.
-    EXPECT_EQ(shown, (std::vector<std::pair<int64_t, int>>{
-                         {0, 255}, {100, 255}, {300, 0}, {500, 255}, {600, 0}, {728, 255}, {828, 255}}));
+    EXPECT_EQ(shown,
+              (std::vector<std::pair<int64_t, int>>{
+                  {0, 255}, {100, 255}, {300, 0}, {500, 255}, {600, 0}, {728, 255}, {828, 255}}));
     EXPECT_EQ(lights[3], with_brightness({0, 255, 0}, 255));
 
     preview.set_sequence({});
