@@ -41,7 +41,7 @@ struct ReactiveState {
     std::array<uint8_t, kMouseLights> fade{};
     std::array<bool, kMouseLights> rising{};
     std::array<uint8_t, kMouseLights> hue{};  // spectrum entry, drawn when the light flared
-    std::minstd_rand random;
+    std::minstd_rand random;  // its own: a preview's colours need no shared or strong source
 };
 
 // Every light flares at full fade from a random spectrum entry, one per group so a group's
