@@ -92,7 +92,7 @@ bool DeviceSession::set_up(ProductLink<Controller>& link, device::DeviceKind kin
     }
     link.controller = std::make_unique<Controller>(backend_, row, folders_, folder_name, trace_);
     if constexpr (std::is_same_v<Controller, mouse::CTavrinMouseDevice>)
-        link.controller->set_screen_size(screen_);
+        if (screen_size_) link.controller->set_screen_size(screen_size_());
     link.profiles = std::make_unique<profiles::ProfileList>(
         folders_.profile_folder(folder_name), default_document, device::to_int(kind),
         identifiers_, trace_);

@@ -55,9 +55,10 @@ public:
     const device::Survey& survey() const { return survey_; }
     const device::SlotTable& slots() const { return slots_; }
     const device::TraceSink& trace() const { return trace_; }
-    // The primary screen's size, which the mouse's settings block carries; before the first
-    // command.
-    void set_screen_size(mouse::ScreenSize screen) { screen_ = screen; }
+    // Asked for the primary screen's size, which the mouse's settings block carries, when the
+    // mouse is first used; before the first command. None: the block carries 0 by 0.
+    using ScreenSizeSource = std::function<mouse::ScreenSize()>;
+    void set_screen_size_source(ScreenSizeSource source) { screen_size_ = std::move(source); }
 
     // The product, set up on first use; nullptr when it could not be, with `error` saying
     // why (every such failure is the device side's: exit status 1).
@@ -75,7 +76,7 @@ private:
     device::DeviceFolders folders_;
     device::TraceSink trace_;
     Notice notice_;
-    mouse::ScreenSize screen_{};
+    ScreenSizeSource screen_size_;
     device::SlotTable slots_;
     device::Survey survey_;
     profiles::TimestampIdSource identifiers_;

@@ -71,6 +71,6 @@ int main(int argc, char** argv) {
                                [](std::string_view notice) {
                                    std::cerr << "ilmoctl: " << notice << '\n';
                                });
-    session.set_screen_size(primary_screen_size());
+    session.set_screen_size_source(primary_screen_size);
     return ctl::run_commands(session, invocation.commands, output);
 }

@@ -1,11 +1,13 @@
 // What the command line's words become before anything runs: the commands of one run, the
-// setting values, keys and key functions by name, and the per-key colour file.
+// setting values, keys, mouse buttons and their functions by name, and the per-key colour
+// file.
 
 #include <gtest/gtest.h>
 
 #include "ColourFile.h"
 #include "Invocation.h"
 #include "KeyNames.h"
+#include "MouseButtonNames.h"
 #include "SettingValues.h"
 #include "keyboard/CodeTables.h"
 #include "keyboard/KeyIdentity.h"
@@ -112,6 +114,32 @@ TEST(CommandLine, FunctionsAreNamedAsTheKeyPanelOffersThem) {
     for (const auto& key : keyboard::keyboard_key_table()) codes.push_back(key.entry.code);
     for (const AssignmentCode& original : codes)
         EXPECT_EQ(code(format_function(original)), original) << format_function(original);
+}
+
+TEST(CommandLine, MouseButtonsAndTheirFunctionsAreNamedAsTheMousePanelOffersThem) {
+    EXPECT_EQ(parse_button("10"), 10);
+    EXPECT_EQ(parse_button("Right"), 1);
+    // By the display key of the factory function: the wire's 0x04 is the middle button.
+    EXPECT_EQ(parse_button("mouse_key_middle"), 2);
+    EXPECT_EQ(parse_button("mouse_key_DPI_loop"), 7);
+    EXPECT_EQ(parse_button("keyboard_key_GM"), 8);
+    for (const char* bad : {"11", "wheel", "", "mouse_key_fire_key"})
+        EXPECT_FALSE(parse_button(bad)) << bad;
+    for (int button = 0; button < 11; ++button)
+        EXPECT_EQ(parse_button(button_name(button)), button) << button_name(button);
+
+    // Only a button's panel offers the mouse functions, and reads name them the same way.
+    const auto mouse_code = [](std::string_view text) -> std::optional<AssignmentCode> {
+        const auto function = parse_function(text, FunctionLists::Mouse);
+        if (!function || function->factory) return std::nullopt;
+        return function->code;
+    };
+    EXPECT_EQ(mouse_code("mouse_key_DPI_add"), (AssignmentCode{0x13, 0x01, 0x00}));
+    EXPECT_EQ(mouse_code("mouse_key_fire_key"), (AssignmentCode{0x14, 0x50, 0x02}));
+    EXPECT_EQ(mouse_code("F5"), (AssignmentCode{0x20, 0x00, 0x3E}));
+    EXPECT_FALSE(parse_function("mouse_key_DPI_add"));
+    EXPECT_EQ(format_function({0x13, 0x01, 0x00}, FunctionLists::Mouse), "mouse_key_DPI_add");
+    EXPECT_EQ(format_function({0x16, 0x00, 0x00}, FunctionLists::Mouse), "mouse_key_DPI_shift");
 }
 
 TEST(CommandLine, AColourFileNamesKeysInOrderAndSaysWhichLineIsWrong) {
