@@ -11,6 +11,7 @@
 #include "mouse/CTavrinMouseDevice.h"
 #include "profiles/JsonFile.h"
 #include "sim/Firmware.h"
+#include "sim/OnboardSettings.h"
 
 namespace ilmo::mouse {
 namespace {
