@@ -98,6 +98,15 @@ int sensor_choice(uint16_t sensor_id) {
     return -1;
 }
 
+QSpinBox* sixteen_bit_hex_box(const char* name) {
+    auto* box = new QSpinBox;
+    box->setObjectName(QLatin1String(name));
+    box->setRange(0, 0xFFFF);
+    box->setDisplayIntegerBase(16);
+    box->setPrefix("0x");
+    return box;
+}
+
 QString sent_text(bool sent, SimProduct through) {
     return sent ? QObject::tr("Sent through %1").arg(product_title(through))
                 : QObject::tr("Not sent: %1 cannot reach the computer").arg(product_title(through));
@@ -331,11 +340,7 @@ QGroupBox* DevSimPanel::make_events_box() {
 
     // Any code at all, to see what the program makes of codes it does not know.
     grid->addWidget(new QLabel(tr("Event code")), 3, 0);
-    auto* code = new QSpinBox;
-    code->setObjectName("event_code");
-    code->setRange(0, 0xFFFF);
-    code->setDisplayIntegerBase(16);
-    code->setPrefix("0x");
+    auto* code = sixteen_bit_hex_box("event_code");
     grid->addWidget(code, 3, 1);
     auto* send_code = new QPushButton(tr("Send"));
     send_code->setObjectName("event_send_code");
@@ -345,11 +350,7 @@ QGroupBox* DevSimPanel::make_events_box() {
     grid->addWidget(send_code, 3, 2);
 
     grid->addWidget(new QLabel(tr("Keyboard release number")), 4, 0);
-    auto* release = new QSpinBox;
-    release->setObjectName("event_release_number");
-    release->setRange(0, 0xFFFF);
-    release->setDisplayIntegerBase(16);
-    release->setPrefix("0x");
+    auto* release = sixteen_bit_hex_box("event_release_number");
     release->setValue(bus_->attributes(SimProduct::Keyboard).version_number);
     release->setToolTip(
         tr("The keyboard reports it from its next plug on; from 0x0001 to 0x010F the "
