@@ -11,6 +11,7 @@
 #include "mouse/CTavrinMouseDevice.h"
 #include "profiles/JsonFile.h"
 #include "sim/Firmware.h"
+#include "sim/OnboardSettings.h"
 
 namespace ilmo::mouse {
 namespace {
@@ -167,6 +168,10 @@ TEST_F(MouseControllerTest, AProfileWriteFillsOnlyTheSlotsOfButtonsTheMouseHas) 
     for (size_t at = 0; at < written.size(); at += 3)
         EXPECT_NE(Bytes(written.begin() + at, written.begin() + at + 3), (Bytes{0x20, 0, 0x04}));
     EXPECT_EQ(memory(FirmwareMemory::Macros, 0, 2), (Bytes{0xAA, 0x55}));
+
+    // A mouse that now announces another table is not written blind.
+    bus->with_firmware(SimProduct::Mouse, [](sim::Firmware& f) { f.set_key_positions(12); });
+    EXPECT_EQ(mouse.write_buttons(), Result::kStatusError);
 }
 
 TEST_F(MouseControllerTest, MacrosOrShootDataPastTheirRoomAreRefusedUnsent) {
