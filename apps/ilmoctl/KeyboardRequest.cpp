@@ -36,16 +36,11 @@ KeyboardRequestParse parse_get(std::span<const std::string> words) {
 
 KeyboardRequestParse parse_set(std::span<const std::string> words) {
     KeyboardSet set;
-    const SettingSyntax syntax{
-        [&set](std::string_view name, std::string_view value) {
-            const SettingTake lighting = take_lighting_setting(set.lighting, name, value, true);
-            return lighting != SettingTake::NotThisKind ? lighting
-                                                        : take_option_setting(set.options, name, value);
-        },
-        [](std::string_view name) {
-            const std::string_view lighting = lighting_values(name);
-            return lighting.empty() ? option_values(name) : lighting;
-        }};
+    const SettingSyntax syntax = lighting_syntax_with(
+        set.lighting, {[&set](std::string_view name, std::string_view value) {
+                           return take_option_setting(set.options, name, value);
+                       },
+                       option_values});
     std::string error = take_setting_pairs(words, syntax);
     if (!error.empty()) return failed(std::move(error));
     return {set, {}};

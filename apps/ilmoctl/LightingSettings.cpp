@@ -1,5 +1,7 @@
 #include "LightingSettings.h"
 
+#include <utility>
+
 #include "SettingValues.h"
 
 namespace ilmo::ctl {
@@ -64,6 +66,17 @@ SettingTake take_lighting_setting(LightingChange& change, std::string_view name,
     if (name == "colour") return taken_if(bool(change.colour = parse_colour(value)));
     if (name == "colourful") return taken_if(bool(change.colourful = parse_switch(value)));
     return SettingTake::NotThisKind;
+}
+
+SettingSyntax lighting_syntax_with(LightingChange& lighting, SettingSyntax own) {
+    return {[&lighting, take = std::move(own.take)](std::string_view name, std::string_view value) {
+                const SettingTake taken = take_lighting_setting(lighting, name, value, true);
+                return taken != SettingTake::NotThisKind ? taken : take(name, value);
+            },
+            [values = std::move(own.values)](std::string_view name) {
+                const std::string_view lighting_value = lighting_values(name);
+                return lighting_value.empty() ? values(name) : lighting_value;
+            }};
 }
 
 LightingResult changed_lighting(const device::LightRecord& current, const LightingChange& change,

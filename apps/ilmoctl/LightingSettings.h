@@ -35,6 +35,9 @@ SettingTake take_lighting_setting(LightingChange& change, std::string_view name,
                                   std::string_view value, bool with_direction);
 // The values a lighting setting takes, for a usage error; empty for other names.
 std::string_view lighting_values(std::string_view name);
+// What "set" takes on a device with a direction and settings of its own beside the lighting:
+// the lighting settings into `lighting`, any other name by `own`.
+SettingSyntax lighting_syntax_with(LightingChange& lighting, SettingSyntax own);
 
 struct LightingResult {
     device::LightRecord light;

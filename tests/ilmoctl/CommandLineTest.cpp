@@ -21,6 +21,13 @@ InvocationParse parse(std::vector<std::string> arguments) {
     return parse_invocation(arguments);
 }
 
+// The code a function name stands for; nothing for "default" or a name not taken.
+std::optional<AssignmentCode> code(std::string_view text, FunctionLists lists = FunctionLists::Keyboard) {
+    const auto function = parse_function(text, lists);
+    if (!function || function->factory) return std::nullopt;
+    return function->code;
+}
+
 TEST(CommandLine, CommandsComeAsWordsOrAsTextsAndRunInTheOrderGiven) {
     const InvocationParse words = parse({"--demo", "keyboard", "set", "mode", "5", ";", "keyboard", "get"});
     ASSERT_TRUE(words.ok()) << words.error;
@@ -87,11 +94,6 @@ TEST(CommandLine, KeysAreNamedByIndexOrByTheirFactoryFunction) {
 }
 
 TEST(CommandLine, FunctionsAreNamedAsTheKeyPanelOffersThem) {
-    const auto code = [](std::string_view text) -> std::optional<AssignmentCode> {
-        const auto function = parse_function(text);
-        if (!function || function->factory) return std::nullopt;
-        return function->code;
-    };
     EXPECT_EQ(code("keyboard_key_F5"), (AssignmentCode{0x20, 0x00, 0x3E}));
     EXPECT_EQ(code("F5"), (AssignmentCode{0x20, 0x00, 0x3E}));
     EXPECT_EQ(code("media_play"), (AssignmentCode{0x30, 0xCD, 0x00}));
@@ -129,17 +131,13 @@ TEST(CommandLine, MouseButtonsAndTheirFunctionsAreNamedAsTheMousePanelOffersThem
         EXPECT_EQ(parse_button(button_name(button)), button) << button_name(button);
 
     // Only a button's panel offers the mouse functions, and reads name them the same way.
-    const auto mouse_code = [](std::string_view text) -> std::optional<AssignmentCode> {
-        const auto function = parse_function(text, FunctionLists::Mouse);
-        if (!function || function->factory) return std::nullopt;
-        return function->code;
-    };
-    EXPECT_EQ(mouse_code("mouse_key_DPI_add"), (AssignmentCode{0x13, 0x01, 0x00}));
-    EXPECT_EQ(mouse_code("mouse_key_fire_key"), (AssignmentCode{0x14, 0x50, 0x02}));
-    EXPECT_EQ(mouse_code("F5"), (AssignmentCode{0x20, 0x00, 0x3E}));
+    constexpr FunctionLists kMouse = FunctionLists::Mouse;
+    EXPECT_EQ(code("mouse_key_DPI_add", kMouse), (AssignmentCode{0x13, 0x01, 0x00}));
+    EXPECT_EQ(code("mouse_key_fire_key", kMouse), (AssignmentCode{0x14, 0x50, 0x02}));
+    EXPECT_EQ(code("F5", kMouse), (AssignmentCode{0x20, 0x00, 0x3E}));
     EXPECT_FALSE(parse_function("mouse_key_DPI_add"));
-    EXPECT_EQ(format_function({0x13, 0x01, 0x00}, FunctionLists::Mouse), "mouse_key_DPI_add");
-    EXPECT_EQ(format_function({0x16, 0x00, 0x00}, FunctionLists::Mouse), "mouse_key_DPI_shift");
+    EXPECT_EQ(format_function({0x13, 0x01, 0x00}, kMouse), "mouse_key_DPI_add");
+    EXPECT_EQ(format_function({0x16, 0x00, 0x00}, kMouse), "mouse_key_DPI_shift");
 }
 
 TEST(CommandLine, AColourFileNamesKeysInOrderAndSaysWhichLineIsWrong) {
