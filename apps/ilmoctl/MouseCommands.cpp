@@ -16,6 +16,11 @@ constexpr ModeNumbering kNumbering = ModeNumbering::ByIndex;
 
 const std::vector<std::string> kButtonColumns{"button", "name", "function", "default"};
 
+// 0xRRGGBB
+uint32_t rgb_word(device::Rgb colour) {
+    return uint32_t{colour.red} << 16 | uint32_t{colour.green} << 8 | colour.blue;
+}
+
 struct Run {
     MouseLink& link;
     const Output& output;
@@ -172,10 +177,11 @@ int Run::get_buttons() const {
 
 int Run::operator()(const MouseSet& set) const {
     CTavrinMouseDevice& m = mouse();
-    const LightingResult lighting = changed_lighting(m.lighting(), set.lighting, m.modes(), kNumbering);
+    const LightingResult lighting =
+        changed_lighting(m.lighting(), set.lighting, m.modes(), kNumbering);
     if (!lighting.error.empty())
-        return output.fail(kExitUsage, "the mouse has " + lighting.error +
-                                           "; \"mouse get modes\" lists them");
+        return output.fail(kExitUsage,
+                           "the mouse has " + lighting.error + "; \"mouse get modes\" lists them");
     const std::optional<int>& stage = set.settings.stage;
     if (stage && mouse::chosen_stage(m.dpi_stages(), *stage, m.current_stage()) != *stage)
         return output.fail(kExitUsage, stage_text(*stage) + " is not an enabled stage of " +
@@ -223,7 +229,8 @@ int Run::operator()(const MouseStage& edit) const {
                                (out_of_reach() ? "the mouse is out of its receiver's reach"
                                                : "no mouse is connected"));
     if (edit.dpi) {
-        const int lowest = mouse::lowest_typed_dpi(scale), highest = mouse::highest_typed_dpi(scale);
+        const int lowest = mouse::lowest_typed_dpi(scale),
+                  highest = mouse::highest_typed_dpi(scale);
         if (*edit.dpi < lowest || *edit.dpi > highest)
             return output.fail(kExitUsage, "the mouse takes " + std::to_string(lowest) + "-" +
                                                std::to_string(highest) + " DPI, not " +
@@ -233,9 +240,7 @@ int Run::operator()(const MouseStage& edit) const {
         return output.fail(kExitUsage, refusal);
     if (edit.dpi && !m.change_stage_dpi(edit.stage, *edit.dpi)) return not_saved();
     if (edit.enabled && !m.change_stage_enabled(edit.stage, *edit.enabled)) return not_saved();
-    if (edit.colour &&
-        !m.change_stage_colour(edit.stage, uint32_t{edit.colour->red} << 16 |
-                                               uint32_t{edit.colour->green} << 8 | edit.colour->blue))
+    if (edit.colour && !m.change_stage_colour(edit.stage, rgb_word(*edit.colour)))
         return not_saved();
     std::string what = stage_text(edit.stage) + " changed";
     if (edit.dpi) {
@@ -250,14 +255,14 @@ int Run::operator()(const MouseAssign& assign) const {
     CTavrinMouseDevice& m = mouse();
     const std::vector<profiles::KeyEntry> buttons = m.button_records();
     const auto index = static_cast<size_t>(assign.button);
-    const std::string button =
-        "button " + std::to_string(assign.button) + " (" + std::string(button_name(assign.button)) + ")";
+    const std::string button = "button " + std::to_string(assign.button) + " (" +
+                               std::string(button_name(assign.button)) + ")";
     if (index >= buttons.size())
         return output.fail(kExitDeviceError, "the " + profile_text() + " holds no " + button);
     // Only what the mouse's table showed at the start tells; without it the profile takes it.
     if (m.loaded() && m.slot_map()[index] == mouse::kMissingSlot)
-        return output.fail(kExitUsage, "this mouse has no " + button +
-                                           ": its button table holds no slot for it");
+        return output.fail(
+            kExitUsage, "this mouse has no " + button + ": its button table holds no slot for it");
     const ResolvedFunction function = resolve_function(
         assign.function, keyboard::code_of(buttons[index].factory), m.macro_names().size());
     if (!function.error.empty()) return output.fail(kExitUsage, function.error);

@@ -54,7 +54,8 @@ MouseRequestParse parse_set(std::span<const std::string> words) {
 
 // STAGE [DPI] [dpi DPI] [enabled on|off] [colour #RRGGBB]
 MouseRequestParse parse_stage(std::span<const std::string> words) {
-    constexpr std::string_view kForm = "dpi needs STAGE (0-4) and a DPI, enabled on|off or colour #RRGGBB";
+    constexpr std::string_view kForm =
+        "dpi needs STAGE (0-4) and a DPI, enabled on|off or colour #RRGGBB";
     MouseStage stage;
     const std::optional<int> index =
         words.empty() ? std::nullopt : parse_number(words[0], 0, int{mouse::kStageCount} - 1);
@@ -68,7 +69,8 @@ MouseRequestParse parse_stage(std::span<const std::string> words) {
     if (words.size() % 2 != 0) return failed("dpi: " + words.back() + " has no value");
     const SettingSyntax syntax{
         [&stage](std::string_view name, std::string_view value) {
-            if (name == "dpi") return taken_if(bool(stage.dpi = parse_number(value, 0, kLargestDpi)));
+            if (name == "dpi")
+                return taken_if(bool(stage.dpi = parse_number(value, 0, kLargestDpi)));
             if (name == "enabled") return taken_if(bool(stage.enabled = parse_switch(value)));
             if (name == "colour") return taken_if(bool(stage.colour = parse_colour(value)));
             return SettingTake::NotThisKind;
@@ -83,7 +85,8 @@ MouseRequestParse parse_stage(std::span<const std::string> words) {
 MouseRequestParse parse_assign(std::span<const std::string> words) {
     if (words.size() != 2) return failed("assign needs BUTTON FUNCTION");
     const std::optional<int> button = parse_button(words[0]);
-    if (!button) return failed("assign: there is no button " + words[0] + " (0-10, left, right, ...)");
+    if (!button)
+        return failed("assign: there is no button " + words[0] + " (0-10, left, right, ...)");
     const std::optional<FunctionChoice> function = parse_function(words[1], FunctionLists::Mouse);
     if (!function) return failed("assign: " + words[1] + " is not a button function");
     return {MouseAssign{*button, *function}, {}};

@@ -13,9 +13,12 @@ constexpr int kFirstDoubleClickMs = 200;
 constexpr int kLastDoubleClickMs = 900;
 
 constexpr SettingHelp kSettings[] = {
-    {"polling-rate", "0-4"},       {"stage", "0-4"},
-    {"pointer-speed", "1-20"},     {"pointer-precision", "on or off"},
-    {"scroll-by-page", "on or off"}, {"wheel-lines", "1-100"},
+    {"polling-rate", "0-4"},
+    {"stage", "0-4"},
+    {"pointer-speed", "1-20"},
+    {"pointer-precision", "on or off"},
+    {"scroll-by-page", "on or off"},
+    {"wheel-lines", "1-100"},
     {"double-click", "200-900 (milliseconds)"},
 };
 
@@ -32,14 +35,16 @@ std::string_view mouse_setting_values(std::string_view name) {
 SettingTake take_mouse_setting(MouseSettingsChange& change, std::string_view name,
                                std::string_view value) {
     if (name == "polling-rate")
-        return taken_if(bool(change.polling_rate = parse_number(value, 0, mouse::kPollingRates - 1)));
+        return taken_if(
+            bool(change.polling_rate = parse_number(value, 0, mouse::kPollingRates - 1)));
     if (name == "stage")
         return taken_if(bool(change.stage = parse_number(value, 0, int{mouse::kStageCount} - 1)));
     if (name == "pointer-speed")
         return taken_if(bool(change.pointer_speed = parse_number(value, 1, kLastPointerSpeed)));
     if (name == "pointer-precision")
         return taken_if(bool(change.pointer_precision = parse_switch(value)));
-    if (name == "scroll-by-page") return taken_if(bool(change.scroll_by_page = parse_switch(value)));
+    if (name == "scroll-by-page")
+        return taken_if(bool(change.scroll_by_page = parse_switch(value)));
     if (name == "wheel-lines")
         return taken_if(bool(change.wheel_lines = parse_number(value, 1, kLastWheelLines)));
     if (name == "double-click")

@@ -39,8 +39,9 @@ protected:
 
 TEST_F(MouseCommandsTest, LightingPollingRateAndStageGoToTheBlockAndReadBack) {
     bus->plug(SimProduct::Mouse);
-    const RunOutcome set = run({"-e", "mouse set mode light_mode_mouse_5 brightness 2 speed 1 "
-                                      "direction 1 colour 102030 colourful off polling-rate 1 stage 3"});
+    const RunOutcome set = run({"-e",
+                                "mouse set mode light_mode_mouse_5 brightness 2 speed 1 "
+                                "direction 1 colour 102030 colourful off polling-rate 1 stage 3"});
     ASSERT_EQ(set.exit_code, kExitOk) << set.err;
     const std::vector<uint8_t> written = block();
     // Mode code 5, speed stored as 4 - level, then polling rate and current stage.
@@ -119,8 +120,8 @@ TEST_F(MouseCommandsTest, AnAssignmentLandsInTheButtonsSlotAndAMissingButtonIsRe
     // This mouse lacks the GM button: no slot holds its factory function.
     ASSERT_FALSE(slot_of({0xA0, 0x1B, 0x00}));
 
-    const RunOutcome assigned = run({"--json", "-e", "mouse assign forward mouse_key_DPI_add",
-                                     "-e", "mouse get buttons"});
+    const RunOutcome assigned =
+        run({"--json", "-e", "mouse assign forward mouse_key_DPI_add", "-e", "mouse get buttons"});
     ASSERT_EQ(assigned.exit_code, kExitOk) << assigned.err;
     EXPECT_EQ(memory(SimProduct::Mouse, FirmwareMemory::ActiveTable, *forward * 3, 3),
               (std::vector<uint8_t>{0x13, 0x01, 0x00}));
@@ -134,8 +135,10 @@ TEST_F(MouseCommandsTest, AnAssignmentLandsInTheButtonsSlotAndAMissingButtonIsRe
 
     const RunOutcome missing = run({"mouse", "assign", "gm", "F5"});
     EXPECT_EQ(missing.exit_code, kExitUsage);
-    EXPECT_NE(missing.err.find("this mouse has no button 8 (gm)"), std::string::npos) << missing.err;
-    EXPECT_EQ(mouse_profile()["KeyList"][8]["Assignment"], mouse_profile()["KeyList"][8]["DefaultAssignment"]);
+    EXPECT_NE(missing.err.find("this mouse has no button 8 (gm)"), std::string::npos)
+        << missing.err;
+    EXPECT_EQ(mouse_profile()["KeyList"][8]["Assignment"],
+              mouse_profile()["KeyList"][8]["DefaultAssignment"]);
 
     // "default" puts the factory function back.
     ASSERT_EQ(run({"mouse", "assign", "3", "default"}).exit_code, kExitOk);
@@ -182,7 +185,8 @@ TEST_F(MouseCommandsTest, UsageErrorsStopTheRunBeforeAnythingChanges) {
         EXPECT_FALSE(outcome.err.empty()) << command;
     }
     // Nothing ran: no profile was made, the mouse's block is the factory's.
-    EXPECT_FALSE(std::filesystem::exists(folders.user_data_folder / "RM52X31C" / "ProfileList.ini"));
+    EXPECT_FALSE(
+        std::filesystem::exists(folders.user_data_folder / "RM52X31C" / "ProfileList.ini"));
     EXPECT_EQ(block()[2], 4);
 
     // What only the mode or macro list can tell is found when the command runs.
