@@ -156,10 +156,7 @@ bool DeviceSession::connect(ProductLink<Controller>& link, std::string& error) {
     const Result loaded = controller.load_after_attach();
     if constexpr (std::is_same_v<Controller, mouse::CTavrinMouseDevice>) {
         // As on the page: the profile stands in for the mouse until it is back in reach.
-        if (!device::succeeded(loaded) && controller.writes_blocked()) {
-            link.out_of_reach = true;
-            return true;
-        }
+        if (!device::succeeded(loaded) && controller.writes_blocked()) return true;
     }
     if (!device::succeeded(loaded)) {
         error = device::failure_trace("reading the " + product_name(controller), loaded);

@@ -30,8 +30,6 @@ struct ProductLink {
     std::unique_ptr<Controller> controller;
     std::unique_ptr<profiles::ProfileList> profiles;
     Link link = Link::None;
-    // Through the receiver, the device did not answer when the run began.
-    bool out_of_reach = false;
 
     bool connected() const { return link != Link::None; }
     std::string profile_name() const;

@@ -38,7 +38,8 @@ struct Run {
                     (link.connected() ? " and written to the mouse" : "; no mouse is connected"));
         return kExitOk;
     }
-    bool out_of_reach() const { return link.out_of_reach || mouse().writes_blocked(); }
+    // Through the receiver, the mouse did not answer when last asked.
+    bool out_of_reach() const { return mouse().writes_blocked(); }
     // A write that did not reach the mouse: its receiver lost it, or the mouse refused.
     int write_failed(std::string_view what, Result result) const {
         if (out_of_reach())
@@ -226,8 +227,9 @@ int Run::operator()(const MouseStage& edit) const {
         return output.fail(kExitDeviceError,
                            std::string("a DPI is turned into the mouse's steps by the scale the "
                                        "mouse announces, and ") +
-                               (out_of_reach() ? "the mouse is out of its receiver's reach"
-                                               : "no mouse is connected"));
+                               (link.connected() ? "the mouse was out of its receiver's reach "
+                                                   "when the run began"
+                                                 : "no mouse is connected"));
     if (edit.dpi) {
         const int lowest = mouse::lowest_typed_dpi(scale),
                   highest = mouse::highest_typed_dpi(scale);
