@@ -9,6 +9,7 @@
 #include "../keyboard/ControllerFixture.h"
 #include "device/CommandResult.h"
 #include "mouse/CTavrinMouseDevice.h"
+#include "mouse/ShootImage.h"
 #include "profiles/JsonFile.h"
 #include "sim/Firmware.h"
 #include "sim/OnboardSettings.h"
@@ -24,6 +25,8 @@ using sim::SimProduct;
 using Bytes = std::vector<uint8_t>;
 
 constexpr int kMouseRow = 0;
+static_assert(sim::kShootMemoryBytes == kShootMemoryBytes,
+              "the host refuses shoot data by the room the emulated mouse has");
 
 class MouseControllerTest : public ::testing::Test {
 protected:
