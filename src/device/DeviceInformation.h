@@ -2,6 +2,7 @@
 // The 34-byte device information record: key positions, macro memory and DPI limits.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace ilmo::device {

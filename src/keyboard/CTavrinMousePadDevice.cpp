@@ -13,8 +13,6 @@ namespace {
 
 constexpr std::string_view kLightingExitTrace = "MS灯光线程设定退出";
 constexpr std::string_view kReaderExitTrace = "MS设备同步线程设定退出";
-// The user's lighting effects, in the model's profile folder.
-constexpr std::string_view kUserEffectsFile = "pelko_light.config";
 
 
 }  // namespace
@@ -39,11 +37,7 @@ profiles::ProfileLoad CTavrinMousePadDevice::load_profile(const std::filesystem:
     std::vector<lighting::SequenceStep> steps;
     {
         std::lock_guard lock(state_mutex());
-        profile().load_light_config(folders().profile_folder(device_folder_name()) /
-                                    kUserEffectsFile);
-        for (const profiles::EffectStep& step :
-             profile().read_user_effect(profile().light_record().mode, builtin,
-                                        static_cast<size_t>(page_parameter()))) {
+        for (const profiles::EffectStep& step : user_effect_steps(builtin)) {
             device::LightRecord look;
             look.mode = step.mode;
             look.brightness = step.brightness;

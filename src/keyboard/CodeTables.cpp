@@ -282,10 +282,11 @@ constexpr Row fn_function(uint8_t number) {
     return {keyboard_function(number), {}};
 }
 
+// Button bits are 0x01 left, 0x02 right, 0x04 middle, as the mouse reports and plays them.
 constexpr Row kMouseFunctionRows[] = {
     {mouse_code(code_type::kMouseButton, 0x01), "mouse_key_left"},
-    {mouse_code(code_type::kMouseButton, 0x02), "mouse_key_middle"},
-    {mouse_code(code_type::kMouseButton, 0x04), "mouse_key_right"},
+    {mouse_code(code_type::kMouseButton, 0x04), "mouse_key_middle"},
+    {mouse_code(code_type::kMouseButton, 0x02), "mouse_key_right"},
     {mouse_code(code_type::kMouseButton, 0x10), "mouse_key_forward"},
     {mouse_code(code_type::kMouseButton, 0x08), "mouse_key_back"},
     {mouse_code(code_type::kFireKey, 0x50, 0x02), "mouse_key_fire_key"},
@@ -321,8 +322,6 @@ constexpr Row kMouseFunctionRows[] = {
     fn_function(0x16),
 };
 
-// The mouse button list pairs 0x02 and 0x04 with the names of the button bits, the reverse
-// of the mouse function list.
 constexpr Row kMouseButtonRows[] = {
     {mouse_code(code_type::kMouseButton, 0x01), "mouse_key_left"},
     {mouse_code(code_type::kMouseButton, 0x04), "mouse_key_middle"},

@@ -6,6 +6,9 @@ namespace ilmo::keyboard {
 
 namespace {
 
+// The user's lighting effects, in the model's profile folder.
+constexpr std::string_view kUserEffectsFile = "pelko_light.config";
+
 // Without an open channel the preview has nothing to show; it looks again this much later.
 constexpr int64_t kClosedChannelWaitMs = 100;
 
@@ -79,6 +82,12 @@ bool LightingDevice::change_lighting(const device::LightRecord& record) {
     }
     apply_lighting(record);
     return saved;
+}
+
+std::vector<profiles::EffectStep> LightingDevice::user_effect_steps(size_t builtin_modes) {
+    profile_->load_light_config(folders().profile_folder(device_folder_name()) / kUserEffectsFile);
+    return profile_->read_user_effect(profile_->light_record().mode, builtin_modes,
+                                      static_cast<size_t>(page_parameter()));
 }
 
 void LightingDevice::set_preview(std::unique_ptr<lighting::Preview> preview) {

@@ -62,6 +62,11 @@ protected:
     // held.
     virtual void load_profile_sections() {}
 
+    // The steps of the user's effect the profile's mode picks when it lies past the
+    // `builtin_modes` built-in ones; empty otherwise. Reads the user's light configuration
+    // of the profile folder. state_mutex() held.
+    std::vector<profiles::EffectStep> user_effect_steps(size_t builtin_modes);
+
     // The preview the lighting thread runs; created by the device kind.
     void set_preview(std::unique_ptr<lighting::Preview> preview);
     // Takes `record` as the lighting state; a new mode (or the per-key mode, whose colours may

@@ -15,29 +15,17 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <vector>
 
+#include "lighting/MouseEffects.h"
+#include "lighting/MouseSequence.h"
 #include "lighting/SharedEffects.h"
 #include "lighting/SteppedPreview.h"
 
 namespace ilmo::lighting {
 
-inline constexpr int kMouseLights = 15;
-inline constexpr int kMouseGroups = 7;
-// The 96-entry breath curve of the breathing wave: 22 up to 255 and back.
-extern const std::array<uint8_t, 96> kMouseBreath;
-
-// One step of the custom sequence: the effect kind (0 steady, 1 spectrum cycle breathing,
-// 2 blink, 4 spectrum wheel, 5 four-colour cycle; any other kind is off), its speed level
-// 0-4, its colour or the spectrum (colourful) and how long it plays.
-struct MouseSequenceStep {
-    int kind = 0;
-    int speed = 0;
-    bool colourful = false;
-    device::Rgb colour;
-    int duration_ms = 0;
-    bool operator==(const MouseSequenceStep&) const = default;
-};
+// The 96-entry breath curve of the breathing wave: 22 up to 255 and back. The pad's wave
+// breathes over the same curve.
+extern const std::array<uint8_t, 96>& kMouseBreath;
 
 class MousePreview final : public SteppedPreview {
 public:
@@ -54,10 +42,15 @@ private:
     void draw_between_steps(std::span<device::ColorRecord> lights, int64_t now_ms) override;
     std::optional<int64_t> between_steps_due_ms(int64_t now_ms) const override;
 
+    bool plays_sequence() const;
+    // Whether the mode of `lighting` has steps to run; a still one is drawn afresh at every
+    // tick the thread is woken for and otherwise lets it sleep.
+    bool steps(const device::LightRecord& lighting) const;
+
     SharedEffectState shared_;
-    // ... the implementation's own running state (wheel position, group levels, fades,
-    // reactive states, sequence position) ...
-    std::vector<MouseSequenceStep> sequence_;
+    GroupFlashState flash_;
+    ReactiveState reactive_;
+    MouseSequence sequence_;
 };
 
 }  // namespace ilmo::lighting

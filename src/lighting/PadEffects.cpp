@@ -52,22 +52,23 @@ PadFlowState prepared_paired_flow() {
     return with_marks({0, 8, 16});
 }
 
-void pad_wave(std::span<device::ColorRecord> lights, device::LightRecord& record) {
+int advance_wave(device::LightRecord& record) {
+    const int limit = record.multicolor ? kSpectrumSize : kPadBreathingSteps;
+    return advance_effect_step(record, limit, record.direction != 0);
+}
+
+device::ColorRecord wave_color(const device::LightRecord& record, int step, int place) {
     const uint8_t brightness = brightness_byte(record.brightness);
-    const bool up = record.direction != 0;
-    if (record.multicolor) {
-        const int step = advance_effect_step(record, kSpectrumSize, up);
-        for (size_t i = 0; i < lights.size(); ++i)
-            lights[i] = with_brightness(
-                spectrum_color(step + 1 + kWaveStridePerLight * static_cast<int>(i)), brightness);
-        return;
-    }
-    const int step = advance_effect_step(record, kPadBreathingSteps, up);
+    const int index = step + 1 + kWaveStridePerLight * place;
+    if (record.multicolor) return with_brightness(spectrum_color(index), brightness);
+    return with_brightness(single_color(record),
+                           scale_byte(brightness, pad_breathing_factor(index)));
+}
+
+void pad_wave(std::span<device::ColorRecord> lights, device::LightRecord& record) {
+    const int step = advance_wave(record);
     for (size_t i = 0; i < lights.size(); ++i)
-        lights[i] = with_brightness(
-            single_color(record),
-            scale_byte(brightness,
-                       pad_breathing_factor(step + 1 + kWaveStridePerLight * static_cast<int>(i))));
+        lights[i] = wave_color(record, step, static_cast<int>(i));
 }
 
 void pad_flow(std::span<device::ColorRecord> lights, device::LightRecord& record,

@@ -30,9 +30,13 @@ struct PadFlowState {
 PadFlowState prepared_flow();
 PadFlowState prepared_paired_flow();
 
-// Colourful: the step runs over the 192 spectrum colours and light i shows entry
-// (step + 1 + 7 × i) mod 192 at level brightness. Single colour: the step runs over the
-// pad's 96-step curve and light i breathes at (step + 1 + 7 × i) mod 96.
+// The wave, which the mouse runs over its light groups as well. Colourful: the step runs over
+// the 192 spectrum colours and place p along the wave shows entry (step + 1 + 7 × p) mod 192
+// at level brightness. Single colour: the step runs over the 96-step curve and place p
+// breathes at (step + 1 + 7 × p) mod 96.
+int advance_wave(device::LightRecord& record);
+device::ColorRecord wave_color(const device::LightRecord& record, int step, int place);
+// The pad's lights are the wave's places in order.
 void pad_wave(std::span<device::ColorRecord> lights, device::LightRecord& record);
 
 // Every step each light's level fades by 24; every second step the lights under a mark flare

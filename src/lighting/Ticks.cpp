@@ -37,6 +37,10 @@ int pad_ticks_per_step(int speed_level) {
     return at(kPadPace, speed_level);
 }
 
+int mouse_ticks_per_step(int speed_level) {
+    return pad_ticks_per_step(speed_level);
+}
+
 bool StepCadence::due(int64_t now_ms, int threshold_ticks) {
     const int64_t tick = tick_of(now_ms);
     if (started_ && tick - last_step_tick_ < threshold_ticks) return false;

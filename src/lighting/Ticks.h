@@ -24,6 +24,8 @@ int ticks_per_step(int mode, int speed_level);
 int common_ticks_per_step(int speed_level);
 // The pad steps every preview mode at the same pace.
 int pad_ticks_per_step(int speed_level);
+// The mouse paces its preview as the pad does; its group flash takes twice these.
+int mouse_ticks_per_step(int speed_level);
 
 // Counts ticks towards the next step of one effect. A fresh or restarted cadence is due at
 // once, so a new effect shows without waiting a whole step.

@@ -75,7 +75,11 @@ public:
     // The button table as the mouse holds it (button count × 3 bytes).
     device::Result read_button_table(std::vector<uint8_t>& table);
 
-    // UI thread. Each stores the change in the profile and saves it (false when the save
+    // UI thread.
+    // The lighting sections, DPI stages, buttons and system settings; the user's effect
+    // when the mode lies past the built-in ones.
+    profiles::ProfileLoad load_profile(const std::filesystem::path& document) override;
+    // Each stores the change in the profile and saves it (false when the save
     // failed); the caller then writes the settings block as device work.
     bool select_stage(int stage);
     bool change_stage_enabled(int stage, bool enabled);
@@ -97,6 +101,12 @@ public:
     DpiScale dpi_scale() const;
     SlotMap slot_map() const;
     MousePageState page_state() const;
+
+    // Through the receiver, whether the mouse answers; a change of answer redraws the page's
+    // notice.
+    bool link_check() override;
+    // First writes the profile when a write found the mouse out of reach and it is back.
+    device::Result power_refresh() override;
 
     // What the mouse last said.
     bool loaded() const { return loaded_; }
@@ -139,6 +149,8 @@ private:
     std::atomic<bool> loaded_{false};
     std::atomic<int> onboard_profile_{0};
     std::atomic<bool> writes_blocked_{false};
+    // A write was held back while the mouse was out of reach.
+    std::atomic<bool> rewrite_pending_{false};
 
     device::EventReader cable_events_;
     device::EventReader receiver_events_;

@@ -17,6 +17,9 @@ public:
     // "DPIStages" section the list and the active stage stay as they are.
     const std::vector<DpiStage>& read_dpi_stages();
     void write_dpi_stages(const std::vector<DpiStage>& stages);
+    // Empties the stage list in memory (the document keeps its stages): a profile read next
+    // then has exactly its own stages, not those of the profile before it.
+    void forget_dpi_stages() { dpi_stages_.clear(); }
     void write_active_stage(int active_stage);
     const std::vector<DpiStage>& dpi_stages() const { return dpi_stages_; }
     int active_stage() const { return active_stage_; }

@@ -39,7 +39,7 @@ TEST(CodeTables, CountsAndHandPickedEntries) {
     expect_entry(code_table(CodeTable::ShortcutCombinations), 10, {0x20, 0x10, 0x2E},
                  "custem_magnify");
     const auto mouse = code_table(CodeTable::MouseFunctions);
-    expect_entry(mouse, 1, {0x10, 0x02, 0x00}, "mouse_key_middle");
+    expect_entry(mouse, 1, {0x10, 0x04, 0x00}, "mouse_key_middle");
     expect_entry(mouse, 14, {0x23, 0x00, 0x00}, "show_window");
     expect_entry(mouse, 15, {0xA0, 0x1A, 0x00}, "keyboard_key_F12_Fn");
     expect_entry(mouse, 27, {0xA0, 0x1B, 0x00}, "keyboard_key_BACKSPACE_Fn");
@@ -102,7 +102,7 @@ TEST(CodeTables, CaptionPrecedence) {
     EXPECT_EQ(caption_key({0xA0, 0x1B, 0x00}), "keyboard_key_GM");
     EXPECT_EQ(caption_key({0xA0, 0x00, 0x00}), "com_key_nothing");
     EXPECT_EQ(caption_key({0xA0, 0x16, 0x00}), "keyboard_key_PGDN_Fn");
-    EXPECT_EQ(caption_key({0x10, 0x02, 0x00}), "mouse_key_middle");
+    EXPECT_EQ(caption_key({0x10, 0x02, 0x00}), "mouse_key_right");
     EXPECT_EQ(caption_key({0x13, 0x03, 0x00}), "mouse_key_DPI_loop");
     // The mouse list's bare shortcut entry names no keyboard key.
     EXPECT_EQ(caption_key(kNoKey), std::nullopt);
