@@ -1,5 +1,6 @@
 // The mouse page's settings area against the shipped layout: a page state shows on the
-// controls, and the user's changes come back as the right calls.
+// controls, the user's changes come back as the right calls, and in the real window a
+// change reaches the emulated mouse.
 
 #include <QAbstractButton>
 #include <QIntValidator>
@@ -8,9 +9,14 @@
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTest>
+#include <thread>
 
 #include "ShellSupport.h"
-#include "mouse/MouseView.h"
+#include "mouse/CTavrinMouseDevice.h"
+#include "presence/DevicePresence.h"
+#include "profiles/JsonFile.h"
+#include "shell/CDevicePage.h"
+#include "shell/MousePageBinding.h"
 #include "shell/Application.h"
 #include "shell/CMouseSettingsUI.h"
 #include "shell/names/DevicePageNames.h"
@@ -23,6 +29,10 @@ using namespace ilmo::shell;
 namespace settings_names = names::mouse_settings;
 
 namespace {
+
+constexpr int kMousePage = 0;
+// Generous hang guard for whatever runs as device work.
+constexpr int kDeviceWorkGuardMs = 15000;
 
 QString latin(const char* text) { return QString::fromLatin1(text); }
 
@@ -196,6 +206,55 @@ private slots:
         ms.area->select_option_page(7);
         QCOMPARE(stack->currentIndex(), 0);
         QVERIFY(option(0)->isChecked() && !option(2)->isChecked());
+    }
+
+    void buttonCaptionsFromAnyThreadGoOnTheCallouts() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        CDevicePage* page = rig.window().page(kMousePage);
+        auto* mouse = dynamic_cast<mouse::CTavrinMouseDevice*>(page->controller());
+        QVERIFY(mouse != nullptr && page->mouse_binding() != nullptr);
+        mouse::MousePageState state = mouse->page_state();
+        state.buttons[3] = {"Reload and dash", false, false};  // a macro, on a missing button
+        auto* callout = ui::find_control<QAbstractButton>(page, latin("key_3"));
+        QVERIFY(callout->isEnabled());
+        std::thread device_work([&] { page->mouse_binding()->show_mouse_page(state); });
+        device_work.join();
+        QVERIFY(callout->isEnabled());  // drawn on the UI thread, not the caller's
+        QTRY_VERIFY(!callout->isEnabled());
+        QCOMPARE(callout->text(), QString("Reload and dash"));
+    }
+
+    void theFifthStagesSliderGrowsAThreeStageProfileAndReachesTheMouse() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        CDevicePage* page = rig.window().page(kMousePage);
+        auto* mouse = dynamic_cast<mouse::CTavrinMouseDevice*>(page->controller());
+        QVERIFY(mouse != nullptr);
+        const std::filesystem::path document = page->profile_data()->document_path();
+        Json::Value doc = profiles::read_json_file(document);
+        doc["Device"][0]["DPIStages"]["StageDPIs"].resize(3);
+        QVERIFY(profiles::write_json_file(document, doc));
+        page->load_profile(document);
+        QCOMPARE(mouse->dpi_stages().size(), 3u);
+        rig.bus().plug(sim::SimProduct::Mouse);
+        const auto idle = [&] { return !rig.window().presence()->device_work_running(kMousePage); };
+        QVERIFY(QTest::qWaitFor([&] { return mouse->loaded() && idle(); }, kDeviceWorkGuardMs));
+
+        auto* slider = ui::find_control<QSlider>(page, latin("DPI_slider_4"));
+        slider->setSliderDown(true);
+        slider->setSliderPosition(60);
+        slider->setSliderDown(false);
+        QCOMPARE(mouse->dpi_stages().size(), 5u);
+        QCOMPARE(ui::find_control<QLineEdit>(page, latin("DPI_edit_4"))->text(),
+                 QString::number(mouse::shown_dpi(mouse->dpi_scale(), 60)));
+        QVERIFY(QTest::qWaitFor(idle, kDeviceWorkGuardMs));
+        // Stage 4's record in the mouse's block: off, one value for X and Y, X = step 60.
+        constexpr size_t kStage4 = 50;
+        const auto record = rig.bus().with_firmware(sim::SimProduct::Mouse, [](sim::Firmware& f) {
+            return f.read(sim::FirmwareMemory::Configuration, kStage4, 3);
+        });
+        QCOMPARE(record, (std::vector<uint8_t>{0, 0, 60}));
     }
 };
 
