@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 
+#include "sim/DeviceEvents.h"
 #include "sim/SimBus.h"
 
 namespace ilmo::shell {
@@ -63,19 +64,47 @@ SimProduct reaching(const sim::SimBus& bus, SimProduct cable, SimProduct receive
     return bus.plugged(cable) ? cable : receiver;
 }
 
-// Events the keyboard and the pad send by themselves.
-constexpr uint16_t kResyncEvent = 0x0401;
-constexpr uint16_t kResyncAfterChangeEvent = 0x0402;
-constexpr uint16_t kKeepAliveEvent = 0x0404;
 // Key events carry the position in their low byte.
 constexpr int kHighestKeyPosition = 0xFF;
 
-// The devices of the events box, in its combo's order.
+// The devices of the events box, in its combo's order; each sends through whichever of its
+// links reaches the host.
 constexpr int kKeyboardEvents = 0;
+constexpr int kMouseEvents = 1;
 SimProduct event_source(const sim::SimBus& bus, int choice) {
-    return choice == kKeyboardEvents
-               ? reaching(bus, SimProduct::Keyboard, SimProduct::KeyboardReceiver)
-               : SimProduct::MousePad;
+    switch (choice) {
+        case kKeyboardEvents: return reaching(bus, SimProduct::Keyboard, SimProduct::KeyboardReceiver);
+        case kMouseEvents: return reaching(bus, SimProduct::Mouse, SimProduct::MouseReceiver);
+        default: return SimProduct::MousePad;
+    }
+}
+
+// The sensors the mouse can be fitted with, in the sensor combo's order.
+struct SensorChoice {
+    const char* title;
+    sim::MouseSensor sensor;
+};
+constexpr std::array<SensorChoice, 2> kSensorChoices{{
+    {QT_TRANSLATE_NOOP("DevSimPanel", "High-DPI 0x3325 (100 DPI steps from 100)"),
+     sim::kHighDpiSensor},
+    {QT_TRANSLATE_NOOP("DevSimPanel", "Standard 0x3360 (50 DPI steps from 50)"),
+     sim::kStandardSensor},
+}};
+
+int sensor_choice(uint16_t sensor_id) {
+    for (size_t i = 0; i < kSensorChoices.size(); ++i) {
+        if (kSensorChoices[i].sensor.id == sensor_id) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+QSpinBox* sixteen_bit_hex_box(const char* name) {
+    auto* box = new QSpinBox;
+    box->setObjectName(QLatin1String(name));
+    box->setRange(0, 0xFFFF);
+    box->setDisplayIntegerBase(16);
+    box->setPrefix("0x");
+    return box;
 }
 
 QString sent_text(bool sent, SimProduct through) {
@@ -255,8 +284,21 @@ QGroupBox* DevSimPanel::make_buttons_box() {
     add_choice(2, tr("Mouse DPI stage"), "button_dpi_mouse", tr("Stage %1"), 5, [this](int stage) {
         bus_->switch_dpi_stage(reaching(*bus_, SimProduct::Mouse, SimProduct::MouseReceiver), stage);
     });
+    add_sensor_row(grid, 3);
     grid->setColumnStretch(2, 1);
     return box;
+}
+
+void DevSimPanel::add_sensor_row(QGridLayout* grid, int row) {
+    grid->addWidget(new QLabel(tr("Mouse sensor")), row, 0);
+    auto* sensor = new QComboBox;
+    sensor->setObjectName("mouse_sensor");
+    for (const SensorChoice& choice : kSensorChoices) sensor->addItem(tr(choice.title));
+    sensor->setToolTip(tr("The program sees it at its next read of the mouse's information"));
+    connect(sensor, &QComboBox::activated, this, [this](int choice) {
+        bus_->set_sensor(SimProduct::Mouse, kSensorChoices.at(static_cast<size_t>(choice)).sensor);
+    });
+    grid->addWidget(sensor, row, 1);
 }
 
 QGroupBox* DevSimPanel::make_events_box() {
@@ -265,39 +307,50 @@ QGroupBox* DevSimPanel::make_events_box() {
     grid->addWidget(new QLabel(tr("From")), 0, 0);
     auto* source = new QComboBox;
     source->setObjectName("event_source");
-    source->addItems({tr("Keyboard"), tr("Mouse-pad")});
+    source->addItems({tr("Keyboard"), tr("Mouse"), tr("Mouse-pad")});
     grid->addWidget(source, 0, 1);
     auto* status = new QLabel;
     status->setObjectName("event_status");
-    grid->addWidget(status, 4, 0, 1, 4);
+    grid->addWidget(status, 5, 0, 1, 4);
 
     const struct {
         const char* name;
         QString text;
         uint16_t code;
     } events[] = {
-        {"event_resync", tr("Resync request (0x0401)"), kResyncEvent},
-        {"event_resync_changed", tr("Resync after a change (0x0402)"), kResyncAfterChangeEvent},
-        {"event_keep_alive", tr("Keep-alive (0x0404)"), kKeepAliveEvent},
+        {"event_resync", tr("Resync request (0x0401)"), sim::event_code::kResync},
+        {"event_resync_changed", tr("Resync after a change (0x0402)"),
+         sim::event_code::kResyncAfterChange},
+        {"event_reactive_flash", tr("Reactive flash (0x0403)"), sim::event_code::kReactiveFlash},
+        {"event_keep_alive", tr("Keep-alive (0x0404)"), sim::event_code::kKeepAlive},
+    };
+    const auto send_from_source = [this, source, status](uint16_t code) {
+        const SimProduct from = event_source(*bus_, source->currentIndex());
+        status->setText(sent_text(bus_->send_event(from, code), from));
     };
     int column = 0;
     for (const auto& event : events) {
         auto* send = new QPushButton(event.text);
         send->setObjectName(QLatin1String(event.name));
-        connect(send, &QPushButton::clicked, this, [this, source, status, code = event.code] {
-            const SimProduct from = event_source(*bus_, source->currentIndex());
-            status->setText(sent_text(bus_->send_event(from, code), from));
-        });
+        connect(send, &QPushButton::clicked, this,
+                [send_from_source, code = event.code] { send_from_source(code); });
         grid->addWidget(send, 1, column++);
     }
     add_key_row(grid, 2, status);
 
-    grid->addWidget(new QLabel(tr("Keyboard release number")), 3, 0);
-    auto* release = new QSpinBox;
-    release->setObjectName("event_release_number");
-    release->setRange(0, 0xFFFF);
-    release->setDisplayIntegerBase(16);
-    release->setPrefix("0x");
+    // Any code at all, to see what the program makes of codes it does not know.
+    grid->addWidget(new QLabel(tr("Event code")), 3, 0);
+    auto* code = sixteen_bit_hex_box("event_code");
+    grid->addWidget(code, 3, 1);
+    auto* send_code = new QPushButton(tr("Send"));
+    send_code->setObjectName("event_send_code");
+    connect(send_code, &QPushButton::clicked, this, [send_from_source, code] {
+        send_from_source(static_cast<uint16_t>(code->value()));
+    });
+    grid->addWidget(send_code, 3, 2);
+
+    grid->addWidget(new QLabel(tr("Keyboard release number")), 4, 0);
+    auto* release = sixteen_bit_hex_box("event_release_number");
     release->setValue(bus_->attributes(SimProduct::Keyboard).version_number);
     release->setToolTip(
         tr("The keyboard reports it from its next plug on; from 0x0001 to 0x010F the "
@@ -305,8 +358,8 @@ QGroupBox* DevSimPanel::make_events_box() {
     connect(release, &QSpinBox::valueChanged, this, [this](int number) {
         bus_->set_release_number(SimProduct::Keyboard, static_cast<uint16_t>(number));
     });
-    grid->addWidget(release, 3, 1);
-    grid->setColumnStretch(3, 1);
+    grid->addWidget(release, 4, 1);
+    grid->setColumnStretch(4, 1);
     return box;
 }
 
@@ -358,6 +411,11 @@ void DevSimPanel::sync_from_bus() {
          }));
     show("button_dpi_mouse", bus_->with_firmware(SimProduct::Mouse,
                                                  [](auto& firmware) { return firmware.dpi_stage(); }));
+    show("mouse_sensor", bus_->with_firmware(SimProduct::Mouse, [](const sim::Firmware& firmware) {
+             const auto id = firmware.read(sim::FirmwareMemory::Information,
+                                           sim::info_byte::kSensorId, 2);
+             return sensor_choice(static_cast<uint16_t>(id.at(0) | id.at(1) << 8));
+         }));
 }
 
 }  // namespace ilmo::shell

@@ -12,6 +12,7 @@ namespace ilmo::sim {
 namespace event_code {
 inline constexpr uint16_t kResync = 0x0401;             // the device asks the host to read it again
 inline constexpr uint16_t kResyncAfterChange = 0x0402;  // the same, after its own settings changed
+inline constexpr uint16_t kReactiveFlash = 0x0403;    // the mouse: a button went down in reactive mode
 inline constexpr uint16_t kKeepAlive = 0x0404;
 }  // namespace event_code
 

@@ -47,23 +47,31 @@ constexpr std::array<Code, kKeyboardPositions> kKeyboardKeyCodes{{
     {0xD0, 0xA2, 0x05}, {0x20, 0x80, 0x00},
 }};
 
-// The mouse's button slots; the two main buttons after the left one are wired in the order
-// right, middle, so slot order differs from the order the host lists its buttons in.
-constexpr std::array<Code, 11> kMouseButtonCodes{{
-    {0x10, 0x01, 0x00},
-    {0x10, 0x04, 0x00},
-    {0x10, 0x02, 0x00},
-    {0x10, 0x08, 0x00},
-    {0x10, 0x10, 0x00},
-    {0x13, 0x01, 0x00},
-    {0x13, 0x02, 0x00},
-    {0x13, 0x03, 0x00},
-    {0xA0, 0x1B, 0x00},
-    {0x16, 0x90, 0x01},
-    {0x14, 0x78, 0x02},
+// The mouse's button slots. The firmware sizes its table for more buttons than this model
+// has: the buttons sit in the slots their switches are wired to, the gaps hold no function
+// (00 00 00) and two slots of the side panel are wired as keyboard keys (Page Up, Page Down).
+// On the wire button bits are 0x01 left, 0x02 right, 0x04 middle, 0x08 back, 0x10 forward.
+// This model has no button with the keyboard function A0 1B 00.
+constexpr std::array<Code, 16> kMouseButtonSlots{{
+    {0x10, 0x01, 0x00},  // left
+    {0x10, 0x02, 0x00},  // right
+    {0x10, 0x04, 0x00},  // middle
+    {0x00, 0x00, 0x00},
+    {0x10, 0x08, 0x00},  // back
+    {0x10, 0x10, 0x00},  // forward
+    {0x20, 0x00, 0x4B},  // Page Up
+    {0x13, 0x01, 0x00},  // DPI up
+    {0x13, 0x02, 0x00},  // DPI down
+    {0x00, 0x00, 0x00},
+    {0x13, 0x03, 0x00},  // DPI cycle
+    {0x16, 0x90, 0x01},  // DPI shift
+    {0x00, 0x00, 0x00},
+    {0x14, 0x78, 0x02},  // fire key
+    {0x00, 0x00, 0x00},
+    {0x20, 0x00, 0x4E},  // Page Down
 }};
 
-void put_u16(std::array<uint8_t, kInfoBytes>& info, size_t offset, uint16_t value) {
+void put_u16(std::span<uint8_t, kInfoBytes> info, size_t offset, int value) {
     info[offset] = static_cast<uint8_t>(value);
     info[offset + 1] = static_cast<uint8_t>(value >> 8);
 }
@@ -93,16 +101,13 @@ FactoryImage keyboard_image() {
 
 FactoryImage mouse_image() {
     FactoryImage image;
-    image.info[info_byte::kKeyPositions] = kMouseButtonCodes.size();
-    image.info[info_byte::kMacroUnits] = 32;
-    put_u16(image.info, info_byte::kSensorId, 0x3325);
-    image.info[info_byte::kDpiStep] = 100;
-    put_u16(image.info, info_byte::kHighestStep, 148);
-    put_u16(image.info, info_byte::kLowestDpi, 100);
+    image.info[info_byte::kKeyPositions] = kMouseButtonSlots.size();
+    image.info[info_byte::kMacroUnits] = 32;  // 4 KiB
+    put_sensor(image.info, kHighDpiSensor);
     image.default_table.assign(kTableBytes, 0);
-    for (size_t slot = 0; slot < kMouseButtonCodes.size(); ++slot) {
+    for (size_t slot = 0; slot < kMouseButtonSlots.size(); ++slot) {
         for (size_t i = 0; i < 3; ++i)
-            image.default_table[slot * 3 + i] = kMouseButtonCodes[slot][i];
+            image.default_table[slot * 3 + i] = kMouseButtonSlots[slot][i];
     }
     image.led_table.assign(kMaxKeyPositions, 0xFF);
     image.power_status = {80, 0, 0, 0, 0, 0};
@@ -122,6 +127,13 @@ FactoryImage pad_image() {
 }
 
 }  // namespace
+
+void put_sensor(std::span<uint8_t, kInfoBytes> info, const MouseSensor& sensor) {
+    put_u16(info, info_byte::kSensorId, sensor.id);
+    info[info_byte::kDpiStep] = static_cast<uint8_t>(sensor.dpi_step);
+    put_u16(info, info_byte::kHighestStep, sensor.highest_step);
+    put_u16(info, info_byte::kLowestDpi, sensor.lowest_dpi);
+}
 
 FactoryImage factory_image(FirmwareKind kind) {
     switch (kind) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "sim/SimProduct.h"
@@ -27,6 +28,19 @@ inline constexpr size_t kLowestDpi = 14;    // 16-bit
 }  // namespace info_byte
 
 inline constexpr size_t kMacroUnitBytes = 128;
+// The room for the recoil patterns (0x17); the host packs its container for the same room.
+inline constexpr size_t kShootMemoryBytes = 8 * 1024;
+
+// The mouse's motion sensor as its information record announces it: the host turns slider
+// steps into DPI with these, and sensor 0x3325 counts 200 DPI a step above step 48.
+struct MouseSensor {
+    uint16_t id = 0;
+    int dpi_step = 0;
+    int highest_step = 0;
+    int lowest_dpi = 0;
+};
+inline constexpr MouseSensor kHighDpiSensor{0x3325, 100, 148, 100};  // fitted at the factory
+inline constexpr MouseSensor kStandardSensor{0x3360, 50, 319, 50};
 
 // Offsets of the power status record's fields.
 namespace power_byte {
@@ -43,5 +57,8 @@ struct FactoryImage {
 };
 
 FactoryImage factory_image(FirmwareKind kind);
+
+// Writes the sensor's fields into an information record.
+void put_sensor(std::span<uint8_t, kInfoBytes> info, const MouseSensor& sensor);
 
 }  // namespace ilmo::sim

@@ -11,7 +11,6 @@ namespace {
 constexpr size_t kConfigurationBytes = 64 * 1024;
 constexpr size_t kRecordBytes = 64 * 1024;
 constexpr size_t kTableBanks = 4;
-constexpr size_t kShootBytes = 8 * 1024;
 constexpr size_t kMacroBackingBytes = 255 * kMacroUnitBytes;  // the most byte 6 can announce
 constexpr size_t kMouseLeds = 15;  // the mouse's byte 5 counts buttons, not lights
 
@@ -66,7 +65,7 @@ Firmware::Firmware(FirmwareKind kind) : kind_(kind) {
     memory(FirmwareMemory::SecondTable).assign(kTableBanks * kTableBytes, 0);
     memory(FirmwareMemory::Records).assign(kRecordBytes, 0);
     memory(FirmwareMemory::Macros).assign(kMacroBackingBytes, 0);
-    memory(FirmwareMemory::Shoot).assign(kShootBytes, 0);
+    memory(FirmwareMemory::Shoot).assign(kShootMemoryBytes, 0);
     memory(FirmwareMemory::PowerStatus)
         .assign(image.power_status.begin(), image.power_status.end());
     memory(FirmwareMemory::LedTable) = std::move(image.led_table);
@@ -112,16 +111,8 @@ void Firmware::set_macro_units(int units) {
     memory(FirmwareMemory::Information)[info_byte::kMacroUnits] = static_cast<uint8_t>(units);
 }
 
-void Firmware::set_sensor(uint16_t sensor_id, int dpi_step, int highest_step, int lowest_dpi) {
-    auto& info = memory(FirmwareMemory::Information);
-    const auto put_u16 = [&info](size_t offset, int value) {
-        info[offset] = static_cast<uint8_t>(value);
-        info[offset + 1] = static_cast<uint8_t>(value >> 8);
-    };
-    put_u16(info_byte::kSensorId, sensor_id);
-    info[info_byte::kDpiStep] = static_cast<uint8_t>(dpi_step);
-    put_u16(info_byte::kHighestStep, highest_step);
-    put_u16(info_byte::kLowestDpi, lowest_dpi);
+void Firmware::set_sensor(const MouseSensor& sensor) {
+    put_sensor(std::span<uint8_t, kInfoBytes>(memory(FirmwareMemory::Information)), sensor);
 }
 
 void Firmware::set_power_status(const PowerStatus& status) {
@@ -139,6 +130,11 @@ bool Firmware::select_profile(int profile) {
     if (profile < 0 || profile >= onboard_profile_count(kind_)) return false;
     memory(FirmwareMemory::Configuration)[kActiveProfileAddress] = static_cast<uint8_t>(profile);
     return true;
+}
+
+int Firmware::lighting_mode() const {
+    return memory(FirmwareMemory::Configuration)[profile_address(kind_, active_profile()) +
+                                                 lighting_byte::kMode];
 }
 
 size_t Firmware::dpi_stage_address() const {

@@ -62,13 +62,15 @@ public:
     // Information record fields.
     void set_key_positions(int count);  // the mouse's button count
     void set_macro_units(int units);
-    void set_sensor(uint16_t sensor_id, int dpi_step, int highest_step, int lowest_dpi);
+    void set_sensor(const MouseSensor& sensor);
     void set_power_status(const PowerStatus& status);
 
     // On-board state that the device's own buttons change. Byte 0 of the configuration
     // memory is the active profile; false when there is no such profile.
     int active_profile() const;
     bool select_profile(int profile);
+    // The lighting mode code of the active profile's settings.
+    int lighting_mode() const;
     // The mouse's current DPI stage, kept in the active profile's settings block; -1 on other
     // devices. Selecting fails for other devices and for a stage that is not enabled.
     int dpi_stage() const;

@@ -40,6 +40,9 @@ inline constexpr size_t kStride = 33;
 inline constexpr size_t kPollingRate = 22;  // step 0-3
 }  // namespace keyboard_record
 
+// The mouse's lighting mode that flashes every LED when a button goes down.
+inline constexpr int kMouseReactiveMode = 6;
+
 namespace mouse_block {
 inline constexpr size_t kBytes = 71;
 inline constexpr size_t kStride = 128;

@@ -4,6 +4,7 @@
 
 #include "sim/CommandRoute.h"
 #include "sim/DeviceEvents.h"
+#include "sim/OnboardSettings.h"
 
 namespace ilmo::sim {
 
@@ -89,6 +90,13 @@ void SimBus::set_device_powered(SimProduct product, bool powered) {
 void SimBus::set_power_status(SimProduct product, const PowerStatus& status) {
     std::lock_guard lock(mutex_);
     firmware_of(product).set_power_status(status);
+}
+
+bool SimBus::set_sensor(SimProduct product, const MouseSensor& sensor) {
+    std::lock_guard lock(mutex_);
+    if (firmware_kind(product) != FirmwareKind::Mouse) return false;
+    firmware_of(product).set_sensor(sensor);
+    return true;
 }
 
 void SimBus::set_release_number(SimProduct product, uint16_t release) {
@@ -177,6 +185,16 @@ bool SimBus::press_key(SimProduct product, int position, bool down) {
     if (keys != nullptr && !report.empty() && device_reaches_host_locked(product))
         deliver_locked(*keys, report, Clock::now());
     send_event_locked(product, key_code(position, down));
+    return true;
+}
+
+bool SimBus::press_mouse_button(SimProduct product, int slot) {
+    std::lock_guard lock(mutex_);
+    if (firmware_kind(product) != FirmwareKind::Mouse) return false;
+    const Firmware& firmware = firmware_of(product);
+    if (!firmware.key_function(slot)) return false;
+    if (firmware.lighting_mode() == kMouseReactiveMode)
+        send_event_locked(product, event_code::kReactiveFlash);
     return true;
 }
 

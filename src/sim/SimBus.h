@@ -49,6 +49,9 @@ public:
     // receiver's reach (a cable keeps powering it).
     void set_device_powered(SimProduct product, bool powered);
     void set_power_status(SimProduct product, const PowerStatus& status);
+    // Fits the mouse behind a cable or receiver product with another sensor; the host sees it
+    // at its next read of the information record. False for products of other devices.
+    bool set_sensor(SimProduct product, const MouseSensor& sensor);
     // The HID release number in the attributes of the product's handles.
     void set_release_number(SimProduct product, uint16_t release);
 
@@ -78,6 +81,9 @@ public:
     // A key of the keyboard's key table, by position: its function's key report on the
     // keyboard collection (one key at a time) and event 0x05 or 0x06 with the position.
     bool press_key(SimProduct product, int position, bool down);
+    // A mouse button, by slot of the button table: in the reactive lighting mode the mouse
+    // flashes and reports it (0x0403). False past the last slot and for other devices.
+    bool press_mouse_button(SimProduct product, int slot);
 
     // Runs fn(Firmware&) under the bus lock, for tests to inspect or preset device memory;
     // fn must not call back into the bus. Cable and receiver of a device give the same

@@ -9,8 +9,10 @@
 #include "../keyboard/ControllerFixture.h"
 #include "device/CommandResult.h"
 #include "mouse/CTavrinMouseDevice.h"
+#include "mouse/ShootImage.h"
 #include "profiles/JsonFile.h"
 #include "sim/Firmware.h"
+#include "sim/OnboardSettings.h"
 
 namespace ilmo::mouse {
 namespace {
@@ -23,6 +25,8 @@ using sim::SimProduct;
 using Bytes = std::vector<uint8_t>;
 
 constexpr int kMouseRow = 0;
+static_assert(sim::kShootMemoryBytes == kShootMemoryBytes,
+              "the host refuses shoot data by the room the emulated mouse has");
 
 class MouseControllerTest : public ::testing::Test {
 protected:
@@ -167,6 +171,10 @@ TEST_F(MouseControllerTest, AProfileWriteFillsOnlyTheSlotsOfButtonsTheMouseHas) 
     for (size_t at = 0; at < written.size(); at += 3)
         EXPECT_NE(Bytes(written.begin() + at, written.begin() + at + 3), (Bytes{0x20, 0, 0x04}));
     EXPECT_EQ(memory(FirmwareMemory::Macros, 0, 2), (Bytes{0xAA, 0x55}));
+
+    // A mouse that now announces another table is not written blind.
+    bus->with_firmware(SimProduct::Mouse, [](sim::Firmware& f) { f.set_key_positions(12); });
+    EXPECT_EQ(mouse.write_buttons(), Result::kStatusError);
 }
 
 TEST_F(MouseControllerTest, MacrosOrShootDataPastTheirRoomAreRefusedUnsent) {

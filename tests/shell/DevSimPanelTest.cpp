@@ -75,6 +75,21 @@ private slots:
         QCOMPARE(bus->with_firmware(SimProduct::Mouse,
                                     [](ilmo::sim::Firmware& f) { return f.active_profile(); }),
                  2);
+
+        // The sensor combo fits the mouse with another sensor, and shows one fitted by others.
+        auto* sensor = panel.findChild<QComboBox*>("mouse_sensor");
+        sensor->setCurrentIndex(1);
+        emit sensor->activated(1);
+        const auto sensor_id = [&bus] {
+            return bus->with_firmware(SimProduct::Mouse, [](ilmo::sim::Firmware& f) {
+                const auto id = f.read(ilmo::sim::FirmwareMemory::Information, 9, 2);
+                return id[0] | id[1] << 8;
+            });
+        };
+        QCOMPARE(sensor_id(), 0x3360);
+        bus->set_sensor(SimProduct::MouseReceiver, ilmo::sim::kHighDpiSensor);
+        panel.sync_from_bus();
+        QCOMPARE(sensor->currentIndex(), 0);
     }
 
     void eventButtonsSendTheirCodesThroughWhateverReachesTheHost() {
@@ -101,10 +116,23 @@ private slots:
         panel.findChild<QPushButton*>("event_resync_changed")->click();
         QCOMPARE(next_event(*receiver), 0x0402);
 
-        source->setCurrentIndex(1);
+        source->setCurrentIndex(2);
         panel.findChild<QPushButton*>("event_keep_alive")->click();
         QCOMPARE(next_event(*pad), 0x0404);
         QCOMPARE(next_event(*receiver), -1);
+
+        // The mouse, by cable and then through its receiver; any code can be sent by hand.
+        auto mouse = backend.open(bus->event_path(SimProduct::Mouse), {});
+        auto mouse_receiver = backend.open(bus->event_path(SimProduct::MouseReceiver), {});
+        QVERIFY(mouse && mouse_receiver);
+        source->setCurrentIndex(1);
+        panel.findChild<QPushButton*>("event_reactive_flash")->click();
+        QCOMPARE(next_event(*mouse), 0x0403);
+        bus->unplug(SimProduct::Mouse);
+        panel.findChild<QSpinBox*>("event_code")->setValue(0x1234);
+        panel.findChild<QPushButton*>("event_send_code")->click();
+        QCOMPARE(next_event(*mouse_receiver), 0x1234);
+        QCOMPARE(next_event(*pad), -1);
 
         panel.findChild<QSpinBox*>("event_release_number")->setValue(0x010F);
         QCOMPARE(bus->attributes(SimProduct::Keyboard).version_number, 0x010F);

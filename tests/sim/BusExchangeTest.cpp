@@ -139,7 +139,7 @@ TEST(BusExchange, ReceiverWithoutItsDeviceAnswersEverythingWithAA) {
     auto cable = plugged.open_command(SimProduct::Mouse);
     const auto by_cable = transact(*cable, read_request(0xAA, 0, 0));
     EXPECT_EQ((*by_cable)[8], 0xFF);
-    EXPECT_EQ(read_bytes(*cable, 0x03, 5, 1), Bytes{11});
+    EXPECT_EQ(read_bytes(*cable, 0x03, 5, 1), Bytes{16});
 }
 
 // The radio carries 24 payload bytes a packet, which is why the host chunks by 24 through a

@@ -17,18 +17,8 @@ using test::PluggedBus;
 using test::read_request;
 using test::transact;
 
-// Reads `length` bytes from the configuration memory in packets of 56.
 Bytes read_configuration(device::HidHandle& handle, uint16_t address, size_t length) {
-    Bytes bytes;
-    while (bytes.size() < length) {
-        const auto n = static_cast<uint8_t>(std::min<size_t>(56, length - bytes.size()));
-        const auto at = static_cast<uint16_t>(address + bytes.size());
-        const auto reply = transact(handle, read_request(0x05, at, n));
-        if (!reply || (*reply)[7] != 0) return {};
-        const Bytes chunk = test::slice(*reply, 8, n);
-        bytes.insert(bytes.end(), chunk.begin(), chunk.end());
-    }
-    return bytes;
+    return test::read_chunked(handle, 0x05, address, length, 56);
 }
 
 // Bytes 1-8 of every record: mode, brightness level, 4 - speed, direction, colourful, colour.

@@ -2,6 +2,7 @@
 // Host-side helpers for the emulator tests: build request packets independently of the
 // firmware's own packet code, and exchange them through an open handle.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -66,6 +67,34 @@ inline std::optional<Bytes> transact(device::HidHandle& handle, std::span<const 
     if (handle.read(answer, transferred, timeout_ms) != 1) return std::nullopt;
     answer.resize(transferred);
     return answer;
+}
+
+// The host's chunked commands: `length` bytes, `chunk` a packet, at address + bytes done. A
+// read gives nothing when a packet fails; a write gives the first failing status, else 0.
+inline Bytes read_chunked(device::HidHandle& handle, uint8_t command, uint16_t address,
+                          size_t length, size_t chunk) {
+    Bytes bytes;
+    while (bytes.size() < length) {
+        const auto n = static_cast<uint8_t>(std::min(chunk, length - bytes.size()));
+        const auto at = static_cast<uint16_t>(address + bytes.size());
+        const auto reply = transact(handle, read_request(command, at, n));
+        if (!reply || (*reply)[3] != command || (*reply)[7] != 0) return {};
+        bytes.insert(bytes.end(), reply->begin() + 8, reply->begin() + 8 + n);
+    }
+    return bytes;
+}
+
+inline uint8_t write_chunked(device::HidHandle& handle, uint8_t command, uint16_t address,
+                             const Bytes& bytes, size_t chunk) {
+    for (size_t done = 0; done < bytes.size(); done += chunk) {
+        const auto end = bytes.begin() + static_cast<std::ptrdiff_t>(std::min(done + chunk, bytes.size()));
+        const Bytes part(bytes.begin() + static_cast<std::ptrdiff_t>(done), end);
+        const auto reply =
+            transact(handle, write_request(command, static_cast<uint16_t>(address + done), part));
+        if (!reply) return 0xEE;
+        if ((*reply)[7] != 0) return (*reply)[7];
+    }
+    return 0;
 }
 
 inline Bytes slice(const Bytes& bytes, size_t offset, size_t size) {
