@@ -9,10 +9,12 @@
 #include "profiles/CMouseProfiledata.h"
 #include "profiles/ProfileListOutcome.h"
 #include "keyboard/CTavrinKeyboardDevice.h"
+#include "mouse/CTavrinMouseDevice.h"
 #include "profiles/ProfiledController.h"
 #include "shell/CKeyboardSystemUI.h"
 #include "shell/CMpDevicePowerUI.h"
 #include "shell/KeyCaptions.h"
+#include "shell/MousePageBinding.h"
 #include "shell/UiThreadCall.h"
 #include "shell/names/DevicePageNames.h"
 #include "shell/names/ProfilePanelNames.h"
@@ -49,14 +51,6 @@ int function_tab_number(const QString& name) {
     return 0;
 }
 
-// True when the caller is not on `owner`'s thread: `show` then runs there later instead.
-template <class Show>
-bool deferred_to_owner_thread(QObject* owner, Show show) {
-    if (QThread::currentThread() == owner->thread()) return false;
-    QMetaObject::invokeMethod(owner, std::move(show), Qt::QueuedConnection);
-    return true;
-}
-
 }  // namespace
 
 CDevicePage::CDevicePage(QWidget* parent)
@@ -68,6 +62,7 @@ CDevicePage::~CDevicePage() {
     if (controller_) {
         controller_->detach();
         if (auto* keyboard = keyboard_controller()) keyboard->set_keyboard_view(nullptr);
+        mouse_binding_.reset();
         controller_->set_view(nullptr);
     }
 }
@@ -88,6 +83,9 @@ void CDevicePage::attach_controller(std::unique_ptr<device::CTavrinUSBDevice> co
             change_system_options(options);
         };
     }
+    if (auto* mouse = dynamic_cast<mouse::CTavrinMouseDevice*>(controller_.get()))
+        mouse_binding_ = std::make_unique<MousePageBinding>(
+            *this, *mouse, [this](QStringView key) { return translate(key); });
     refresh_lights();
 }
 
@@ -97,6 +95,7 @@ QString CDevicePage::translate(QStringView key) const {
 
 void CDevicePage::retranslate() {
     if (keyboard_system_) keyboard_system_->retranslate();
+    if (mouse_binding_) mouse_binding_->retranslate();
 }
 
 void CDevicePage::close_questions() {
@@ -271,6 +270,7 @@ void CDevicePage::redraw() {
 
 bool CDevicePage::handle_notification(const ui::Notification& n) {
     if (keyboard_system_ && keyboard_system_->handle_notification(n)) return true;
+    if (mouse_binding_ && mouse_binding_->handle_notification(n)) return true;
     if (n.type == QLatin1String("selectchanged")) {
         if (const int tab = function_tab_number(n.sender); tab > 0) {
             // The page and its profile panel both take the tab's number.

@@ -34,6 +34,7 @@ struct Notification;
 }
 class CKeyboardSystemUI;
 class CMpDevicePowerUI;
+class MousePageBinding;
 class SkinResources;
 
 class CDevicePage : public QWidget, public device::DeviceView, public keyboard::KeyboardView {
@@ -86,6 +87,8 @@ public:
     // The system tab of a keyboard page; null on other pages. Its on_changed is the
     // controller's to set.
     CKeyboardSystemUI* keyboard_system() const { return keyboard_system_.get(); }
+    // The settings area and button captions of a mouse page; null on other pages.
+    MousePageBinding* mouse_binding() const { return mouse_binding_.get(); }
 
     // DeviceView
     void show_power(const device::PowerStatus& status) override;
@@ -122,6 +125,7 @@ private:
     CDeviceProfileUI* profile_panel_ = nullptr;
     std::unique_ptr<profiles::CBasicProfiledata> profile_data_;  // devices that keep none
     std::unique_ptr<CKeyboardSystemUI> keyboard_system_;
+    std::unique_ptr<MousePageBinding> mouse_binding_;
     const ui::LanguageTexts* texts_ = nullptr;
     Confirm confirm_;
     // Shared with device work waiting for an answer, which may outlive the page.

@@ -1,9 +1,28 @@
 #include "shell/DeviceControllers.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "keyboard/CTavrinKeyboardDevice.h"
 #include "keyboard/CTavrinMousePadDevice.h"
+#include "mouse/CTavrinMouseDevice.h"
 
 namespace ilmo::shell {
+
+namespace {
+
+// The primary screen in device pixels, taken once: the mouse keeps it in its settings block.
+mouse::ScreenSize primary_screen_size() {
+    static const mouse::ScreenSize size = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen == nullptr) return mouse::ScreenSize{};
+        const QSize pixels = screen->size() * screen->devicePixelRatio();
+        return mouse::ScreenSize{pixels.width(), pixels.height()};
+    }();
+    return size;
+}
+
+}  // namespace
 
 std::unique_ptr<device::CTavrinUSBDevice> make_controller(device::HidBackend& backend,
                                                           int option_row,
@@ -16,6 +35,13 @@ std::unique_ptr<device::CTavrinUSBDevice> make_controller(device::HidBackend& ba
             return std::make_unique<keyboard::CTavrinKeyboardDevice>(
                 backend, option_row, std::move(folders), std::move(device_folder_name),
                 std::move(trace));
+        case device::ControllerKind::Mouse: {
+            auto mouse = std::make_unique<mouse::CTavrinMouseDevice>(
+                backend, option_row, std::move(folders), std::move(device_folder_name),
+                std::move(trace));
+            mouse->set_screen_size(primary_screen_size());
+            return mouse;
+        }
         case device::ControllerKind::MousePad:
             return std::make_unique<keyboard::CTavrinMousePadDevice>(
                 backend, option_row, std::move(folders), std::move(device_folder_name),

@@ -8,8 +8,8 @@
 
 namespace ilmo::shell {
 
-// A keyboard or mouse-pad page gets its device kind's controller; the other kinds the
-// base controller until theirs exist.
+// A keyboard, mouse or mouse-pad page gets its device kind's controller; the headset the
+// base controller until its own exists.
 std::unique_ptr<device::CTavrinUSBDevice> make_controller(device::HidBackend& backend,
                                                           int option_row,
                                                           device::DeviceFolders folders,

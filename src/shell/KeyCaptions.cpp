@@ -6,10 +6,8 @@
 
 namespace ilmo::shell {
 
-namespace {
-
-void show_caption(ui::CDeviceKeyButtonUI& key, const keyboard::KeyCaption& caption,
-                  const ui::Translate& translate) {
+void show_key_caption(QAbstractButton& key, const keyboard::KeyCaption& caption,
+                      const ui::Translate& translate) {
     const QString text = QString::fromStdString(caption.text);
     if (caption.language_key && !text.isEmpty()) {
         // The key stays on the button: the language texts reword it when the language changes.
@@ -25,14 +23,12 @@ void show_caption(ui::CDeviceKeyButtonUI& key, const keyboard::KeyCaption& capti
     key.setToolTip(text);
 }
 
-}  // namespace
-
 void show_key_captions(std::span<ui::CDeviceKeyButtonUI* const> keys,
                        const std::vector<keyboard::KeyCaption>& captions,
                        const ui::Translate& translate) {
     const size_t count = std::min(keys.size(), captions.size());
     for (size_t i = 0; i < count; ++i)
-        if (keys[i] != nullptr) show_caption(*keys[i], captions[i], translate);
+        if (keys[i] != nullptr) show_key_caption(*keys[i], captions[i], translate);
 }
 
 }  // namespace ilmo::shell

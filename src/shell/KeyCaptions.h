@@ -9,11 +9,17 @@
 #include "keyboard/KeyboardView.h"
 #include "shell/ui/LanguageTexts.h"
 
+class QAbstractButton;
+
 namespace ilmo::shell {
 
 namespace ui {
 class CDeviceKeyButtonUI;
 }
+
+// One caption on one key or callout.
+void show_key_caption(QAbstractButton& key, const keyboard::KeyCaption& caption,
+                      const ui::Translate& translate);
 
 // captions[i] goes on keys[i]; a key without a caption, or a caption without a key, is left
 // alone.

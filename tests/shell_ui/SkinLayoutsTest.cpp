@@ -23,6 +23,7 @@
 #include "../../src/shell/names/DevicePageNames.h"
 #include "../../src/shell/names/KeyboardSystemNames.h"
 #include "../../src/shell/names/MainWindowNames.h"
+#include "../../src/shell/names/MouseSettingsNames.h"
 #include "../../src/shell/names/MsgWndNames.h"
 #include "../../src/shell/names/PowerIndicatorNames.h"
 #include "../../src/shell/names/ProfilePanelNames.h"
@@ -197,6 +198,7 @@ void SkinLayoutsTest::namedControlsExist_data() {
     add(names::power_indicator::kUiFile, names::power_indicator::kControls);
     add(names::profile_panel::kUiFile, names::profile_panel::kControls);
     add(page_names::kKeyboard.ui_file, names::keyboard_system::kControls);
+    add(page_names::kMouse.ui_file, names::mouse_settings::kControls);
     for (const page_names::DevicePage& page : page_names::kPages) {
         add(page.ui_file, page_names::kControls);
         const names::NamedControl own[] = {
@@ -250,12 +252,16 @@ void SkinLayoutsTest::emptyPagesSitAtTheIndicesTheirTabsSelect() {
             auto* widget = qobject_cast<QWidget*>(find(root, stack_page.name));
             QVERIFY2(stack && widget, stack_page.name);
             QCOMPARE(stack->indexOf(widget), stack_page.index);
-            // Panels are built into the pages later; the picture page and the keyboard's
-            // system tab alone come with their content.
+            // Panels are built into the pages later; the picture page, the keyboard's system
+            // tab and the mouse's settings area alone come with their content.
+            const auto is = [&](const page_names::DevicePage& device, const char* name) {
+                return QLatin1String(page.ui_file) == QLatin1String(device.ui_file) &&
+                       QLatin1String(stack_page.name) == QLatin1String(name);
+            };
             const bool written =
                 QLatin1String(stack_page.name) == QLatin1String(page_names::kPicturePage) ||
-                (QLatin1String(page.ui_file) == QLatin1String(page_names::kKeyboard.ui_file) &&
-                 QLatin1String(stack_page.name) == QLatin1String(page_names::kSystemPage));
+                is(page_names::kKeyboard, page_names::kSystemPage) ||
+                is(page_names::kMouse, page_names::kDpiPage);
             if (!written) QVERIFY2(widget->findChildren<QWidget*>().isEmpty(), stack_page.name);
         }
     }
@@ -370,7 +376,8 @@ void SkinLayoutsTest::everyShownLanguageKeyHasAWordingInEveryLanguage() {
                      QString::fromLatin1(names::power_indicator::kPhoneIphoneText),
                      QString::fromLatin1(names::power_indicator::kPhoneSamsungText),
                      QString::fromLatin1(names::power_indicator::kPhoneOtherText),
-                     QString::fromLatin1(names::power_indicator::kPhoneNoDeviceText)};
+                     QString::fromLatin1(names::power_indicator::kPhoneNoDeviceText),
+                     QString::fromLatin1(names::mouse_settings::kOutOfReachText)};
     for (const names::device_option::KindLook& look : names::device_option::kKindLooks)
         keys << QString::fromLatin1(look.name_text);
     for (const QString& file : ui_files(skin_folder()))

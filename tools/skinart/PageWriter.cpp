@@ -12,6 +12,7 @@
 
 #include "KeyboardLayout.h"
 #include "KeyboardSystemPage.h"
+#include "MouseSettingsPage.h"
 #include "PictureGeometry.h"
 #include "UiWriter.h"
 #include "shell/names/DevicePageNames.h"
@@ -195,13 +196,16 @@ QByteArray write_page(const page_names::DevicePage& page, const Picture& picture
 
         ui.begin_item();
         ui.begin_widget(QStringLiteral("QStackedWidget"), page_names::kFunctionSwitch);
+        const CaptionOf caption_of = [&captions](const QString& key) { return captions.text(key); };
         for (const auto* p : pages_of(page, page_names::kFunctionSwitch)) {
             if (QLatin1String(p->name) == QLatin1String(page_names::kPicturePage))
                 write_picture_page(ui, page, picture, captions);
             else if (&page == &page_names::kKeyboard &&
                      QLatin1String(p->name) == QLatin1String(page_names::kSystemPage))
-                write_keyboard_system_page(
-                    ui, [&captions](const QString& key) { return captions.text(key); });
+                write_keyboard_system_page(ui, caption_of);
+            else if (&page == &page_names::kMouse &&
+                     QLatin1String(p->name) == QLatin1String(page_names::kDpiPage))
+                write_mouse_settings_page(ui, caption_of);
             else
                 write_empty_page(ui, p->name);
         }

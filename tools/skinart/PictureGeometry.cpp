@@ -110,14 +110,14 @@ std::vector<MouseKey> mouse_keys() {
     const auto flank = [&](double y) {
         return QPoint(qRound(cx - mouse_half_width(y) + 3), qRound(y));
     };
-    // Indices follow the mouse's button table: left, right, middle, back, forward,
+    // Indices are the mouse's logical buttons: left, right, middle, forward, back,
     // DPI up, DPI down, DPI cycle, mode, DPI shift, fire.
     return {
         {0, left_callout(0), QPoint(qRound(cx - 34), 80), "mouse_key_left"},
         {10, left_callout(1), flank(58), "mouse_key_fire_key"},
         {9, left_callout(2), flank(92), "mouse_key_DPI_shift"},
-        {4, left_callout(3), flank(132), "mouse_key_forward"},
-        {3, left_callout(4), flank(168), "mouse_key_back"},
+        {3, left_callout(3), flank(132), "mouse_key_forward"},
+        {4, left_callout(4), flank(168), "mouse_key_back"},
         {1, right_callout(0), QPoint(qRound(cx + 34), 56), "mouse_key_right"},
         {2, right_callout(1), QPoint(qRound(cx), 80), "mouse_key_middle"},
         {5, right_callout(2), QPoint(qRound(cx), 121), "mouse_key_DPI_add"},
