@@ -417,6 +417,10 @@ std::optional<std::string_view> caption_key(AssignmentCode code) {
         if (found) return found;
     if (code.type == code_type::kKeyboardFunction) return keyboard_function_caption(code.first);
     if (is_keyboard_key(code)) return std::nullopt;
+    // The fire key carries its interval and count, the DPI shift its DPI: whatever values
+    // they hold, they are that function.
+    if (code.type == code_type::kFireKey) return "mouse_key_fire_key";
+    if (code.type == code_type::kDpiShift) return "mouse_key_DPI_shift";
     return find_key(kMouseFunctions, code);
 }
 

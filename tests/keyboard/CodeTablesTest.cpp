@@ -104,6 +104,9 @@ TEST(CodeTables, CaptionPrecedence) {
     EXPECT_EQ(caption_key({0xA0, 0x16, 0x00}), "keyboard_key_PGDN_Fn");
     EXPECT_EQ(caption_key({0x10, 0x02, 0x00}), "mouse_key_right");
     EXPECT_EQ(caption_key({0x13, 0x03, 0x00}), "mouse_key_DPI_loop");
+    // The mouse's factory fire key and DPI shift carry values of their own.
+    EXPECT_EQ(caption_key({0x14, 0x78, 0x02}), "mouse_key_fire_key");
+    EXPECT_EQ(caption_key({0x16, 0x90, 0x01}), "mouse_key_DPI_shift");
     // The mouse list's bare shortcut entry names no keyboard key.
     EXPECT_EQ(caption_key(kNoKey), std::nullopt);
     EXPECT_EQ(caption_key({0x70, 0x00, 0x00}), std::nullopt);
