@@ -1,4 +1,4 @@
-// The keyboard and mouse-pad pages end to end: the real main window, its presence and item
+// The keyboard, mouse and mouse-pad pages end to end: the real main window, its presence and item
 // timers, and the emulated devices behind them. What the user does on a page reaches the
 // device, what the device says reaches the page, and a device pulled in the middle of a write
 // leaves the window working. The bytes of each record are the controller tests' business;
@@ -16,6 +16,7 @@
 #include "device/CommandPacket.h"
 #include "keyboard/CTavrinKeyboardDevice.h"
 #include "keyboard/KeyMaps.h"
+#include "mouse/CTavrinMouseDevice.h"
 #include "presence/DevicePresence.h"
 #include "profiles/JsonFile.h"
 #include "profiles/ProfileList.h"
@@ -37,11 +38,15 @@ using sim::SimProduct;
 
 namespace {
 
+constexpr int kMousePage = 0;
 constexpr int kKeyboardPage = 1;
 constexpr int kPadPage = 2;
 constexpr int kKeyA = 64;  // page key indexes
 constexpr int kKeyF = 67;
 constexpr int kPadLights = 15;
+constexpr int kMouseLights = 15;
+// Bytes of the mouse's settings block: its polling rate.
+constexpr int kBlockPollingRate = 11;
 // Bytes of the keyboard's settings record: its mode, and the system options (W-key, six-key,
 // Windows-key lock, polling rate).
 constexpr int kSettingsMode = 1;
@@ -93,6 +98,9 @@ public:
     keyboard::CTavrinKeyboardDevice* keyboard() {
         return static_cast<keyboard::CTavrinKeyboardDevice*>(page(kKeyboardPage)->controller());
     }
+    mouse::CTavrinMouseDevice* mouse() {
+        return static_cast<mouse::CTavrinMouseDevice*>(page(kMousePage)->controller());
+    }
     bool item_shown(int index) { return rig.window().item(index)->isVisibleTo(&rig.window()); }
     bool work_running(int index) { return rig.window().presence()->device_work_running(index); }
     std::filesystem::path profile_folder() {
@@ -143,7 +151,10 @@ public:
     testing::ShellRig rig;
 
 private:
-    bool page_loaded(int index) { return index != kKeyboardPage || keyboard()->loaded(); }
+    bool page_loaded(int index) {
+        if (index == kKeyboardPage) return keyboard()->loaded();
+        return index != kMousePage || mouse()->loaded();
+    }
 };
 
 // A second keyboard profile the user can switch to: the per-key mode with its first key's
@@ -393,6 +404,64 @@ private slots:
         std::vector<uint8_t> expected = before;
         if (by_cable) expected[kSettingsWinLock - kSettingsOptions] = locked;
         QCOMPARE(record(), expected);
+    }
+
+    void mouseProfileSwitchWritesBlockButtonsAndMacros() {
+        Window w;
+        w.rig.window().initialise();
+        QVERIFY(w.arrive(SimProduct::Mouse, kMousePage));
+        QVERIFY(w.lights_move(kMousePage, kMouseLights));
+        CDeviceProfileUI* panel = w.page(kMousePage)->profile_panel();
+        QVERIFY(panel->list()->add_new().done());
+        panel->reload_list();
+        const std::filesystem::path second = panel->list()->document_path(1);
+        Json::Value doc = profiles::read_json_file(second);
+        doc["Device"][0]["KeyList"][3]["Assignment"] = 0x700001;  // forward plays macro 0
+        doc["Device"][0]["ReportStages"]["StageActive"] = 1;
+        QVERIFY(profiles::write_json_file(second, doc));
+        const auto folder = w.mouse()->folders().profile_folder(w.mouse()->device_folder_name());
+        std::ofstream(folder / "macro.config") << R"({"MacroInfo": [{"MacroName": "m", "Guid": "g"}]})";
+        std::ofstream(folder / "g.mac")
+            << R"({"Events": [{"Action": "down", "Type": 10, "Button": 4, "Delay": "20"}]})";
+        w.mouse()->reload_config_lists();
+
+        QComboBox* combo = w.profile_combo(kMousePage);
+        combo->setCurrentIndex(1);
+        emit combo->activated(1);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            w.memory(SimProduct::Mouse, FirmwareMemory::Configuration, kBlockPollingRate, 1)[0], 1,
+            kDeviceWorkGuardMs);
+        QTRY_VERIFY(!w.work_running(kMousePage));
+        const size_t forward = static_cast<size_t>(w.mouse()->slot_map()[3]);
+        QCOMPARE(w.memory(SimProduct::Mouse, FirmwareMemory::ActiveTable, forward * 3, 3),
+                 (std::vector<uint8_t>{0x70, 0, 1}));
+        QCOMPARE(w.memory(SimProduct::Mouse, FirmwareMemory::Macros, 0, 2),
+                 (std::vector<uint8_t>{0xAA, 0x55}));
+    }
+
+    void receiverMouseOutOfReachIsHiddenAndItsChangesFollowItBack() {
+        Window w;
+        w.rig.window().initialise();
+        QVERIFY(w.arrive(SimProduct::MouseReceiver, kMousePage));
+        const auto polling = [&] {
+            return w.memory(SimProduct::MouseReceiver, FirmwareMemory::Configuration,
+                            kBlockPollingRate, 1)[0];
+        };
+        QCOMPARE(polling(), 3);
+        w.rig.bus().set_device_linked(SimProduct::MouseReceiver, false);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.item_shown(kMousePage), kDeviceWorkGuardMs);
+
+        w.page_control<QAbstractButton>(kMousePage, "polling_rate_option_1")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w.mouse()->writes_blocked() && !w.work_running(kMousePage),
+                                 kDeviceWorkGuardMs);
+        QCOMPARE(polling(), 3);
+        auto* notice = w.page_control<QLabel>(kMousePage, "device_tishi_info");
+        QTRY_VERIFY(!notice->text().isEmpty());
+
+        w.rig.bus().set_device_linked(SimProduct::MouseReceiver, true);
+        QTRY_VERIFY_WITH_TIMEOUT(w.item_shown(kMousePage), kDeviceWorkGuardMs);
+        QTRY_COMPARE_WITH_TIMEOUT(polling(), 1, kDeviceWorkGuardMs);
+        QTRY_VERIFY(notice->text().isEmpty());
     }
 };
 
