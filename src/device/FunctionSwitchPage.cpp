@@ -12,8 +12,13 @@ FunctionSwitchTabs function_switch_tabs(int page_type, DeviceKind kind) {
         case 8: return {1, keep};
         case 5: return {2, keep};
         case 4:
-            // Only the cabled keyboard and mouse have the fourth function tab.
-            if (kind == DeviceKind::Keyboard || kind == DeviceKind::Mouse) return {3, keep};
+            // The fourth function tab is the System tab. The keyboard's system options reach it
+            // by cable only, so through its receiver it gets the key page instead. The mouse's
+            // pointer settings are kept in the profile and never sent: its tab serves either
+            // link.
+            if (kind == DeviceKind::Keyboard || kind == DeviceKind::Mouse ||
+                kind == DeviceKind::MouseReceiver)
+                return {3, keep};
             return {0, 2};
         default: return {0, 0};
     }

@@ -1,7 +1,7 @@
 #pragma once
-// The mouse page's settings area: the DPI stages, the polling rate and the pointer settings
-// on their three option pages. It shows what the controller composes and turns the user's
-// changes into calls; it stores and writes nothing itself.
+// The mouse page's settings area: the DPI stages and the polling rate on the two option pages
+// of its DPI tab, the pointer settings on its System tab. It shows what the controller
+// composes and turns the user's changes into calls; it stores and writes nothing itself.
 
 #include <QString>
 #include <array>
@@ -32,7 +32,8 @@ struct Notification;
 
 class CMouseSettingsUI {
 public:
-    // Finds the controls inside `page`; any the skin leaves out is skipped. The thumbs of the
+    // Finds the controls anywhere inside `page`, whichever tab holds them; any the skin leaves
+    // out is skipped. The thumbs of the
     // DPI sliders are the skin's images ("skin:" paths) where it has them.
     CMouseSettingsUI(QWidget* page, ui::Translate translate);
 

@@ -72,7 +72,9 @@ TEST(FunctionSwitchTabs, PageTypesSelectTabs) {
     EXPECT_EQ(function_switch_tabs(5, DeviceKind::Headset), (T{2, keep}));
     EXPECT_EQ(function_switch_tabs(4, DeviceKind::Keyboard), (T{3, keep}));
     EXPECT_EQ(function_switch_tabs(4, DeviceKind::Mouse), (T{3, keep}));
-    // Receiver kinds and the other devices fall back to type 7.
+    // The mouse's pointer settings never go to the mouse, so its link does not matter; the
+    // keyboard's system options need the cable, and the other devices fall back to type 7.
+    EXPECT_EQ(function_switch_tabs(4, DeviceKind::MouseReceiver), (T{3, keep}));
     EXPECT_EQ(function_switch_tabs(4, DeviceKind::KeyboardReceiver), (T{0, 2}));
     EXPECT_EQ(function_switch_tabs(4, DeviceKind::MousePad), (T{0, 2}));
     EXPECT_EQ(function_switch_tabs(0, DeviceKind::Keyboard), (T{0, 0}));

@@ -196,16 +196,23 @@ private slots:
         QCOMPARE(pointer.pointer_speed, 14);
     }
 
-    void optionPagesSwitchTheStack() {
+    void optionPagesSwitchTheStackAndThePointerSettingsSitOnTheSystemTab() {
         MouseSettings ms;
         auto* stack = ms.control<QStackedWidget>(settings_names::kStack);
         const auto option = [&](int n) { return ms.control<QAbstractButton>(settings_names::kOptionPrefix, n); };
-        option(2)->click();
-        QCOMPARE(stack->currentIndex(), 2);
-        QVERIFY(option(2)->isChecked() && !option(0)->isChecked());
-        ms.area->select_option_page(7);
+        QCOMPARE(stack->count(), 2);  // DPI and polling rate
+        option(1)->click();
+        QCOMPARE(stack->currentIndex(), 1);
+        QVERIFY(option(1)->isChecked() && !option(0)->isChecked());
+        ms.area->select_option_page(2);
         QCOMPARE(stack->currentIndex(), 0);
-        QVERIFY(option(0)->isChecked() && !option(2)->isChecked());
+        QVERIFY(option(0)->isChecked() && !option(1)->isChecked());
+
+        auto* system = ms.control<QWidget>(names::device_page::kSystemPage);
+        for (const char* name : {settings_names::kPointerSpeedSlider, settings_names::kPointerPrecisionCheck,
+                                 settings_names::kScrollsPageCheck, settings_names::kScrollSpeedSlider,
+                                 settings_names::kDoubleClickSlider, "mouse_pointer_hint"})
+            QVERIFY2(system->isAncestorOf(ms.control<QWidget>(name)), name);
     }
 
     void buttonCaptionsFromAnyThreadGoOnTheCallouts() {

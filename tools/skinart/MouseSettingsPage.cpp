@@ -26,8 +26,7 @@ constexpr QSize kSwatchSize{kSwatchColumn, 22};
 constexpr int kPlaceholderSteps = 100;
 
 constexpr const char* kOptionTexts[] = {"mouse_device_seting_option_0_text",
-                                        "mouse_device_seting_option_1_text",
-                                        "mouse_device_seting_option_2_text"};
+                                        "mouse_device_seting_option_1_text"};
 // 0-3 read as the keyboard's; 4 is the 2000 Hz only the mouse offers.
 constexpr const char* kPollingTexts[] = {
     "polling_rate_option_0_text", "polling_rate_option_1_text", "polling_rate_option_2_text",
@@ -168,47 +167,6 @@ void write_polling_page(SettingsPageWriter& w) {
     end_option_page(w, page);
 }
 
-// A slider row: its title, then the slider between its two ends' words.
-void slider_row(SettingsPageWriter& w, const char* row, const char* title_key,
-                const SliderSpec& slider) {
-    const QString name = QLatin1String(row);
-    w.begin_row(name + QStringLiteral("_row"), 12);
-    w.row_label(name + QStringLiteral("_label"), title_key);
-    w.label(name + QStringLiteral("_slow"), "mouse_slow_text", kHintFont, "muted");
-    w.slider(slider);
-    w.label(name + QStringLiteral("_fast"), "mouse_fast_text", kHintFont, "muted");
-    w.end_row();
-}
-
-void write_pointer_page(SettingsPageWriter& w) {
-    constexpr const char* page = "mouse_seting_page_pointer";
-    constexpr QSize kSliderSize{260, 24};
-    begin_option_page(w.ui(), page);
-    w.caption(QStringLiteral("mouse_pointer_caption"), "mouse_pointer_caption_text");
-    w.begin_card(QStringLiteral("mouse_pointer_card"), "QVBoxLayout", 14);
-    slider_row(w, "pointer_speed", "pointer_speed_text",
-               {QLatin1String(names::kPointerSpeedSlider), names::kPointerSpeedMin, names::kPointerSpeedMax, 2,
-                kSliderSize});
-    w.check_box(names::kPointerPrecisionCheck);
-    w.end_card();
-    w.caption(QStringLiteral("mouse_wheel_caption"), "mouse_wheel_caption_text");
-    w.begin_card(QStringLiteral("mouse_wheel_card"), "QVBoxLayout", 14);
-    slider_row(w, "scroll_speed", "scroll_speed_text",
-               {QLatin1String(names::kScrollSpeedSlider), names::kScrollLinesMin, names::kScrollLinesMax, 2,
-                kSliderSize});
-    w.check_box(names::kScrollsPageCheck);
-    w.end_card();
-    w.caption(QStringLiteral("mouse_double_click_caption"), "mouse_double_click_caption_text");
-    w.begin_card(QStringLiteral("mouse_double_click_card"), "QVBoxLayout", 14);
-    // A longer time is a slower double-click: the slider runs from slow to fast.
-    slider_row(w, "double_click", "double_click_text",
-               {QLatin1String(names::kDoubleClickSlider), names::kDoubleClickMinMs, names::kDoubleClickMaxMs, 50,
-                kSliderSize, true});
-    w.end_card();
-    w.label(QStringLiteral("mouse_pointer_hint"), "mouse_pointer_hint_text", kHintFont, "muted");
-    end_option_page(w, page);
-}
-
 void write_option_bar(SettingsPageWriter& w) {
     UiWriter& ui = w.ui();
     ui.begin_item();
@@ -233,7 +191,6 @@ void write_mouse_settings_page(UiWriter& ui, const CaptionOf& caption) {
     ui.begin_widget(QStringLiteral("QStackedWidget"), QLatin1String(names::kStack));
     write_dpi_page(w);
     write_polling_page(w);
-    write_pointer_page(w);
     ui.end_widget();
     ui.end_item();
     ui.end_layout();

@@ -1,7 +1,6 @@
 #pragma once
 // The mouse page's settings area, written into the page "function_page_dpi" of the mouse
-// layout: an option bar over three pages, the DPI stages, the polling rate and the pointer
-// settings.
+// layout: an option bar over two pages, the DPI stages and the polling rate.
 
 #include "SettingsPageWriter.h"
 

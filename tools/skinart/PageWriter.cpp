@@ -13,6 +13,7 @@
 #include "KeyboardLayout.h"
 #include "KeyboardSystemPage.h"
 #include "MouseSettingsPage.h"
+#include "MouseSystemPage.h"
 #include "PictureGeometry.h"
 #include "UiWriter.h"
 #include "shell/names/DevicePageNames.h"
@@ -206,6 +207,9 @@ QByteArray write_page(const page_names::DevicePage& page, const Picture& picture
             else if (&page == &page_names::kMouse &&
                      QLatin1String(p->name) == QLatin1String(page_names::kDpiPage))
                 write_mouse_settings_page(ui, caption_of);
+            else if (&page == &page_names::kMouse &&
+                     QLatin1String(p->name) == QLatin1String(page_names::kSystemPage))
+                write_mouse_system_page(ui, caption_of);
             else
                 write_empty_page(ui, p->name);
         }

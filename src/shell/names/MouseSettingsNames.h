@@ -1,7 +1,7 @@
 #pragma once
-// Controls of the mouse page's settings area (the page "function_page_dpi" of the mouse
-// layout): three option buttons over a stack of three pages, the DPI stages, the polling
-// rate and the pointer settings.
+// Controls of the mouse page's settings area: on its DPI tab (the page "function_page_dpi"
+// of the mouse layout) two option buttons over a stack of two pages, the DPI stages and the
+// polling rate; on its System tab ("function_page_system") the pointer settings.
 
 #include "shell/names/NamedControl.h"
 
@@ -12,10 +12,9 @@ inline constexpr const char* kOptionBar = "mouse_option_layout";
 inline constexpr const char* kOptionPrefix = "mouse_device_seting_option_";
 inline constexpr const char* kOptionGroup = "mouse_seting_option";
 inline constexpr const char* kStack = "mouse_device_seting_layout";
-inline constexpr int kOptionPageCount = 3;
+inline constexpr int kOptionPageCount = 2;
 inline constexpr int kDpiOptionPage = 0;
 inline constexpr int kPollingOptionPage = 1;
-inline constexpr int kPointerOptionPage = 2;
 
 // One row per DPI stage, "DPI_layout_" + i holding the stage's controls (i = 0-4).
 inline constexpr int kStageRows = 5;
@@ -34,6 +33,7 @@ inline constexpr int kPollingRates = 5;
 inline constexpr const char* kPollingPrefix = "polling_rate_option_";
 inline constexpr const char* kPollingGroup = "mouse_polling_rate";
 
+// The System tab's.
 inline constexpr const char* kPointerSpeedSlider = "pointer_speed_slider";
 inline constexpr const char* kPointerPrecisionCheck = "pointer_precision_check";
 inline constexpr const char* kScrollsPageCheck = "scrolls_page_check";
@@ -55,7 +55,6 @@ inline constexpr NamedControl kControls[] = {
     {kOptionBar, "QWidget"},
     {"mouse_device_seting_option_0", "QAbstractButton"},
     {"mouse_device_seting_option_1", "QAbstractButton"},
-    {"mouse_device_seting_option_2", "QAbstractButton"},
     {kStack, "QStackedWidget"},
     {"DPI_layout_0", "QWidget"},
     {"DPI_select_check_0", "QAbstractButton"},
