@@ -430,6 +430,12 @@ MemoryDownload CTavrinMouseDevice::write_macros(const std::vector<int>& used_mac
     if (!device::succeeded(information_read)) return {information_read, 0};
     const auto macros =
         keyboard::load_used_macros(folders().profile_folder(device_folder_name()), used_macros);
+    // The table just written numbers these macros; a macro list that can no longer be read
+    // leaves them unsent, which is no success.
+    if (macros.size() != used_macros.size()) {
+        trace("macro.config unreadable, macros not written");
+        return {Result::kWriteFailed, 0};
+    }
     const keyboard::MacroImageOutcome image = keyboard::build_macro_image(
         macros, static_cast<size_t>(information().macro_memory_bytes()));
     // Cut, the last macros would play garbage: too large is not sent at all.

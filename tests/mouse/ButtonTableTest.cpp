@@ -24,6 +24,15 @@ TEST(ButtonTable, SlotMapTakesTheFirstMatchWithinTheButtonCount) {
     EXPECT_EQ(build_slot_map(std::span(kTable).first(6), 200)[2], kMissingSlot);
 }
 
+TEST(ButtonTable, EachLogicalButtonIsFoundByItsFactoryCode) {
+    const std::vector<uint8_t> factory{0x10, 0x01, 0x00, 0x10, 0x02, 0x00, 0x10, 0x04, 0x00,
+                                       0x10, 0x10, 0x00, 0x10, 0x08, 0x00, 0x13, 0x01, 0x00,
+                                       0x13, 0x02, 0x00, 0x13, 0x03, 0x00, 0xA0, 0x1B, 0x00,
+                                       0x16, 0x90, 0x01, 0x14, 0x78, 0x02};
+    EXPECT_EQ(build_slot_map(factory, kLogicalButtons),
+              (SlotMap{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
 TEST(ButtonTable, MacrosAreNumberedByFirstUseAndAGoneMacroFallsBackToTheFactoryCode) {
     const SlotMap slots = build_slot_map(kTable, 5);
     std::vector<profiles::KeyEntry> buttons(kLogicalButtons, button({0x20, 0, 0x04}));

@@ -186,7 +186,13 @@ TEST_F(MouseControllerTest, MacrosOrShootDataPastTheirRoomAreRefusedUnsent) {
     EXPECT_GT(macros.excess_events, 0);
     EXPECT_NE(memory(FirmwareMemory::Macros, 0, 2), (Bytes{0xAA, 0x55}));
 
+    // Buttons numbered for macros whose list can no longer be read are not a success.
+    write_macro("small", 2);
     const auto folder = folders.profile_folder(mouse.device_folder_name());
+    std::ofstream(folder / "macro.config") << "{ broken";
+    EXPECT_EQ(mouse.write_button_functions().result, Result::kWriteFailed);
+    EXPECT_NE(memory(FirmwareMemory::Macros, 0, 2), (Bytes{0xAA, 0x55}));
+
     Json::Value weapon;
     Json::Value move;
     move["Action"] = "down";

@@ -18,6 +18,7 @@ TEST(MouseEvents, CodesDecodeAlikeOnBothReadersExceptTheReactiveFlash) {
         {0x1123, {Kind::ProfileChange, 3, 2}},
         {0x11F3, {Kind::ProfileChange, 3, -1}},  // no sixth stage
         {0x1145, {Kind::ProfileChange, 5, 4}},
+        {0x1153, {Kind::ProfileChange, 3, -1}},  // one past the last stage
         {0x1005, {Kind::ProfileChange, 5, -1}},
         {0x1025, {Kind::ProfileChange, 5, -1}},  // bits 4-7 mean nothing here
         {0x1205, {}},
