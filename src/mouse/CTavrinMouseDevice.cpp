@@ -235,12 +235,16 @@ Result CTavrinMouseDevice::load_after_attach() {
     return device::first_failure({information, settings});
 }
 
+bool CTavrinMouseDevice::in_reach() {
+    return command_channel().is_open() && (!receiver_mode() || link_check());
+}
+
 bool CTavrinMouseDevice::write_allowed() {
     if (!command_channel().is_open()) return false;
-    if (!receiver_mode()) return true;
-    const bool linked = link_check();
-    if (!linked) rewrite_pending_ = true;
-    return linked;
+    const bool reached = in_reach();
+    // What the user changed meanwhile is written once the mouse is back.
+    if (!reached) rewrite_pending_ = true;
+    return reached;
 }
 
 bool CTavrinMouseDevice::link_check() {
@@ -264,9 +268,9 @@ Result CTavrinMouseDevice::read_information_and_buttons() {
     loaded_ = false;
     device::CommandChannel& channel = command_channel();
     // Reads through the receiver ask once whether the mouse is in reach.
-    if (!write_allowed()) return Result::kNoAnswer;
+    if (!in_reach()) return Result::kNoAnswer;
     const Result begun = channel.begin_transfer();
-    Result outcome = read_information();
+    Result outcome = device::succeeded(begun) ? read_information() : begun;
     const int buttons = information().button_count();
     std::vector<uint8_t> table(kButtonImageBytes, 0);
     // A table past the image would be read (and later written) past what the host keeps.
@@ -293,7 +297,7 @@ Result CTavrinMouseDevice::read_information_and_buttons() {
 
 Result CTavrinMouseDevice::read_device_settings(DeviceSettings& settings) {
     device::CommandChannel& channel = command_channel();
-    if (!write_allowed()) return Result::kNoAnswer;
+    if (!in_reach()) return Result::kNoAnswer;
     std::array<uint8_t, 1> active{};
     Result outcome = channel.read_memory(kActiveProfileAddress, active);
     if (!device::succeeded(outcome)) return outcome;
@@ -317,7 +321,9 @@ Result CTavrinMouseDevice::read_settings() {
         std::lock_guard lock(state_mutex());
         profiles::CMouseProfiledata& data = mouse_profile();
         data.write_light_info(read.light);
-        if (read.dpi_stage >= 0) data.write_active_stage(read.dpi_stage);
+        // A stage the profile has no row for would leave the page with none selected.
+        if (read.dpi_stage >= 0 && static_cast<size_t>(read.dpi_stage) < data.dpi_stages().size())
+            data.write_active_stage(read.dpi_stage);
         if (read.polling_rate >= 0)
             data.write_system_stages(with_polling_rate(data.system_words(), read.polling_rate));
         if (!data.save()) trace("保存配置文件失败");
@@ -335,7 +341,7 @@ Result CTavrinMouseDevice::refresh_on_request() {
 
 Result CTavrinMouseDevice::read_button_table(std::vector<uint8_t>& table) {
     device::CommandChannel& channel = command_channel();
-    if (!loaded_ || !write_allowed()) return Result::kNoAnswer;
+    if (!loaded_ || !in_reach()) return Result::kNoAnswer;
     const int buttons = [this] {
         std::lock_guard lock(state_mutex());
         return button_count_;
@@ -384,6 +390,7 @@ Result CTavrinMouseDevice::write_settings_block() {
         source.dpi_stage = data.active_stage();
         source.stages = data.dpi_stages();
         source.corrections = data.read_correct_info();
+        if (scale_.highest_step > 0) source.highest_step = scale_.highest_step;
     }
     const SettingsBlock block = encode_settings_block(source);
     return gated_transfer([&] {
@@ -391,9 +398,8 @@ Result CTavrinMouseDevice::write_settings_block() {
     });
 }
 
-Result CTavrinMouseDevice::write_buttons(std::vector<int>* used_macros) {
-    device::CommandChannel& channel = command_channel();
-    if (!channel.is_open()) return Result::kNoAnswer;
+Result CTavrinMouseDevice::prepare_buttons(ButtonTableImage& image, int& buttons) {
+    if (!command_channel().is_open()) return Result::kNoAnswer;
     // Without the table read at start every button would be written blind.
     if (!loaded_) {
         trace("鼠标未加载，不写按键");
@@ -403,12 +409,11 @@ Result CTavrinMouseDevice::write_buttons(std::vector<int>* used_macros) {
     const Result information_read = read_information();
     if (!device::succeeded(information_read)) return information_read;
     const size_t macro_count = macro_names().size();
-    ButtonTableImage image;
-    int buttons = 0;
     {
         std::lock_guard lock(state_mutex());
         buttons = button_count_;
-        const auto table = std::span<const uint8_t>(button_table_).first(static_cast<size_t>(buttons) * 3);
+        const auto table =
+            std::span<const uint8_t>(button_table_).first(static_cast<size_t>(buttons) * 3);
         image = build_button_table(table, slots_, mouse_profile().key_list(), macro_count);
     }
     // The mouse now announces another table than the one read at start: its slots may
@@ -417,41 +422,71 @@ Result CTavrinMouseDevice::write_buttons(std::vector<int>* used_macros) {
         trace("鼠标按键数已改变，不写按键");
         return Result::kStatusError;
     }
-    if (used_macros != nullptr) *used_macros = image.used_macros;
+    return Result::kOk;
+}
+
+Result CTavrinMouseDevice::send_button_table(const ButtonTableImage& image, int buttons) {
+    device::CommandChannel& channel = command_channel();
     if (!channel.set_block_bytes(buttons * 3)) return Result::kStatusRefused;
     return gated_transfer([&] { return channel.write_table(kProfile, image.table); });
 }
 
-MemoryDownload CTavrinMouseDevice::write_macros(const std::vector<int>& used_macros) {
-    device::CommandChannel& channel = command_channel();
-    if (used_macros.empty()) return {};
-    if (!write_allowed()) return {Result::kNoAnswer, 0};
-    const Result information_read = read_information();
-    if (!device::succeeded(information_read)) return {information_read, 0};
+MemoryDownload CTavrinMouseDevice::build_macros(const std::vector<int>& used_macros,
+                                                std::vector<uint8_t>& image) {
     const auto macros =
         keyboard::load_used_macros(folders().profile_folder(device_folder_name()), used_macros);
-    // The table just written numbers these macros; a macro list that can no longer be read
-    // leaves them unsent, which is no success.
+    // A macro list that can no longer be read leaves the buttons' macros unsent, which is
+    // no success.
     if (macros.size() != used_macros.size()) {
         trace("macro.config unreadable, macros not written");
         return {Result::kWriteFailed, 0};
     }
-    const keyboard::MacroImageOutcome image = keyboard::build_macro_image(
+    keyboard::MacroImageOutcome built = keyboard::build_macro_image(
         macros, static_cast<size_t>(information().macro_memory_bytes()));
     // Cut, the last macros would play garbage: too large is not sent at all.
-    if (image.excess > 0) return refused_download(image);
-    return {gated_transfer([&] { return channel.write_stream(image.image); }), 0};
+    if (built.excess > 0) {
+        trace("macro image too large by " + std::to_string(built.excess) + " events");
+        return refused_download(built);
+    }
+    image = std::move(built.image);
+    return {};
+}
+
+Result CTavrinMouseDevice::write_buttons(std::vector<int>* used_macros) {
+    ButtonTableImage image;
+    int buttons = 0;
+    const Result prepared = prepare_buttons(image, buttons);
+    if (!device::succeeded(prepared)) return prepared;
+    if (used_macros != nullptr) *used_macros = image.used_macros;
+    return send_button_table(image, buttons);
+}
+
+MemoryDownload CTavrinMouseDevice::write_macros(const std::vector<int>& used_macros) {
+    if (used_macros.empty()) return {};
+    if (!write_allowed()) return {Result::kNoAnswer, 0};
+    const Result information_read = read_information();
+    if (!device::succeeded(information_read)) return {information_read, 0};
+    std::vector<uint8_t> image;
+    const MemoryDownload built = build_macros(used_macros, image);
+    if (!device::succeeded(built.result)) return built;
+    return {gated_transfer([&] { return command_channel().write_stream(image); }), 0};
 }
 
 MemoryDownload CTavrinMouseDevice::write_button_functions() {
-    // The macros stored are the ones the table just written numbers, in its order.
-    std::vector<int> used;
-    const Result table = write_buttons(&used);
-    MemoryDownload macros = device::succeeded(table) ? write_macros(used) : MemoryDownload{};
-    if (macros.excess_events > 0)
-        trace("macro image too large by " + std::to_string(macros.excess_events) + " events");
-    macros.result = device::first_failure({table, macros.result});
-    return macros;
+    // Table and macros are both built before either is sent: a table numbering macros the
+    // mouse then lacks would make those buttons play nothing.
+    ButtonTableImage table;
+    int buttons = 0;
+    const Result prepared = prepare_buttons(table, buttons);
+    if (!device::succeeded(prepared)) return {prepared, 0};
+    std::vector<uint8_t> macros;
+    if (!table.used_macros.empty()) {
+        const MemoryDownload built = build_macros(table.used_macros, macros);
+        if (!device::succeeded(built.result)) return built;
+    }
+    const Result table_written = send_button_table(table, buttons);
+    if (!device::succeeded(table_written) || macros.empty()) return {table_written, 0};
+    return {gated_transfer([&] { return command_channel().write_stream(macros); }), 0};
 }
 
 MemoryDownload CTavrinMouseDevice::write_shoot_data() {

@@ -129,8 +129,16 @@ private:
     const profiles::CMouseProfiledata& mouse_profile() const;
     device::Result read_information_and_buttons();
     device::Result read_settings();
-    // Through the receiver: the mouse is in reach. By cable always.
+    // Through the receiver: the mouse answers. By cable always. Reads ask this.
+    bool in_reach();
+    // As in_reach(), and a write that finds the mouse away is kept for its return.
     bool write_allowed();
+    // Checks and builds the button table to write (information read afresh).
+    device::Result prepare_buttons(ButtonTableImage& image, int& buttons);
+    device::Result send_button_table(const ButtonTableImage& image, int buttons);
+    // The macro image of `used_macros`, refused (nothing to send) when the macro list cannot
+    // be read or the image does not fit; the information record must be fresh.
+    MemoryDownload build_macros(const std::vector<int>& used_macros, std::vector<uint8_t>& image);
     // begin, `payload`, end, each gated by write_allowed(); an end follows every begin.
     template <class Payload>
     device::Result gated_transfer(Payload&& payload);

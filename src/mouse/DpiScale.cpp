@@ -19,6 +19,8 @@ DpiScale dpi_scale_of(const device::DeviceInformation& information) {
 }
 
 int shown_dpi(const DpiScale& scale, int step) {
+    // A step from a file may lie past what the slider reaches; the mouse gets the end.
+    if (scale.highest_step > 0) step = std::clamp(step, 0, scale.highest_step);
     if (scale.high_dpi_sensor && step > kHighDpiKneeStep)
         return knee_dpi(scale) + (step - kHighDpiKneeStep) * kHighDpiStepDpi;
     return scale.lowest_dpi + step * scale.dpi_step;

@@ -25,7 +25,8 @@ struct DpiScale {
 DpiScale dpi_scale_of(const device::DeviceInformation& information);
 
 // The DPI a step shows: L + step × S, and on the high-DPI sensor past step 48
-// L + 48 S + (step − 48) × 200.
+// L + 48 S + (step − 48) × 200. A step outside 0..H (from a file) shows as the nearer end,
+// once H is known.
 int shown_dpi(const DpiScale& scale, int step);
 // The step a typed DPI gives: the exact inverse of shown_dpi, truncating. Below L gives 0,
 // S = 0 gives 0, and the result is clamped to 0..H.

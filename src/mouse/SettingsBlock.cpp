@@ -51,11 +51,13 @@ uint8_t mode_code_of(int mode, const std::vector<int>& mode_codes) {
     return static_cast<uint8_t>(mode_codes[runnable ? static_cast<size_t>(mode) : 0]);
 }
 
-void put_stage(SettingsBlock& block, size_t at, const profiles::DpiStage& stage) {
+void put_stage(SettingsBlock& block, size_t at, const profiles::DpiStage& stage,
+               int highest_step) {
+    const auto step = [highest_step](int value) { return std::clamp(value, 0, highest_step); };
     block[at] = stage.enabled;
     block[at + 1] = stage.separate_xy;
-    put_le16(block, at + 2, stage.dpi_x_step);
-    put_le16(block, at + 4, stage.dpi_y_step);
+    put_le16(block, at + 2, step(stage.dpi_x_step));
+    put_le16(block, at + 4, step(stage.dpi_y_step));
     block[at + 6] = stage.red;
     block[at + 7] = stage.green;
     block[at + 8] = stage.blue;
@@ -87,7 +89,8 @@ SettingsBlock encode_settings_block(const BlockSource& source) {
     block[kCurrentStage] = index_or_zero(source.dpi_stage, static_cast<int>(kStageCount));
     const size_t stages = std::min(source.stages.size(), kStageCount);
     for (size_t i = 0; i < stages; ++i)
-        put_stage(block, kFirstStage + i * kStageRecordBytes, source.stages[i]);
+        put_stage(block, kFirstStage + i * kStageRecordBytes, source.stages[i],
+                  std::clamp(source.highest_step, 0, 0xFFFF));
     block[kScreenFlag] = source.screen_flag;
     put_le16(block, kScreenWidth, source.screen.width_px);
     put_le16(block, kScreenHeight, source.screen.height_px);

@@ -52,12 +52,14 @@ struct BlockSource {
     ScreenSize screen;
     uint8_t first_byte = 0;   // byte 0; always 0 as the host writes
     uint8_t screen_flag = 1;  // byte 59
+    int highest_step = 0xFFFF;  // the mouse's highest slider step
 };
 
 // Mode index 12 or more, or one past the list, sends entry 0's code. Levels go out clamped
 // to 0-4, a polling rate or current stage outside 0-4 as 0, stages past the list (and past
-// five) as zero bytes, the first correction entry whose "CorrectSelect" is non-zero in
-// bytes 64-65 (0 0 when none is), sizes clamped to 16 bits.
+// five) as zero bytes, steps past `highest_step` as that step, the first correction entry
+// whose "CorrectSelect" is non-zero in bytes 64-65 (0 0 when none is), sizes clamped to 16
+// bits.
 SettingsBlock encode_settings_block(const BlockSource& source);
 
 // What the host takes from a block read back.

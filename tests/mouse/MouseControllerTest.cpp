@@ -185,6 +185,9 @@ TEST_F(MouseControllerTest, MacrosOrShootDataPastTheirRoomAreRefusedUnsent) {
     EXPECT_EQ(macros.result, Result::kWriteFailed);
     EXPECT_GT(macros.excess_events, 0);
     EXPECT_NE(memory(FirmwareMemory::Macros, 0, 2), (Bytes{0xAA, 0x55}));
+    // Nor did the table go: its button would play a macro the mouse lacks.
+    const auto forward = static_cast<size_t>(mouse.slot_map()[3]);
+    EXPECT_NE(memory(FirmwareMemory::ActiveTable, forward * 3, 1)[0], 0x70);
 
     // Buttons numbered for macros whose list can no longer be read are not a success.
     write_macro("small", 2);
@@ -230,6 +233,20 @@ TEST_F(MouseControllerTest, OutOfReachNothingIsWrittenAndTheChangeFollowsWhenItI
     static_cast<void>(mouse.power_refresh());  // what the link watch runs once it answers
     EXPECT_FALSE(mouse.writes_blocked());
     EXPECT_EQ(memory(FirmwareMemory::Configuration, 11, 1)[0], 2);
+}
+
+TEST_F(MouseControllerTest, AReadThatFindsTheMouseAwayWritesNothingWhenItIsBack) {
+    plug_and_load(SimProduct::MouseReceiver);
+    bus->set_device_linked(SimProduct::MouseReceiver, false);
+    EXPECT_EQ(mouse.refresh_on_request(), Result::kNoAnswer);
+    bus->set_device_linked(SimProduct::MouseReceiver, true);
+    const auto begins = [this] {
+        return bus->with_firmware(SimProduct::Mouse,
+                                  [](sim::Firmware& f) { return f.counters().begin_transfers; });
+    };
+    const int before = begins();
+    static_cast<void>(mouse.power_refresh());
+    EXPECT_EQ(begins(), before);
 }
 
 TEST_F(MouseControllerTest, UnplugInTheMiddleOfAWriteIsAFailureNotAHang) {

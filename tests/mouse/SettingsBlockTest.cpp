@@ -63,6 +63,11 @@ TEST(SettingsBlock, OutOfRangeChoicesGoOutAsTheFirst) {
               (std::array<uint8_t, 4>{0xFF, 0xFF, 0, 0}));
     EXPECT_EQ(block[50], 1);  // stage 4 from the list; stages past five are dropped
     EXPECT_EQ(block[66], 0);
+    // A step from a file past the mouse's highest goes out as the highest.
+    source.stages[0].dpi_x_step = 65531;
+    source.highest_step = 148;
+    EXPECT_EQ(encode_settings_block(source)[16], 148);
+    EXPECT_EQ(encode_settings_block(source)[17], 0);
 
     // A user effect (index 12 on) or an index past the list sends entry 0's code.
     std::vector<int> thirteen(13, 0x21);
