@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 #include "../keyboard/ControllerFixture.h"
 #include "device/CommandResult.h"
@@ -247,6 +248,21 @@ TEST_F(MouseControllerTest, AReadThatFindsTheMouseAwayWritesNothingWhenItIsBack)
     const int before = begins();
     static_cast<void>(mouse.power_refresh());
     EXPECT_EQ(begins(), before);
+}
+
+// For the thread sanitizer: the page changes the profile while device work builds blocks
+// from it.
+TEST_F(MouseControllerTest, PageChangesAndDeviceWorkShareTheProfileSafely) {
+    plug_and_load();
+    std::thread page_thread([this] {
+        for (int step = 0; step < 20; ++step) {
+            EXPECT_TRUE(mouse.change_stage_step(step % 5, step));
+            static_cast<void>(mouse.page_state());
+        }
+    });
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(mouse.write_settings_block(), Result::kOk);
+    page_thread.join();
+    EXPECT_EQ(mouse.dpi_stages()[4].dpi_x_step, 19);
 }
 
 TEST_F(MouseControllerTest, UnplugInTheMiddleOfAWriteIsAFailureNotAHang) {
