@@ -89,8 +89,14 @@ inline constexpr const wchar_t* kEnableMagicVoice = L"Enable_MAGICVOICE";
 inline constexpr const wchar_t* kMagicVoiceSelection = L"MagicVoice_Selection";
 inline constexpr const wchar_t* kEnableMicEcho = L"Enable_MICECHO";
 inline constexpr const wchar_t* kEnableNoiseReduction = L"Enable_ENC_LFX";
-// Both endpoints.
+// Both endpoints. At least seven comma-separated integers, 1 supported and 0 not; the host
+// keeps item 0 (equaliser), item 4 (voice changer) and item 6 (virtual surround). Items 1-3
+// and 5 are the library's own (noise reduction, microphone echo, room effect, ...).
 inline constexpr const wchar_t* kGetSupportFeature = L"GetSupportFeature";
+inline constexpr int kFeatureItemsWanted = 7;
+inline constexpr int kFeatureEqualiser = 0;
+inline constexpr int kFeatureVoiceChanger = 4;
+inline constexpr int kFeatureSurround = 6;
 // Playback endpoint.
 inline constexpr const wchar_t* kEnableEq = L"Enable_EQ_GFX";
 // "EQ_Slider1" ... "EQ_Slider10".
