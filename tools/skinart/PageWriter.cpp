@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "HeadsetPages.h"
 #include "KeyboardLayout.h"
 #include "KeyboardSystemPage.h"
 #include "MouseSettingsPage.h"
@@ -153,16 +154,41 @@ std::vector<const page_names::StackPage*> pages_of(const page_names::DevicePage&
     return pages;
 }
 
-void write_key_stack(UiWriter& ui, const page_names::DevicePage& page) {
+// The tabs that come with their content; the others stay empty for the panels built into
+// them later.
+void write_tab(UiWriter& ui, const page_names::DevicePage& page, const char* name,
+               const CaptionOf& caption_of) {
+    struct Writer {
+        const page_names::DevicePage* page;
+        const char* name;
+        void (*write)(UiWriter&, const CaptionOf&);
+    };
+    static const Writer writers[] = {
+        {&page_names::kKeyboard, page_names::kSystemPage, write_keyboard_system_page},
+        {&page_names::kMouse, page_names::kDpiPage, write_mouse_settings_page},
+        {&page_names::kMouse, page_names::kSystemPage, write_mouse_system_page},
+        {&page_names::kHeadset, page_names::kVirtualPage, write_headset_surround_page},
+        {&page_names::kHeadset, page_names::kVoicePage, write_headset_voice_page},
+        {&page_names::kHeadset, page_names::kMagicPage, write_headset_magic_page},
+    };
+    for (const Writer& writer : writers) {
+        if (writer.page == &page && QLatin1String(writer.name) == QLatin1String(name))
+            return writer.write(ui, caption_of);
+    }
+    write_empty_page(ui, name);
+}
+
+void write_key_stack(UiWriter& ui, const page_names::DevicePage& page, const CaptionOf& caption_of) {
     ui.begin_item();
     ui.begin_widget(QStringLiteral("QStackedWidget"), page_names::kKeyFunctionSwitch);
-    for (const auto* p : pages_of(page, page_names::kKeyFunctionSwitch)) write_empty_page(ui, p->name);
+    for (const auto* p : pages_of(page, page_names::kKeyFunctionSwitch))
+        write_tab(ui, page, p->name, caption_of);
     ui.end_widget();
     ui.end_item();
 }
 
 void write_picture_page(UiWriter& ui, const page_names::DevicePage& page, const Picture& picture,
-                        const Captions& captions) {
+                        const Captions& captions, const CaptionOf& caption_of) {
     ui.begin_widget(QStringLiteral("QWidget"), page_names::kPicturePage);
     ui.begin_layout(QStringLiteral("QVBoxLayout"), QStringLiteral("picture_page_layout"), kPageMargin, 8);
     ui.begin_item();
@@ -174,7 +200,7 @@ void write_picture_page(UiWriter& ui, const page_names::DevicePage& page, const 
     ui.spacer(Qt::Horizontal, QStringLiteral("picture_right_spacer"));
     ui.end_layout();
     ui.end_item();
-    write_key_stack(ui, page);
+    write_key_stack(ui, page, caption_of);
     ui.end_layout();
     ui.end_widget();
 }
@@ -200,18 +226,9 @@ QByteArray write_page(const page_names::DevicePage& page, const Picture& picture
         const CaptionOf caption_of = [&captions](const QString& key) { return captions.text(key); };
         for (const auto* p : pages_of(page, page_names::kFunctionSwitch)) {
             if (QLatin1String(p->name) == QLatin1String(page_names::kPicturePage))
-                write_picture_page(ui, page, picture, captions);
-            else if (&page == &page_names::kKeyboard &&
-                     QLatin1String(p->name) == QLatin1String(page_names::kSystemPage))
-                write_keyboard_system_page(ui, caption_of);
-            else if (&page == &page_names::kMouse &&
-                     QLatin1String(p->name) == QLatin1String(page_names::kDpiPage))
-                write_mouse_settings_page(ui, caption_of);
-            else if (&page == &page_names::kMouse &&
-                     QLatin1String(p->name) == QLatin1String(page_names::kSystemPage))
-                write_mouse_system_page(ui, caption_of);
+                write_picture_page(ui, page, picture, captions, caption_of);
             else
-                write_empty_page(ui, p->name);
+                write_tab(ui, page, p->name, caption_of);
         }
         ui.end_widget();
         ui.end_item();

@@ -9,7 +9,6 @@ namespace {
 constexpr int kRowLabelWidth = 170;
 constexpr int kSegmentHeight = 30;
 constexpr int kCaptionHeight = 26;
-constexpr int kCardMargin = 16;
 
 }  // namespace
 
@@ -37,12 +36,12 @@ void SettingsPageWriter::caption(const QString& name, const char* langkey) {
     ui_.end_item();
 }
 
-void SettingsPageWriter::begin_card(const QString& name, const char* layout_class, int spacing) {
+void SettingsPageWriter::begin_card(const QString& name, const char* layout_class, int spacing,
+                                    int margin) {
     ui_.begin_item();
     ui_.begin_widget(QStringLiteral("QFrame"), name);
     ui_.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("card"));
-    ui_.begin_layout(QLatin1String(layout_class), name + QStringLiteral("_layout"), kCardMargin,
-                     spacing);
+    ui_.begin_layout(QLatin1String(layout_class), name + QStringLiteral("_layout"), margin, spacing);
 }
 
 void SettingsPageWriter::end_card() {
@@ -102,7 +101,9 @@ void SettingsPageWriter::check_box(const char* name) {
 void SettingsPageWriter::slider(const SliderSpec& spec) {
     ui_.begin_item();
     ui_.begin_widget(QStringLiteral("QSlider"), spec.name);
-    ui_.enum_property(QStringLiteral("orientation"), QStringLiteral("Qt::Horizontal"));
+    ui_.enum_property(QStringLiteral("orientation"), spec.orientation == Qt::Horizontal
+                                                         ? QStringLiteral("Qt::Horizontal")
+                                                         : QStringLiteral("Qt::Vertical"));
     ui_.number_property(QStringLiteral("minimum"), spec.minimum);
     ui_.number_property(QStringLiteral("maximum"), spec.maximum);
     ui_.number_property(QStringLiteral("pageStep"), spec.page_step);

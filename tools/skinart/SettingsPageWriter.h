@@ -20,6 +20,8 @@ inline constexpr int kControlFont = 7;
 inline constexpr int kHintFont = 8;
 inline constexpr int kCaptionFont = 9;
 
+inline constexpr int kCardMargin = 16;
+
 struct SliderSpec {
     QString name;
     int minimum;
@@ -27,6 +29,7 @@ struct SliderSpec {
     int page_step;
     QSize minimum_size;
     bool inverted = false;  // the highest value at the left
+    Qt::Orientation orientation = Qt::Horizontal;
 };
 
 class SettingsPageWriter {
@@ -39,7 +42,9 @@ public:
     // A section's title sits on the card below it, further from the card above.
     void caption(const QString& name, const char* langkey);
 
-    void begin_card(const QString& name, const char* layout_class, int spacing);
+    // Cards on the short tabs under a device picture take a narrower margin.
+    void begin_card(const QString& name, const char* layout_class, int spacing,
+                    int margin = kCardMargin);
     void end_card();
     void begin_row(const QString& name, int spacing);
     void end_row();
