@@ -53,18 +53,6 @@ void push_button(SettingsPageWriter& w, const char* name, const char* langkey) {
     ui.end_item();
 }
 
-// Hidden until the page has something to say; long notices wrap.
-void notice(UiWriter& ui, const char* name) {
-    ui.begin_item();
-    ui.begin_widget(QStringLiteral("QLabel"), QLatin1String(name));
-    ui.bool_property(QStringLiteral("visible"), false);
-    ui.bool_property(QStringLiteral("wordWrap"), true);
-    ui.dynamic_number(QStringLiteral("fontid"), kHintFont);
-    ui.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("notice"));
-    ui.end_widget();
-    ui.end_item();
-}
-
 // A label whose text the panel writes; right-aligned and muted.
 void value_label(UiWriter& ui, const char* name) {
     ui.begin_item();
@@ -220,7 +208,7 @@ void end_tab(UiWriter& ui) {
 void write_headset_voice_page(UiWriter& ui, const CaptionOf& caption) {
     begin_tab(ui, page_names::kVoicePage, 0, 6);
     SettingsPageWriter w(ui, caption);
-    notice(ui, names::kVoiceNotice);
+    w.notice(names::kVoiceNotice);
     w.begin_row(QStringLiteral("hs_voice_row"), 10);
     write_eq_card(w);
     write_sound_card(w, caption);
@@ -231,7 +219,7 @@ void write_headset_voice_page(UiWriter& ui, const CaptionOf& caption) {
 void write_headset_magic_page(UiWriter& ui, const CaptionOf& caption) {
     begin_tab(ui, page_names::kMagicPage, 0, 6);
     SettingsPageWriter w(ui, caption);
-    notice(ui, names::kMagicNotice);
+    w.notice(names::kMagicNotice);
     w.begin_card(QStringLiteral("hs_magic_card"), "QVBoxLayout", 12);
     w.check_box(names::kMagicEnable);
     begin_widget_with_layout(ui, QLatin1String(names::kMagicLayout), "QHBoxLayout", 8);
@@ -253,7 +241,7 @@ void write_headset_surround_page(UiWriter& ui, const CaptionOf& caption) {
     w.check_box(names::kSurroundOption);
     w.label(QStringLiteral("hs_surround_hint"), "hs_surround_hint_text", kHintFont, "muted");
     w.end_card();
-    notice(ui, names::kSurroundNotice);
+    w.notice(names::kSurroundNotice);
     w.stretch(Qt::Vertical, QStringLiteral("hs_surround_stretch"));
     end_tab(ui);
 }

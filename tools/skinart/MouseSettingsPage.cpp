@@ -110,18 +110,6 @@ void stage_row(SettingsPageWriter& w, int stage) {
     ui.end_item();
 }
 
-// Hidden until the page has something to say; long notices wrap.
-void notice(UiWriter& ui) {
-    ui.begin_item();
-    ui.begin_widget(QStringLiteral("QLabel"), QLatin1String(names::kNotice));
-    ui.bool_property(QStringLiteral("visible"), false);
-    ui.bool_property(QStringLiteral("wordWrap"), true);
-    ui.dynamic_number(QStringLiteral("fontid"), kHintFont);
-    ui.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("notice"));
-    ui.end_widget();
-    ui.end_item();
-}
-
 void begin_option_page(UiWriter& ui, const char* name) {
     ui.begin_widget(QStringLiteral("QWidget"), QLatin1String(name));
     ui.begin_layout(QStringLiteral("QVBoxLayout"), QLatin1String(name) + QStringLiteral("_layout"),
@@ -148,7 +136,7 @@ void write_dpi_page(SettingsPageWriter& w) {
     w.end_row();
     for (int stage = 0; stage < names::kStageRows; ++stage) stage_row(w, stage);
     w.end_card();
-    notice(w.ui());
+    w.notice(names::kNotice);
     w.label(QStringLiteral("mouse_dpi_hint"), "mouse_dpi_hint_text", kHintFont, "muted");
     end_option_page(w, page);
 }

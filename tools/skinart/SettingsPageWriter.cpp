@@ -121,6 +121,17 @@ void SettingsPageWriter::hidden_label(const char* name) {
     ui_.end_item();
 }
 
+void SettingsPageWriter::notice(const char* name) {
+    ui_.begin_item();
+    ui_.begin_widget(QStringLiteral("QLabel"), QLatin1String(name));
+    ui_.bool_property(QStringLiteral("visible"), false);
+    ui_.bool_property(QStringLiteral("wordWrap"), true);
+    ui_.dynamic_number(QStringLiteral("fontid"), kHintFont);
+    ui_.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("notice"));
+    ui_.end_widget();
+    ui_.end_item();
+}
+
 void SettingsPageWriter::stretch(Qt::Orientation orientation, const QString& name) {
     ui_.spacer(orientation, name);
 }

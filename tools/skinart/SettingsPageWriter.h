@@ -59,6 +59,9 @@ public:
     void check_box(const char* name);
     void slider(const SliderSpec& spec);
     void hidden_label(const char* name);
+    // A notice the page fills in when it has something to say; hidden until then, and
+    // long notices wrap.
+    void notice(const char* name);
     void stretch(Qt::Orientation orientation, const QString& name);
 
     // The current widget's text under `langkey`.
