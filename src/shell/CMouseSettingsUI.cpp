@@ -6,69 +6,28 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QStyle>
 #include <algorithm>
 
 #include "mouse/MouseView.h"
-#include "shell/ui/ControlLookup.h"
+#include "shell/PanelControls.h"
 #include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 
 namespace settings_names = names::mouse_settings;
 
+using panel::chosen;
+using panel::find;
+using panel::find_family;
+using panel::index_in;
+using panel::set_checked;
+using panel::set_enabled;
+using panel::set_slider;
+
 namespace {
-
-template <class T>
-T* find(QWidget* page, const char* name) {
-    return ui::find_control<T>(page, QString::fromLatin1(name));
-}
-
-template <class T>
-T* find(QWidget* page, const char* prefix, int index) {
-    return ui::find_control<T>(page, QString::fromLatin1(prefix) + QString::number(index));
-}
-
-template <class T, size_t N>
-std::array<T*, N> find_family(QWidget* page, const char* prefix) {
-    std::array<T*, N> family{};
-    for (size_t i = 0; i < N; ++i) family[i] = find<T>(page, prefix, static_cast<int>(i));
-    return family;
-}
-
-// Index of `control` in `family`, or -1.
-template <class Family>
-int index_in(const Family& family, const QObject* control) {
-    const auto it = std::find(family.begin(), family.end(), control);
-    return control != nullptr && it != family.end() ? static_cast<int>(it - family.begin()) : -1;
-}
-
-bool chosen(const ui::Notification& n) {
-    return n.type == QLatin1String("selectchanged") && n.value.toBool();
-}
-
-void set_slider(QSlider* slider, int minimum, int maximum, int value) {
-    if (slider == nullptr) return;
-    // A value set here is not the user's change.
-    const QSignalBlocker quiet(slider);
-    slider->setRange(minimum, maximum);
-    slider->setValue(value);
-}
-
-void set_slider(QSlider* slider, int value) {
-    if (slider != nullptr) set_slider(slider, slider->minimum(), slider->maximum(), value);
-}
-
-void set_checked(QAbstractButton* button, bool checked) {
-    if (button != nullptr) button->setChecked(checked);
-}
-
-void set_enabled(QWidget* widget, bool enabled) {
-    if (widget != nullptr) widget->setEnabled(enabled);
-}
 
 // The current stage's thumb stands out from the others': the skin's thumb images where it has
 // them, and the style sheet's look for the "stage" property either way.

@@ -21,6 +21,7 @@
 
 #include "../../src/shell/names/DeviceOptionNames.h"
 #include "../../src/shell/names/DevicePageNames.h"
+#include "../../src/shell/names/HeadsetPanelNames.h"
 #include "../../src/shell/names/KeyboardSystemNames.h"
 #include "../../src/shell/names/MainWindowNames.h"
 #include "../../src/shell/names/MouseSettingsNames.h"
@@ -199,6 +200,7 @@ void SkinLayoutsTest::namedControlsExist_data() {
     add(names::profile_panel::kUiFile, names::profile_panel::kControls);
     add(page_names::kKeyboard.ui_file, names::keyboard_system::kControls);
     add(page_names::kMouse.ui_file, names::mouse_settings::kControls);
+    add(page_names::kHeadset.ui_file, names::headset_panels::kControls);
     for (const page_names::DevicePage& page : page_names::kPages) {
         add(page.ui_file, page_names::kControls);
         const names::NamedControl own[] = {
@@ -253,7 +255,8 @@ void SkinLayoutsTest::emptyPagesSitAtTheIndicesTheirTabsSelect() {
             QVERIFY2(stack && widget, stack_page.name);
             QCOMPARE(stack->indexOf(widget), stack_page.index);
             // Panels are built into the pages later; the picture page, the keyboard's and
-            // the mouse's system tabs and the mouse's DPI tab alone come with their content.
+            // the mouse's system tabs, the mouse's DPI tab and the headset's sound tabs
+            // alone come with their content.
             const auto is = [&](const page_names::DevicePage& device, const char* name) {
                 return QLatin1String(page.ui_file) == QLatin1String(device.ui_file) &&
                        QLatin1String(stack_page.name) == QLatin1String(name);
@@ -261,7 +264,9 @@ void SkinLayoutsTest::emptyPagesSitAtTheIndicesTheirTabsSelect() {
             const bool written =
                 QLatin1String(stack_page.name) == QLatin1String(page_names::kPicturePage) ||
                 is(page_names::kKeyboard, page_names::kSystemPage) ||
-                is(page_names::kMouse, page_names::kSystemPage) || is(page_names::kMouse, page_names::kDpiPage);
+                is(page_names::kMouse, page_names::kSystemPage) || is(page_names::kMouse, page_names::kDpiPage) ||
+                is(page_names::kHeadset, page_names::kVoicePage) || is(page_names::kHeadset, page_names::kMagicPage) ||
+                is(page_names::kHeadset, page_names::kVirtualPage);
             if (!written) QVERIFY2(widget->findChildren<QWidget*>().isEmpty(), stack_page.name);
         }
     }
@@ -380,6 +385,7 @@ void SkinLayoutsTest::everyShownLanguageKeyHasAWordingInEveryLanguage() {
                      QString::fromLatin1(names::mouse_settings::kOutOfReachText)};
     for (const names::device_option::KindLook& look : names::device_option::kKindLooks)
         keys << QString::fromLatin1(look.name_text);
+    for (const char* key : names::headset_panels::kLanguageKeys) keys << QString::fromLatin1(key);
     for (const QString& file : ui_files(skin_folder()))
         keys << values_in_ui(file, {QStringLiteral("langkey"), QStringLiteral("tipkey")});
     // The parse must have reached the layouts' own keys, not only the ones named above.
