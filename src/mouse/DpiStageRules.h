@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mouse/DpiScale.h"
@@ -24,7 +25,7 @@ struct StageView {
     bool selected = false;      // "DPI_select_check_": the current stage
     int slider_step = 0;        // "DPI_slider_" (the X value)
     std::string dpi_text;       // "DPI_edit_", "%d" of the shown DPI
-    const char* thumb = kOtherStageThumb;
+    std::string_view thumb = kOtherStageThumb;  // compared by its text
     uint32_t colour = 0;        // 0xFF000000 | R << 16 | G << 8 | B
     bool operator==(const StageView&) const = default;
 };

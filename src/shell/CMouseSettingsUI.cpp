@@ -31,8 +31,9 @@ namespace {
 
 // The current stage's thumb stands out from the others': the skin's thumb images where it has
 // them, and the style sheet's look for the "stage" property either way.
-void show_thumb(QSlider& slider, const char* thumb, bool current) {
-    const QString image = QStringLiteral("skin:") + QLatin1String(thumb);
+void show_thumb(QSlider& slider, std::string_view thumb, bool current) {
+    const QString image =
+        QStringLiteral("skin:") + QLatin1String(thumb.data(), static_cast<qsizetype>(thumb.size()));
     slider.setStyleSheet(
         QFile::exists(image)
             ? QStringLiteral("QSlider::handle:horizontal { image: url(%1); width: 16px; "

@@ -22,7 +22,7 @@ TEST(DpiStageRules, ViewsShowStepsDpiColourAndLockTheCurrentAndLastEnabledStage)
     EXPECT_EQ(views[2].dpi_text, "1600");
     EXPECT_TRUE(views[2].selected);
     EXPECT_FALSE(views[2].enable_check_usable);
-    EXPECT_STREQ(views[2].thumb, kCurrentStageThumb);
+    EXPECT_EQ(views[2].thumb, kCurrentStageThumb);
     EXPECT_EQ(views[3], StageView{});
 
     // Stage 2 switched off (stage 0 current): stage 0 is the last enabled one.
