@@ -17,9 +17,9 @@ namespace {
 
 QString range_text(const ui::Translate& translate, const std::optional<LevelRange>& range) {
     if (!range) return {};
-    const auto number = [](double value) { return QString::asprintf("%.2f", value); };
     return translate(QString::fromLatin1(voice_names::kRangeText))
-        .arg(number(range->lowest), number(range->highest), number(range->step));
+        .arg(QString::fromStdString(range->lowest), QString::fromStdString(range->highest),
+             QString::fromStdString(range->step));
 }
 
 QStringList utf8_list(const std::vector<std::string>& texts) {

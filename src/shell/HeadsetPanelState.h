@@ -12,11 +12,11 @@
 
 namespace ilmo::shell {
 
-// A level's range as the sound card reports it, in dB.
+// A level's range as the sound card reports it, in dB, each bound as text ("-12.00").
 struct LevelRange {
-    double lowest = 0;
-    double highest = 0;
-    double step = 0;
+    std::string lowest;
+    std::string highest;
+    std::string step;
 };
 
 struct HeadsetPanelState {

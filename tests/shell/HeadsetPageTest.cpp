@@ -75,7 +75,7 @@ HeadsetPanelState preset_four() {
     state.custom_selected = 1;
     state.mic_on = true;
     state.mic_level = 55;
-    state.mic_range = LevelRange{-12, 30, 0.5};
+    state.mic_range = LevelRange{"-12.00", "30.00", "0.50"};
     state.monitor_level = 20;
     state.voice_changer_on = true;
     state.voice_effect = 2;

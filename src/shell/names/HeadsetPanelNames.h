@@ -60,12 +60,20 @@ inline constexpr const char* kNoLibraryText = "hs_no_audio_library_text";
 inline constexpr const char* kNoSoundCardText = "hs_no_sound_card_text";
 inline constexpr const char* kAudioUnavailableTip = "hs_audio_unavailable_tip";
 inline constexpr const char* kEqualiserUnavailableTip = "hs_eq_unavailable_tip";
+inline constexpr const char* kMicrophoneUnavailableTip = "hs_microphone_unavailable_tip";
 inline constexpr const char* kMonitoringUnavailableTip = "hs_monitoring_unavailable_tip";
 inline constexpr const char* kVoiceChangerUnavailableTip = "hs_magic_unavailable_tip";
 inline constexpr const char* kSurroundUnavailableTip = "hs_surround_unavailable_tip";
 inline constexpr const char* kLanguageKeys[] = {
-    kRangeText, kNoLibraryText, kNoSoundCardText, kAudioUnavailableTip, kEqualiserUnavailableTip,
-    kMonitoringUnavailableTip, kVoiceChangerUnavailableTip, kSurroundUnavailableTip};
+    kRangeText,
+    kNoLibraryText,
+    kNoSoundCardText,
+    kAudioUnavailableTip,
+    kEqualiserUnavailableTip,
+    kMicrophoneUnavailableTip,
+    kMonitoringUnavailableTip,
+    kVoiceChangerUnavailableTip,
+    kSurroundUnavailableTip};
 
 inline constexpr NamedControl kControls[] = {
     {"6533_eq_option_1", "QAbstractButton"},
