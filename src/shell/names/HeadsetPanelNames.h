@@ -64,6 +64,7 @@ inline constexpr const char* kMicrophoneUnavailableTip = "hs_microphone_unavaila
 inline constexpr const char* kMonitoringUnavailableTip = "hs_monitoring_unavailable_tip";
 inline constexpr const char* kVoiceChangerUnavailableTip = "hs_magic_unavailable_tip";
 inline constexpr const char* kSurroundUnavailableTip = "hs_surround_unavailable_tip";
+inline constexpr const char* kSurroundNoActionTip = "hs_surround_no_action_tip";
 inline constexpr const char* kLanguageKeys[] = {
     kRangeText,
     kNoLibraryText,
@@ -73,7 +74,8 @@ inline constexpr const char* kLanguageKeys[] = {
     kMicrophoneUnavailableTip,
     kMonitoringUnavailableTip,
     kVoiceChangerUnavailableTip,
-    kSurroundUnavailableTip};
+    kSurroundUnavailableTip,
+    kSurroundNoActionTip};
 
 inline constexpr NamedControl kControls[] = {
     {"6533_eq_option_1", "QAbstractButton"},
