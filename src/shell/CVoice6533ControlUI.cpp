@@ -34,7 +34,8 @@ CVoice6533ControlUI::CVoice6533ControlUI(QWidget* page, ui::Translate translate)
     : HeadsetTabUI(page, std::move(translate), voice_names::kVoiceNotice),
       options_(panel::find_family<QAbstractButton, voice_names::kCustomEqOption>(
           page, voice_names::kEqOptionPrefix, 1)),
-      bands_(panel::find_family<QSlider, voice_names::kBands>(page, voice_names::kBandSliderPrefix)),
+      bands_(
+          panel::find_family<QSlider, voice_names::kBands>(page, voice_names::kBandSliderPrefix)),
       custom_layout_(panel::find<QWidget>(page, voice_names::kCustomLayout)),
       custom_names_(panel::find<QComboBox>(page, voice_names::kCustomNameCombo)),
       custom_name_edit_(panel::find<QLineEdit>(page, voice_names::kCustomNameEdit)),
@@ -96,7 +97,8 @@ void CVoice6533ControlUI::show_level(const Level& level, const std::string& unus
     panel::show_usable(level.option, why);
     panel::set_slider(level.slider, 0, voice_names::kLevelMax, value);
     panel::show_usable(level.slider, why);
-    if (level.range != nullptr) level.range->setText(why.isEmpty() ? range_text(translate(), range) : QString());
+    if (level.range != nullptr)
+        level.range->setText(why.isEmpty() ? range_text(translate(), range) : QString());
 }
 
 void CVoice6533ControlUI::clear_custom_name() {
@@ -119,7 +121,8 @@ bool CVoice6533ControlUI::handle_notification(const ui::Notification& n) {
     }
     if (n.control == save_) {
         if (n.type == QLatin1String("click") && on_save) {
-            const QString name = custom_name_edit_ != nullptr ? custom_name_edit_->text().trimmed() : QString();
+            const QString name =
+                custom_name_edit_ != nullptr ? custom_name_edit_->text().trimmed() : QString();
             on_save(name.toStdString());
         }
         return true;

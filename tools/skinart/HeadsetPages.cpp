@@ -96,7 +96,8 @@ void preset_rows(SettingsPageWriter& w) {
         w.begin_row(QStringLiteral("hs_eq_presets_") + QString::number(first), 4);
         for (int n = first; n < first + kPresetsPerRow && n <= names::kCustomEqOption; ++n)
             chip(w, numbered(names::kEqOptionPrefix, n), names::kEqOptionGroup, kPresetSize);
-        w.stretch(Qt::Horizontal, QStringLiteral("hs_eq_presets_stretch_") + QString::number(first));
+        w.stretch(Qt::Horizontal,
+                  QStringLiteral("hs_eq_presets_stretch_") + QString::number(first));
         w.end_row();
     }
 }
@@ -109,7 +110,8 @@ void band_scale(SettingsPageWriter& w) {
     const QSize size{kScaleColumn, 14};
     const char* right = "Qt::AlignRight|Qt::AlignVCenter";
     const auto mark = [&](const char* name) {
-        fixed_label(w, QLatin1String(name), QLatin1String(name) + QStringLiteral("_text"), size, right);
+        fixed_label(w, QLatin1String(name), QLatin1String(name) + QStringLiteral("_text"), size,
+                    right);
     };
     mark("hs_eq_scale_top");
     w.stretch(Qt::Vertical, QStringLiteral("hs_eq_scale_upper"));

@@ -41,7 +41,8 @@ void SettingsPageWriter::begin_card(const QString& name, const char* layout_clas
     ui_.begin_item();
     ui_.begin_widget(QStringLiteral("QFrame"), name);
     ui_.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("card"));
-    ui_.begin_layout(QLatin1String(layout_class), name + QStringLiteral("_layout"), margin, spacing);
+    ui_.begin_layout(QLatin1String(layout_class), name + QStringLiteral("_layout"), margin,
+                     spacing);
 }
 
 void SettingsPageWriter::end_card() {

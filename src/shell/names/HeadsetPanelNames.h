@@ -65,17 +65,16 @@ inline constexpr const char* kMonitoringUnavailableTip = "hs_monitoring_unavaila
 inline constexpr const char* kVoiceChangerUnavailableTip = "hs_magic_unavailable_tip";
 inline constexpr const char* kSurroundUnavailableTip = "hs_surround_unavailable_tip";
 inline constexpr const char* kSurroundNoActionTip = "hs_surround_no_action_tip";
-inline constexpr const char* kLanguageKeys[] = {
-    kRangeText,
-    kNoLibraryText,
-    kNoSoundCardText,
-    kAudioUnavailableTip,
-    kEqualiserUnavailableTip,
-    kMicrophoneUnavailableTip,
-    kMonitoringUnavailableTip,
-    kVoiceChangerUnavailableTip,
-    kSurroundUnavailableTip,
-    kSurroundNoActionTip};
+inline constexpr const char* kLanguageKeys[] = {kRangeText,
+                                                kNoLibraryText,
+                                                kNoSoundCardText,
+                                                kAudioUnavailableTip,
+                                                kEqualiserUnavailableTip,
+                                                kMicrophoneUnavailableTip,
+                                                kMonitoringUnavailableTip,
+                                                kVoiceChangerUnavailableTip,
+                                                kSurroundUnavailableTip,
+                                                kSurroundNoActionTip};
 
 inline constexpr NamedControl kControls[] = {
     {"6533_eq_option_1", "QAbstractButton"},
