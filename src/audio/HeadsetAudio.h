@@ -52,7 +52,7 @@ public:
     AudioOutcome start();
 
     AudioOutcome set_voice_changer(bool on);
-    // Option n, 1-based; 0 and options past the last do nothing.
+    // Option n, 1-based; 0 does nothing.
     AudioOutcome choose_voice_effect(int option);
     AudioOutcome toggle_microphone();
     AudioOutcome set_microphone_level(int percent);
@@ -70,13 +70,14 @@ public:
     HeadsetAudioState state() const;
 
 private:
-    struct Endpoints;
+    void choose_endpoints();
+    void read_features(AudioOutcome& outcome);
+    void default_pass();
+    void read_pass(AudioOutcome& outcome);
+    void read_monitoring();
     int apply_bands(const profiles::EqBands& bands);
     AudioOutcome apply_preset(int option);
     AudioOutcome apply_custom(int index);
-    void default_pass();
-    void read_pass();
-    void read_features();
 
     ConfLib* library_ = nullptr;
     HeadsetAudioStore store_;

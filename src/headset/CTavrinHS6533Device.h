@@ -44,17 +44,14 @@ public:
     // Device work: one panel action, e.g.
     //   run_audio([](audio::HeadsetAudio& a) { return a.set_microphone_level(55); });
     // What it stored goes into the profile, which is then saved.
-    audio::AudioOutcome run_audio(const std::function<audio::AudioOutcome(audio::HeadsetAudio&)>& action);
+    audio::AudioOutcome run_audio(
+        const std::function<audio::AudioOutcome(audio::HeadsetAudio&)>& action);
     // Any thread: what the sound panels show.
     audio::HeadsetAudioState audio_state() const;
 
-protected:
-    void load_profile_sections() override;
-    void stopping_threads() override;
-
 private:
-    profiles::CHs6533Profiledata& headset_profile();
     // state_mutex() held.
+    profiles::CHs6533Profiledata& headset_profile();
     audio::HeadsetAudioStore read_store();
     void write_store(const audio::HeadsetAudioStore& store);
     void publish_audio_state();
