@@ -15,6 +15,15 @@ void look_up(void* handle, const char* name, Fn& entry) {
 
 }  // namespace
 
+std::string bounded_text(std::span<const uint8_t> buffer) {
+    const auto* begin = reinterpret_cast<const char*>(buffer.data());
+    const void* zero = std::memchr(begin, 0, buffer.size());
+    const size_t length = zero != nullptr
+                              ? static_cast<size_t>(static_cast<const char*>(zero) - begin)
+                              : buffer.size();
+    return std::string(begin, length);
+}
+
 std::filesystem::path conf_lib_file(const std::filesystem::path& program_folder, bool emulated) {
     return program_folder / (emulated ? CONF_LIB_EMULATED_FILE : CONF_LIB_REAL_FILE);
 }
@@ -101,15 +110,8 @@ int ConfLib::read_text(const Device& device, const wchar_t* name, std::string& t
                        SecondBuffer second) {
     Buffer buffer{};
     const int result = control(device, name, buffer, second, false);
-    if (result == 0) {
-        // The library may fill the whole buffer without a terminator.
-        const auto* begin = reinterpret_cast<const char*>(buffer.data());
-        const void* zero = std::memchr(begin, 0, buffer.size());
-        const size_t length =
-            zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - begin)
-                            : buffer.size();
-        text.assign(begin, length);
-    }
+    // The library may fill the whole buffer without a terminator.
+    if (result == 0) text = bounded_text(buffer);
     return result;
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "audio/ConfLibApi.h"
@@ -21,6 +22,9 @@ inline constexpr int kNotCalled = -0x4E43;  // "NC"
 // The library file the program loads from `program_folder`: the emulated one for the demo,
 // the real one otherwise. The one place that decides.
 std::filesystem::path conf_lib_file(const std::filesystem::path& program_folder, bool emulated);
+
+// The text in `buffer`: up to its first zero byte, or all of it when the library left none.
+std::string bounded_text(std::span<const uint8_t> buffer);
 
 // Every entry point, null when the file lacks it.
 struct ConfLibEntries {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "EmulatedLibrary.h"
 #include "audio/StartChoices.h"
 
@@ -47,6 +49,12 @@ TEST(ConfLib, TextIsBoundedByTheBufferAndValuesChangeOnlyOnSuccess) {
     emulated.set_raw(CONF_LIB_TYPE_CAPTURE, "GetMaxVol", std::string("12.5\0garbage", 12));
     ASSERT_EQ(emulated.library->read_text(kCaptureDevice, prop::kGetMaxVol, text), 0);
     EXPECT_EQ(text, "12.5");
+
+    // Whatever lies past the buffer is not read, zero or not.
+    std::array<uint8_t, 2 * CONF_LIB_BUFFER_BYTES> wider;
+    wider.fill('7');
+    EXPECT_EQ(bounded_text(std::span(wider).first(CONF_LIB_BUFFER_BYTES)).size(),
+              size_t{CONF_LIB_BUFFER_BYTES});
 
     float scalar = 0.25F;
     EXPECT_NE(emulated.library->read_float(kCaptureDevice, L"NeverGiven", scalar), 0);
