@@ -86,8 +86,7 @@ int ConfLib::control(const Device& device, const wchar_t* name, Buffer& value,
                                      set ? 1 : 0);
 }
 
-int ConfLib::read_int(const Device& device, const wchar_t* name, int& value,
-                      SecondBuffer second) {
+int ConfLib::read_int(const Device& device, const wchar_t* name, int& value, SecondBuffer second) {
     Buffer buffer{};
     const int result = control(device, name, buffer, second, false);
     if (result == 0) {
@@ -115,8 +114,7 @@ int ConfLib::read_text(const Device& device, const wchar_t* name, std::string& t
     return result;
 }
 
-int ConfLib::write_int(const Device& device, const wchar_t* name, int value,
-                       SecondBuffer second) {
+int ConfLib::write_int(const Device& device, const wchar_t* name, int value, SecondBuffer second) {
     Buffer buffer{};
     const int32_t written = value;
     std::memcpy(buffer.data(), &written, sizeof(written));

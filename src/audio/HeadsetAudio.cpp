@@ -30,16 +30,17 @@ int first_failure(int first, int second) {
 
 HeadsetAudio::HeadsetAudio(ConfLib* library) : library_(library) {
     const Availability not_started{false, kNotStarted};
-    shown_.library = shown_.equaliser = shown_.voice_changer = shown_.surround =
-        shown_.microphone = shown_.monitoring = not_started;
+    shown_.library = shown_.equaliser = shown_.voice_changer = shown_.surround = shown_.microphone =
+        shown_.monitoring = not_started;
 }
 
 void HeadsetAudio::set_store(HeadsetAudioStore store) {
     store_ = std::move(store);
     const profiles::HeadsetSettings& record = store_.record;
     const int curves = static_cast<int>(store_.curves.size());
-    shown_.custom_selected =
-        record.custom_eq_index >= 0 && record.custom_eq_index < curves ? record.custom_eq_index : -1;
+    shown_.custom_selected = record.custom_eq_index >= 0 && record.custom_eq_index < curves
+                                 ? record.custom_eq_index
+                                 : -1;
     shown_.eq_option = std::clamp(record.eq_type, kEqOptionNone, kEqCustomOption);
     if (shown_.eq_option == kEqCustomOption && shown_.custom_selected >= 0)
         shown_.sliders = store_.curves[static_cast<size_t>(shown_.custom_selected)].bands;
@@ -75,50 +76,46 @@ AudioOutcome HeadsetAudio::choose_voice_effect(int option) {
     return outcome;
 }
 
-AudioOutcome HeadsetAudio::toggle_microphone() {
+AudioOutcome HeadsetAudio::toggle_mute(const wchar_t* mute, int32_t& selected) {
     if (library_ == nullptr) return outcome_of(kNotCalled);
-    const bool on = store_.record.mic_in_select == 0;
-    const AudioOutcome outcome =
-        outcome_of(library_->write_int(capture_, prop::kMuteControl, on ? 0 : 1));
-    if (outcome.stored) store_.record.mic_in_select = on ? 1 : 0;
+    const bool on = selected == 0;
+    const AudioOutcome outcome = outcome_of(library_->write_int(capture_, mute, on ? 0 : 1));
+    if (outcome.stored) selected = on ? 1 : 0;
     return outcome;
+}
+
+AudioOutcome HeadsetAudio::write_level(const LevelControl& control, int percent, int32_t& stored) {
+    if (library_ == nullptr) return outcome_of(kNotCalled);
+    percent = std::clamp(percent, 0, 100);
+    const AudioOutcome outcome = outcome_of(library_->write_float(
+        capture_, control.scalar, static_cast<float>(percent) / 100.0F, control.channel));
+    if (!outcome.stored) return outcome;
+    // Read back as the library reports the level; what is kept is the slider's value.
+    float level = 0;
+    static_cast<void>(library_->read_float(capture_, control.level, level, control.level_channel));
+    stored = percent;
+    return outcome;
+}
+
+AudioOutcome HeadsetAudio::toggle_microphone() {
+    return toggle_mute(prop::kMuteControl, store_.record.mic_in_select);
 }
 
 AudioOutcome HeadsetAudio::set_microphone_level(int percent) {
-    if (library_ == nullptr) return outcome_of(kNotCalled);
-    percent = std::clamp(percent, 0, 100);
     const SecondBuffer all_channels = SecondBuffer::channel(-1);
-    const AudioOutcome outcome = outcome_of(library_->write_float(
-        capture_, prop::kVolumeScalarControl, static_cast<float>(percent) / 100.0F, all_channels));
-    if (!outcome.stored) return outcome;
-    float level = 0;
-    static_cast<void>(library_->read_float(capture_, prop::kVolumeControl, level, all_channels));
-    store_.record.mic_in_percent = percent;
-    return outcome;
+    return write_level(
+        {prop::kVolumeScalarControl, all_channels, prop::kVolumeControl, all_channels}, percent,
+        store_.record.mic_in_percent);
 }
 
 AudioOutcome HeadsetAudio::toggle_monitoring() {
-    if (library_ == nullptr) return outcome_of(kNotCalled);
-    const bool on = store_.record.mic_monitor_select == 0;
-    const AudioOutcome outcome =
-        outcome_of(library_->write_int(capture_, prop::kAAMuteControl, on ? 0 : 1));
-    if (outcome.stored) store_.record.mic_monitor_select = on ? 1 : 0;
-    return outcome;
+    return toggle_mute(prop::kAAMuteControl, store_.record.mic_monitor_select);
 }
 
 AudioOutcome HeadsetAudio::set_monitoring_level(int percent) {
-    if (library_ == nullptr) return outcome_of(kNotCalled);
-    percent = std::clamp(percent, 0, 100);
-    const AudioOutcome outcome =
-        outcome_of(library_->write_float(capture_, prop::kAAVolumeScalarControl,
-                                         static_cast<float>(percent) / 100.0F,
-                                         SecondBuffer::channel(0)));
-    if (!outcome.stored) return outcome;
-    float level = 0;
-    static_cast<void>(
-        library_->read_float(capture_, prop::kAAVolumeControl, level, SecondBuffer::channel(1)));
-    store_.record.mic_monitor_percent = percent;
-    return outcome;
+    return write_level({prop::kAAVolumeScalarControl, SecondBuffer::channel(0),
+                        prop::kAAVolumeControl, SecondBuffer::channel(1)},
+                       percent, store_.record.mic_monitor_percent);
 }
 
 int HeadsetAudio::apply_bands(const profiles::EqBands& bands) {
@@ -160,7 +157,8 @@ AudioOutcome HeadsetAudio::choose_equaliser(int option) {
     if (option >= 1 && option <= kEqLastPresetOption) return apply_preset(option);
     if (option != kEqCustomOption) return outcome_of(kNotCalled);
     // With no curve selected the last one is taken; with none at all, the first preset.
-    const int curve = curve_to_apply(shown_.custom_selected, static_cast<int>(store_.curves.size()));
+    const int curve =
+        curve_to_apply(shown_.custom_selected, static_cast<int>(store_.curves.size()));
     return curve >= 0 ? apply_custom(curve) : apply_preset(1);
 }
 
@@ -177,7 +175,8 @@ AudioOutcome HeadsetAudio::move_band(int band, int value) {
         shown_.custom_selected = -1;
         shown_.custom_layout_enabled = true;
     }
-    AudioOutcome outcome = outcome_of(library_->write_int(playback_, eq_slider_property(band), value));
+    AudioOutcome outcome =
+        outcome_of(library_->write_int(playback_, eq_slider_property(band), value));
     if (outcome.stored) shown_.sliders[static_cast<size_t>(band)] = value;
     // The moved band is shown, not stored: a curve is stored when it is saved.
     outcome.stored = false;

@@ -70,6 +70,15 @@ public:
     HeadsetAudioState state() const;
 
 private:
+    // A level written as a scalar and read back as the library's level.
+    struct LevelControl {
+        const wchar_t* scalar;
+        SecondBuffer channel;
+        const wchar_t* level;
+        SecondBuffer level_channel;
+    };
+    AudioOutcome toggle_mute(const wchar_t* mute, int32_t& selected);
+    AudioOutcome write_level(const LevelControl& control, int percent, int32_t& stored);
     void choose_endpoints();
     void read_features(AudioOutcome& outcome);
     void default_pass();

@@ -31,8 +31,12 @@ constexpr const char* kNoMonitoring = "The headset offers no microphone monitori
 // The surround property is addressed by its parameter block; only "XearSurrHP_Enable" is set.
 const SecondBuffer kSurroundEnableBlock{{4, -1, 0, 0}};
 
-Availability available() { return {true, {}}; }
-Availability unavailable(const char* reason) { return {false, reason}; }
+Availability available() {
+    return {true, {}};
+}
+Availability unavailable(const char* reason) {
+    return {false, reason};
+}
 
 std::vector<ConfLibDevice> list_devices(ConfLib& library, int flow) {
     int count = 0;
@@ -69,8 +73,8 @@ AudioOutcome HeadsetAudio::start() {
     shown_.sliders = before.sliders;
     shown_.custom_selected = before.custom_selected;
     shown_.custom_layout_enabled = before.custom_layout_enabled;
-    shown_.library = shown_.equaliser = shown_.voice_changer = shown_.surround =
-        shown_.microphone = shown_.monitoring = unavailable(kNoLibrary);
+    shown_.library = shown_.equaliser = shown_.voice_changer = shown_.surround = shown_.microphone =
+        shown_.monitoring = unavailable(kNoLibrary);
     if (library_ == nullptr || !library_->loaded()) {
         outcome.result = kNotCalled;
         return outcome;
@@ -119,8 +123,10 @@ void HeadsetAudio::read_features(AudioOutcome& outcome) {
     }
     if (capture_) {
         const FeatureSupport input = features_of(capture_);
-        if (!input.complete) shown_.voice_changer = unavailable(kNoFeatureList);
-        else if (!input.voice_changer) shown_.voice_changer = unavailable(kNoVoiceChanger);
+        if (!input.complete)
+            shown_.voice_changer = unavailable(kNoFeatureList);
+        else if (!input.voice_changer)
+            shown_.voice_changer = unavailable(kNoVoiceChanger);
     }
     if (!complete) outcome.notices.emplace_back(kFeaturesFailed);
 }
@@ -157,14 +163,14 @@ void HeadsetAudio::read_pass(AudioOutcome& outcome) {
     static_cast<void>(read_range(lib, capture_, prop::kGetMinVol, microphone.min));
     static_cast<void>(read_range(lib, capture_, prop::kGetVolStep, microphone.step));
     float level = 0;
-    static_cast<void>(lib.read_float(capture_, prop::kVolumeControl, level,
-                                     SecondBuffer::channel(-1)));
+    static_cast<void>(
+        lib.read_float(capture_, prop::kVolumeControl, level, SecondBuffer::channel(-1)));
     int muted = 0;
     if (lib.read_int(capture_, prop::kMuteControl, muted) == 0)
         store_.record.mic_in_select = muted == 0 ? 1 : 0;
     float scalar = 0;
-    if (lib.read_float(capture_, prop::kVolumeScalarControl, scalar,
-                       SecondBuffer::channel(-1)) == 0)
+    if (lib.read_float(capture_, prop::kVolumeScalarControl, scalar, SecondBuffer::channel(-1)) ==
+        0)
         store_.record.mic_in_percent = percent_of(scalar);
 
     if (read_range(lib, capture_, prop::kGetAAMaxVol, shown_.monitoring_range.max) != 0) {
@@ -187,8 +193,8 @@ void HeadsetAudio::read_monitoring() {
     if (lib.read_int(capture_, prop::kAAMuteControl, muted) == 0)
         store_.record.mic_monitor_select = muted == 0 ? 1 : 0;
     float scalar = 0;
-    if (lib.read_float(capture_, prop::kAAVolumeScalarControl, scalar,
-                       SecondBuffer::channel(0)) == 0)
+    if (lib.read_float(capture_, prop::kAAVolumeScalarControl, scalar, SecondBuffer::channel(0)) ==
+        0)
         store_.record.mic_monitor_percent = percent_of(scalar);
 }
 

@@ -62,8 +62,8 @@ std::string range_text(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || !std::isfinite(value)) return {};
     std::array<char, 64> shown{};
-    const auto written =
-        std::to_chars(shown.data(), shown.data() + shown.size(), value, std::chars_format::fixed, 2);
+    const auto written = std::to_chars(shown.data(), shown.data() + shown.size(), value,
+                                       std::chars_format::fixed, 2);
     return std::string(shown.data(), written.ptr);
 }
 

@@ -17,10 +17,8 @@ constexpr std::string_view kLightingExitTrace = "MS灯光线程设定退出";
 
 CTavrinHS6533Device::CTavrinHS6533Device(device::HidBackend& backend, int page_row,
                                          device::DeviceFolders folders,
-                                         std::string device_folder_name,
-                                         device::TraceSink trace,
-                                         std::filesystem::path audio_library,
-                                         device::SleepFn sleep)
+                                         std::string device_folder_name, device::TraceSink trace,
+                                         std::filesystem::path audio_library, device::SleepFn sleep)
     : LightingDevice(backend, page_row, std::move(folders), std::move(device_folder_name), trace,
                      std::move(sleep), std::string(kLightingExitTrace),
                      std::make_unique<profiles::CHs6533Profiledata>()),
@@ -30,7 +28,9 @@ CTavrinHS6533Device::CTavrinHS6533Device(device::HidBackend& backend, int page_r
     publish_audio_state();
 }
 
-CTavrinHS6533Device::~CTavrinHS6533Device() { stopping_threads(); }
+CTavrinHS6533Device::~CTavrinHS6533Device() {
+    stopping_threads();
+}
 
 profiles::CHs6533Profiledata& CTavrinHS6533Device::headset_profile() {
     return static_cast<profiles::CHs6533Profiledata&>(profile());
@@ -56,13 +56,15 @@ audio::HeadsetAudioStore CTavrinHS6533Device::read_store() {
     audio::HeadsetAudioStore store;
     store.record = data.read_settings();
     for (size_t option = 0; option < store.option_bands.size(); ++option)
-        store.option_bands[option] = data.read_eq_preset(static_cast<int>(option)).value_or(
-            profiles::EqBands{});
+        store.option_bands[option] =
+            data.read_eq_preset(static_cast<int>(option)).value_or(profiles::EqBands{});
     const std::vector<std::string> names = data.read_custom_eq_names();
-    const size_t curves = std::min(names.size(), static_cast<size_t>(profiles::kEqLastCustomCurve) + 1);
+    const size_t curves =
+        std::min(names.size(), static_cast<size_t>(profiles::kEqLastCustomCurve) + 1);
     for (size_t p = 0; p < curves; ++p) {
-        store.curves.push_back({names[p], data.read_custom_eq_preset(static_cast<int>(p))
-                                              .value_or(profiles::EqBands{})});
+        store.curves.push_back(
+            {names[p],
+             data.read_custom_eq_preset(static_cast<int>(p)).value_or(profiles::EqBands{})});
     }
     return store;
 }

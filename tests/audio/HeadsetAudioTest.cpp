@@ -95,7 +95,8 @@ TEST_F(HeadsetAudioTest, CustomCurvesLimitNamesDeletionAndChoice) {
 
     // Names are taken ignoring case.
     ASSERT_TRUE(audio.delete_custom_curve().stored);
-    EXPECT_EQ(audio.save_custom_curve("CURVE 3").notices, std::vector<std::string>{"message_text_5"});
+    EXPECT_EQ(audio.save_custom_curve("CURVE 3").notices,
+              std::vector<std::string>{"message_text_5"});
     // A band moved away from a preset leaves no curve selected for an empty name to update.
     ASSERT_TRUE(audio.choose_equaliser(2).stored);
     audio.move_band(0, 9);

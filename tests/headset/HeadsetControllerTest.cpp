@@ -87,10 +87,12 @@ TEST_F(HeadsetControllerTest, PageStartRunsTheSoundSideAndActionsAreSaved) {
     const audio::AudioOutcome level =
         headset.run_audio([](audio::HeadsetAudio& a) { return a.set_microphone_level(55); });
     EXPECT_TRUE(level.stored);
-    ASSERT_TRUE(headset.run_audio([](audio::HeadsetAudio& a) {
-        static_cast<void>(a.move_band(9, -4));
-        return a.save_custom_curve("Voices");
-    }).stored);
+    ASSERT_TRUE(headset
+                    .run_audio([](audio::HeadsetAudio& a) {
+                        static_cast<void>(a.move_band(9, -4));
+                        return a.save_custom_curve("Voices");
+                    })
+                    .stored);
     EXPECT_EQ(headset.audio_state().record.mic_in_percent, 55);
 
     const Json::Value saved = profiles::read_json_file(document)["Device"][0];

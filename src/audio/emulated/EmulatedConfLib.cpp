@@ -129,8 +129,12 @@ int32_t ConfLibInit(void) {
     return lib.init_result;
 }
 
-int32_t ConfLibUnInit(void) { return 0; }
-int32_t CreateDeviceList(void) { return 0; }
+int32_t ConfLibUnInit(void) {
+    return 0;
+}
+int32_t CreateDeviceList(void) {
+    return 0;
+}
 
 int32_t GetDeviceCount(int32_t flow, int32_t* count) {
     if (count == nullptr) return kFailed;
@@ -140,9 +144,12 @@ int32_t GetDeviceCount(int32_t flow, int32_t* count) {
 
 int32_t GetDeviceById(int32_t flow, int32_t index, ConfLibDevice* device) {
     if (device == nullptr || index != 0) return kUnknownDevice;
-    if (flow == CONF_LIB_FLOW_PLAYBACK) *device = kPlayback;
-    else if (flow == CONF_LIB_FLOW_CAPTURE) *device = kCapture;
-    else return kUnknownDevice;
+    if (flow == CONF_LIB_FLOW_PLAYBACK)
+        *device = kPlayback;
+    else if (flow == CONF_LIB_FLOW_CAPTURE)
+        *device = kCapture;
+    else
+        return kUnknownDevice;
     return 0;
 }
 
@@ -167,11 +174,21 @@ int32_t PropertyControl(ConfLibDevice device, const wchar_t* name, void* value, 
     return 0;
 }
 
-int32_t RegisterCallbackFunction(void* /*callback*/) { return 0; }
-int32_t ShowAsioPanel(void) { return 0; }
-int32_t PlayTestSound(void) { return 0; }
-int32_t StopTestSound(void) { return 0; }
-int32_t CloseTestSound(void) { return 0; }
+int32_t RegisterCallbackFunction(void* /*callback*/) {
+    return 0;
+}
+int32_t ShowAsioPanel(void) {
+    return 0;
+}
+int32_t PlayTestSound(void) {
+    return 0;
+}
+int32_t StopTestSound(void) {
+    return 0;
+}
+int32_t CloseTestSound(void) {
+    return 0;
+}
 
 int32_t EmulatedConfLibWrites(char* out, int32_t capacity) {
     Library& lib = ready_library();
