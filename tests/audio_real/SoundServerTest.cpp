@@ -3,8 +3,12 @@
 // filter does to a tone played through it.
 
 #include <gtest/gtest.h>
+#include <pulse/simple.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -76,6 +80,19 @@ protected:
         if (found == modules->end()) return {};
         return found->argument;
     }
+    // The sink a client program's stream plays on, by name; empty when none plays.
+    std::string client_stream_sink() {
+        const auto inputs = session_->sink_inputs();
+        const auto sinks = session_->sinks();
+        if (!inputs || !sinks) return {};
+        for (const auto& input : *inputs) {
+            if (input.client == UINT32_MAX) continue;
+            for (const auto& sink : *sinks) {
+                if (sink.index == input.sink) return sink.name;
+            }
+        }
+        return {};
+    }
     ToneLevels measure() {
         std::string why;
         const auto levels = play_and_measure(std::string(kHeadsetSinkName) + ".monitor", why);
@@ -124,6 +141,31 @@ TEST_F(SoundServerTest, PresetPutsTheFilterInFrontOfTheHeadsetAndDisablingRemove
     EXPECT_FALSE(filter_arguments());
     ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 1), 0);
     EXPECT_EQ(eq_gains_from_arguments(filter_arguments().value_or("")).value_or(EqGains{})[0], -5);
+}
+
+TEST_F(SoundServerTest, PlayingStreamsMoveOntoTheFilterAndBack) {
+    // A program already playing on the headset when the equaliser comes on.
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 2};
+    pa_simple* stream = pa_simple_new(nullptr, "ilmo audio test", PA_STREAM_PLAYBACK,
+                                      kHeadsetSinkName, "music", &spec, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(stream);
+    std::atomic<bool> playing{true};
+    std::thread player([&] {
+        const std::vector<int16_t> silence(4410 * 2);
+        while (playing && pa_simple_write(stream, silence.data(), silence.size() * 2, nullptr) == 0) {
+        }
+    });
+    EXPECT_EQ(client_stream_sink(), kHeadsetSinkName);
+    EXPECT_EQ(lib().write_int(playback_, p::kEnableEq, 1), 0);
+    EXPECT_EQ(client_stream_sink(), kEqSinkName);
+    // A new curve loads a new filter; the stream goes along.
+    EXPECT_EQ(lib().write_int(playback_, L"EQ_Slider5", 4), 0);
+    EXPECT_EQ(client_stream_sink(), kEqSinkName);
+    EXPECT_EQ(lib().write_int(playback_, p::kEnableEq, 0), 0);
+    EXPECT_EQ(client_stream_sink(), kHeadsetSinkName);
+    playing = false;
+    player.join();
+    pa_simple_free(stream);
 }
 
 TEST_F(SoundServerTest, ToneThroughTheFilterTakesTheCurvesShape) {

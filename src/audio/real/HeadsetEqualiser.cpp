@@ -91,10 +91,10 @@ void HeadsetEqualiser::move_streams(PulseSession& session, uint32_t from_sink,
                                     std::string_view to_sink) {
     const auto inputs = session.sink_inputs();
     if (!inputs) return;
-    constexpr uint32_t kNoModule = UINT32_MAX;  // a client's stream, not a filter's own
+    constexpr uint32_t kNoClient = UINT32_MAX;  // a module's own stream, e.g. a filter's
     for (const auto& input : *inputs) {
         // A stream that ends meanwhile cannot be moved; that is no failure of the filter.
-        if (input.sink == from_sink && input.owner_module == kNoModule) {
+        if (input.sink == from_sink && input.client != kNoClient) {
             (void)session.move_sink_input(input.index, to_sink);
         }
     }

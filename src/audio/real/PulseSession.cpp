@@ -84,7 +84,7 @@ ModuleEntry module_entry(const pa_module_info& info) {
 }
 
 SinkInputEntry sink_input_entry(const pa_sink_input_info& info) {
-    return {info.index, info.sink, info.owner_module};
+    return {info.index, info.sink, info.client};
 }
 
 void on_success(pa_context*, int success, void* data) {

@@ -31,7 +31,7 @@ struct ModuleEntry {
 struct SinkInputEntry {
     uint32_t index = 0;
     uint32_t sink = 0;
-    uint32_t owner_module = 0;  // PA_INVALID_INDEX for streams of client programs
+    uint32_t client = 0;  // PA_INVALID_INDEX for a module's own stream (a filter's, a loopback's)
 };
 
 class PulseSession {
