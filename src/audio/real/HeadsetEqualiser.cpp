@@ -32,7 +32,12 @@ PropertyResult HeadsetEqualiser::enable(bool on) {
     if (!session) return PropertyResult::Failed;
     const auto found = view(*session);
     if (!found) return PropertyResult::NoDevice;
-    return on ? load_filter(*session, *found) : remove_filter(*session, *found);
+    if (!on) return remove_filter(*session, *found);
+    // Already in place with these gains: loading it again would only interrupt the sound.
+    if (found->filter && eq_gains_from_arguments(found->filter->argument) == gains_) {
+        return PropertyResult::Ok;
+    }
+    return load_filter(*session, *found);
 }
 
 PropertyResult HeadsetEqualiser::set_gain(int band, int gain_db) {
