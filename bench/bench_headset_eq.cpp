@@ -38,8 +38,8 @@ bool filter_has(PulseSession& session, const EqGains& gains) {
 }
 
 // One click; the time in ms until the server lists the filter, or a negative on failure.
-double click(const testing::LoadedLibrary& lib, const ConfLibDevice& device,
-             PulseSession& session, const EqGains& gains) {
+double click(const testing::LoadedLibrary& lib, const ConfLibDevice& device, PulseSession& session,
+             const EqGains& gains) {
     const auto start = Clock::now();
     if (lib.write_int(device, property::kEnableEq, 1) != 0) return -1;
     for (int band = 0; band < kEqBandCount; ++band) {
@@ -57,7 +57,8 @@ double click(const testing::LoadedLibrary& lib, const ConfLibDevice& device,
 int main() {
     testing::PrivatePulseDaemon daemon;
     if (!daemon.start()) {
-        std::printf("bench_headset_eq: skipped, no private sound server: %s\n", daemon.why().c_str());
+        std::printf("bench_headset_eq: skipped, no private sound server: %s\n",
+                    daemon.why().c_str());
         return 0;
     }
     setenv("PULSE_SERVER", daemon.server().c_str(), 1);
@@ -81,9 +82,10 @@ int main() {
     (void)lib.write_int(device, property::kEnableEq, 0);
     std::ranges::sort(times_ms);
     const double median_ms = times_ms[times_ms.size() / 2];
-    std::printf("bench_headset_eq: preset click to filter active, %d clicks: median %.1f ms, "
-                "best %.1f ms, worst %.1f ms; median / goal %.0f ms = %.2f, goal %s\n",
-                kClicks, median_ms, times_ms.front(), times_ms.back(), kGoalMedian_ms,
-                median_ms / kGoalMedian_ms, median_ms <= kGoalMedian_ms ? "met" : "missed");
+    std::printf(
+        "bench_headset_eq: preset click to filter active, %d clicks: median %.1f ms, "
+        "best %.1f ms, worst %.1f ms; median / goal %.0f ms = %.2f, goal %s\n",
+        kClicks, median_ms, times_ms.front(), times_ms.back(), kGoalMedian_ms,
+        median_ms / kGoalMedian_ms, median_ms <= kGoalMedian_ms ? "met" : "missed");
     return 0;
 }

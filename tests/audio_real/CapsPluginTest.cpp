@@ -31,9 +31,10 @@ std::string eq10x2_ports() {
         close(pipe_fds[0]);
         std::ostringstream text;
         void* plugin = dlopen(kCaps, RTLD_NOW | RTLD_LOCAL);
-        const auto descriptor_of = plugin ? reinterpret_cast<LADSPA_Descriptor_Function>(
-                                                dlsym(plugin, "ladspa_descriptor"))
-                                          : nullptr;
+        const auto descriptor_of =
+            plugin
+                ? reinterpret_cast<LADSPA_Descriptor_Function>(dlsym(plugin, "ladspa_descriptor"))
+                : nullptr;
         for (unsigned long i = 0; descriptor_of && descriptor_of(i); ++i) {
             const auto* d = descriptor_of(i);
             if (std::string(d->Label) != "Eq10X2") continue;

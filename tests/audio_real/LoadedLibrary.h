@@ -63,7 +63,8 @@ private:
         count_ = reinterpret_cast<GetDeviceCountFn>(dlsym(handle, CONF_LIB_GET_DEVICE_COUNT));
         by_id_ = reinterpret_cast<GetDeviceByIdFn>(dlsym(handle, CONF_LIB_GET_DEVICE_BY_ID));
         if (init_ && create_ && count_ && by_id_) {
-            control_ = reinterpret_cast<PropertyControlFn>(dlsym(handle, CONF_LIB_PROPERTY_CONTROL));
+            control_ =
+                reinterpret_cast<PropertyControlFn>(dlsym(handle, CONF_LIB_PROPERTY_CONTROL));
         }
     }
 

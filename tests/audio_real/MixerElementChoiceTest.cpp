@@ -28,12 +28,10 @@ TEST(MixerElementChoiceTest, UsbHeadsetMicCarriesLevelMuteAndMonitoring) {
 }
 
 TEST(MixerElementChoiceTest, PrefersNamedMicrophoneAndSidetoneOverOtherControls) {
-    std::vector<MixerElementInfo> elements{capture("Capture", true, false),
-                                           capture("Headset", true, false),
-                                           capture("Mic", true, false),
-                                           capture("Capture Switch Only", false, true),
-                                           {"Mic", 0, false, false, true, true},
-                                           playback("Sidetone", true, false)};
+    std::vector<MixerElementInfo> elements{
+        capture("Capture", true, false),      capture("Headset", true, false),
+        capture("Mic", true, false),          capture("Capture Switch Only", false, true),
+        {"Mic", 0, false, false, true, true}, playback("Sidetone", true, false)};
     const auto choice = choose_mixer_elements(elements);
     EXPECT_EQ(choice.capture_volume, 2u);
     // "Mic" has no switch of its own: the card's other capture switch mutes.
@@ -44,10 +42,9 @@ TEST(MixerElementChoiceTest, PrefersNamedMicrophoneAndSidetoneOverOtherControls)
 }
 
 TEST(MixerElementChoiceTest, OutputLevelsAreNeverTakenForMonitoring) {
-    std::vector<MixerElementInfo> elements{playback("PCM", true, true),
-                                           playback("Speaker", true, true),
-                                           playback("Headphone", true, true),
-                                           capture("Mic", true, true)};
+    std::vector<MixerElementInfo> elements{
+        playback("PCM", true, true), playback("Speaker", true, true),
+        playback("Headphone", true, true), capture("Mic", true, true)};
     const auto choice = choose_mixer_elements(elements);
     EXPECT_EQ(choice.capture_volume, 3u);
     EXPECT_FALSE(choice.monitor_volume);

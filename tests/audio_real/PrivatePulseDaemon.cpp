@@ -49,10 +49,10 @@ bool accepts_connections(const std::string& socket_path) {
     const std::string sink = std::string("module-null-sink sink_name=") + kHeadsetSinkName +
                              " sink_properties='device.vendor.id=0c76 device.product.id=1630'";
     // -n: no default script, so only these modules run (no always-sink, no hardware).
-    execlp("pulseaudio", "pulseaudio", "-n", "--daemonize=no", "--system=no",
-           "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes", "--realtime=no",
-           "--high-priority=no", "--log-target=stderr", "-L", native.c_str(), "-L",
-           sink.c_str(), static_cast<char*>(nullptr));
+    execlp("pulseaudio", "pulseaudio", "-n", "--daemonize=no", "--system=no", "--exit-idle-time=-1",
+           "--use-pid-file=no", "--disable-shm=yes", "--realtime=no", "--high-priority=no",
+           "--log-target=stderr", "-L", native.c_str(), "-L", sink.c_str(),
+           static_cast<char*>(nullptr));
     std::fprintf(stderr, "cannot run pulseaudio: %s\n", std::strerror(errno));
     _exit(127);
 }

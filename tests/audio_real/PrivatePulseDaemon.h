@@ -3,8 +3,8 @@
 // configuration, a socket in that folder, and one null sink that carries the headset's USB
 // identity, so the library takes it for the headset. Works as root (CI) as well.
 
-#include <string>
 #include <sys/types.h>
+#include <string>
 
 namespace ilmo::audio::testing {
 

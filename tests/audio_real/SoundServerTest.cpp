@@ -7,12 +7,12 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
-#include <vector>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "audio/real/EqualiserModule.h"
 #include "audio/real/PulseSession.h"
@@ -152,7 +152,8 @@ TEST_F(SoundServerTest, PlayingStreamsMoveOntoTheFilterAndBack) {
     std::atomic<bool> playing{true};
     std::thread player([&] {
         const std::vector<int16_t> silence(4410 * 2);
-        while (playing && pa_simple_write(stream, silence.data(), silence.size() * 2, nullptr) == 0) {
+        while (playing &&
+               pa_simple_write(stream, silence.data(), silence.size() * 2, nullptr) == 0) {
         }
     });
     EXPECT_EQ(client_stream_sink(), kHeadsetSinkName);

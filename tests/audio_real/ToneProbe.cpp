@@ -24,8 +24,8 @@ using Samples = std::vector<int16_t>;
 pa_simple* open_stream(pa_stream_direction_t direction, const char* device, std::string& why) {
     const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate_hz, 1};
     int error = 0;
-    pa_simple* stream = pa_simple_new(nullptr, "ilmo audio test", direction, device, "probe",
-                                      &spec, nullptr, nullptr, &error);
+    pa_simple* stream = pa_simple_new(nullptr, "ilmo audio test", direction, device, "probe", &spec,
+                                      nullptr, nullptr, &error);
     if (!stream) why = std::string("stream refused: ") + pa_strerror(error);
     return stream;
 }
@@ -86,12 +86,15 @@ std::optional<ToneLevels> play_and_measure(const std::string& monitor_source, st
     // Only the blocks well inside the tone count: the edges hold silence and transients.
     const size_t blocks = recorded.size() / kBlock;
     double loudest = 0;
-    for (size_t b = 0; b < blocks; ++b) loudest = std::max(loudest, rms(&recorded[b * kBlock], kBlock));
+    for (size_t b = 0; b < blocks; ++b)
+        loudest = std::max(loudest, rms(&recorded[b * kBlock], kBlock));
     double low = 0;
     double high = 0;
     int used = 0;
     for (size_t b = 1; b + 1 < blocks; ++b) {
-        const auto loud = [&](size_t at) { return rms(&recorded[at * kBlock], kBlock) > 0.5 * loudest; };
+        const auto loud = [&](size_t at) {
+            return rms(&recorded[at * kBlock], kBlock) > 0.5 * loudest;
+        };
         if (!loud(b - 1) || !loud(b) || !loud(b + 1)) continue;
         low += tone_power(&recorded[b * kBlock], kBlock, kLowToneHz);
         high += tone_power(&recorded[b * kBlock], kBlock, kHighToneHz);

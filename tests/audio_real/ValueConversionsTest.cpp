@@ -41,11 +41,11 @@ TEST(UsbIdentityTest, FindsHeadsetCardsByIdentityNotPosition) {
         std::filesystem::create_directories(root / folder);
         if (usbid) std::ofstream(root / folder / "usbid") << usbid;
     };
-    card("card0", nullptr);            // the machine's own sound, no usbid
-    card("card1", "046d:0a44\n");      // another USB headset
+    card("card0", nullptr);        // the machine's own sound, no usbid
+    card("card1", "046d:0a44\n");  // another USB headset
     card("card3", "0c76:1630\n");
     card("card12", "0c76:1630\n");
-    card("cardX", "0c76:1630\n");      // not a card folder
+    card("cardX", "0c76:1630\n");  // not a card folder
     std::ofstream(root / "cards") << "0 [PCH]\n";
     EXPECT_EQ(find_headset_cards(root.string()), (std::vector<int>{3, 12}));
     EXPECT_TRUE(find_headset_cards((root / "missing").string()).empty());

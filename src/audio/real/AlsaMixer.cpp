@@ -24,20 +24,20 @@ struct DirectionCalls {
 };
 
 constexpr DirectionCalls kCapture{
-    snd_mixer_selem_has_capture_channel, snd_mixer_selem_get_capture_volume_range,
-    snd_mixer_selem_get_capture_dB_range, snd_mixer_selem_get_capture_volume,
-    snd_mixer_selem_set_capture_volume,   snd_mixer_selem_set_capture_volume_all,
-    snd_mixer_selem_get_capture_dB,       snd_mixer_selem_set_capture_dB,
-    snd_mixer_selem_set_capture_dB_all,   snd_mixer_selem_get_capture_switch,
+    snd_mixer_selem_has_capture_channel,    snd_mixer_selem_get_capture_volume_range,
+    snd_mixer_selem_get_capture_dB_range,   snd_mixer_selem_get_capture_volume,
+    snd_mixer_selem_set_capture_volume,     snd_mixer_selem_set_capture_volume_all,
+    snd_mixer_selem_get_capture_dB,         snd_mixer_selem_set_capture_dB,
+    snd_mixer_selem_set_capture_dB_all,     snd_mixer_selem_get_capture_switch,
     snd_mixer_selem_set_capture_switch_all,
 };
 
 constexpr DirectionCalls kPlayback{
-    snd_mixer_selem_has_playback_channel, snd_mixer_selem_get_playback_volume_range,
-    snd_mixer_selem_get_playback_dB_range, snd_mixer_selem_get_playback_volume,
-    snd_mixer_selem_set_playback_volume,   snd_mixer_selem_set_playback_volume_all,
-    snd_mixer_selem_get_playback_dB,       snd_mixer_selem_set_playback_dB,
-    snd_mixer_selem_set_playback_dB_all,   snd_mixer_selem_get_playback_switch,
+    snd_mixer_selem_has_playback_channel,    snd_mixer_selem_get_playback_volume_range,
+    snd_mixer_selem_get_playback_dB_range,   snd_mixer_selem_get_playback_volume,
+    snd_mixer_selem_set_playback_volume,     snd_mixer_selem_set_playback_volume_all,
+    snd_mixer_selem_get_playback_dB,         snd_mixer_selem_set_playback_dB,
+    snd_mixer_selem_set_playback_dB_all,     snd_mixer_selem_get_playback_switch,
     snd_mixer_selem_set_playback_switch_all,
 };
 
@@ -53,6 +53,18 @@ snd_mixer_selem_channel_id_t alsa_channel(snd_mixer_elem_t* elem, const Directio
         return SND_MIXER_SCHN_FRONT_RIGHT;
     }
     return SND_MIXER_SCHN_FRONT_LEFT;  // the same id as SND_MIXER_SCHN_MONO
+}
+
+using LevelGetter = int (*DirectionCalls::*)(snd_mixer_elem_t*, snd_mixer_selem_channel_id_t,
+                                             long*);
+
+std::optional<long> read_level(snd_mixer_elem_t* elem, MixerDirection direction, int channel,
+                               LevelGetter getter) {
+    if (!elem) return {};
+    const auto& c = calls(direction);
+    long value = 0;
+    if ((c.*getter)(elem, alsa_channel(elem, c, channel), &value) < 0) return {};
+    return value;
 }
 
 MixerElementInfo describe(snd_mixer_elem_t* elem) {
@@ -116,18 +128,11 @@ std::optional<VolumeRange> AlsaMixer::range(size_t element, MixerDirection direc
     return range;
 }
 
-std::optional<long> AlsaMixer::raw_volume(size_t element, MixerDirection direction,
-                                          int channel) {
-    auto* elem = element_at(element);
-    if (!elem) return {};
-    const auto& c = calls(direction);
-    long value = 0;
-    if (c.get_volume(elem, alsa_channel(elem, c, channel), &value) < 0) return {};
-    return value;
+std::optional<long> AlsaMixer::raw_volume(size_t element, MixerDirection direction, int channel) {
+    return read_level(element_at(element), direction, channel, &DirectionCalls::get_volume);
 }
 
-bool AlsaMixer::set_raw_volume(size_t element, MixerDirection direction, int channel,
-                               long raw) {
+bool AlsaMixer::set_raw_volume(size_t element, MixerDirection direction, int channel, long raw) {
     auto* elem = element_at(element);
     if (!elem) return false;
     const auto& c = calls(direction);
@@ -136,25 +141,17 @@ bool AlsaMixer::set_raw_volume(size_t element, MixerDirection direction, int cha
     return error >= 0;
 }
 
-std::optional<long> AlsaMixer::centi_db(size_t element, MixerDirection direction,
-                                        int channel) {
-    auto* elem = element_at(element);
-    if (!elem) return {};
-    const auto& c = calls(direction);
-    long value = 0;
-    if (c.get_db(elem, alsa_channel(elem, c, channel), &value) < 0) return {};
-    return value;
+std::optional<long> AlsaMixer::centi_db(size_t element, MixerDirection direction, int channel) {
+    return read_level(element_at(element), direction, channel, &DirectionCalls::get_db);
 }
 
-bool AlsaMixer::set_centi_db(size_t element, MixerDirection direction, int channel,
-                             long centi_db) {
+bool AlsaMixer::set_centi_db(size_t element, MixerDirection direction, int channel, long centi_db) {
     auto* elem = element_at(element);
     if (!elem) return false;
     const auto& c = calls(direction);
     // Rounds to the nearest step below, so a level never comes out louder than asked.
-    const int error = channel < 0
-                          ? c.set_db_all(elem, centi_db, -1)
-                          : c.set_db(elem, alsa_channel(elem, c, channel), centi_db, -1);
+    const int error = channel < 0 ? c.set_db_all(elem, centi_db, -1)
+                                  : c.set_db(elem, alsa_channel(elem, c, channel), centi_db, -1);
     return error >= 0;
 }
 

@@ -33,18 +33,24 @@ PropertyResult CaptureEndpoint::control(Property property, void* value, const vo
         case Property::MonitorMinVolume:
         case Property::MonitorVolumeStep:
             return set ? PropertyResult::Unsupported : range_text(monitoring, property, value);
-        case Property::Volume: return level(microphone, value, channel, set);
-        case Property::MonitorVolume: return level(monitoring, value, channel, set);
-        case Property::VolumeScalar: return scalar(microphone, value, channel, set);
-        case Property::MonitorVolumeScalar: return scalar(monitoring, value, channel, set);
-        case Property::Mute: return mute(microphone, value, set);
-        case Property::MonitorMute: return mute(monitoring, value, set);
-        default: return PropertyResult::Unsupported;
+        case Property::Volume:
+            return level(microphone, value, channel, set);
+        case Property::MonitorVolume:
+            return level(monitoring, value, channel, set);
+        case Property::VolumeScalar:
+            return scalar(microphone, value, channel, set);
+        case Property::MonitorVolumeScalar:
+            return scalar(monitoring, value, channel, set);
+        case Property::Mute:
+            return mute(microphone, value, set);
+        case Property::MonitorMute:
+            return mute(monitoring, value, set);
+        default:
+            return PropertyResult::Unsupported;
     }
 }
 
-PropertyResult CaptureEndpoint::range_text(const Target& target, Property property,
-                                           void* value) {
+PropertyResult CaptureEndpoint::range_text(const Target& target, Property property, void* value) {
     if (!target.volume) return PropertyResult::Unsupported;
     const auto range = mixer_->range(*target.volume, target.direction);
     if (!range) return PropertyResult::Failed;
@@ -57,8 +63,7 @@ PropertyResult CaptureEndpoint::range_text(const Target& target, Property proper
     return write_text(value, format_level(level)) ? PropertyResult::Ok : PropertyResult::BadValue;
 }
 
-PropertyResult CaptureEndpoint::level(const Target& target, void* value, int channel,
-                                      bool set) {
+PropertyResult CaptureEndpoint::level(const Target& target, void* value, int channel, bool set) {
     if (!target.volume) return PropertyResult::Unsupported;
     const auto range = mixer_->range(*target.volume, target.direction);
     if (!range) return PropertyResult::Failed;
@@ -72,18 +77,17 @@ PropertyResult CaptureEndpoint::level(const Target& target, void* value, int cha
     }
     const auto wanted = read_float(value);
     if (!wanted) return PropertyResult::BadValue;
-    const double limited = std::clamp(static_cast<double>(*wanted), level_min(*range),
-                                      level_max(*range));
+    const double limited =
+        std::clamp(static_cast<double>(*wanted), level_min(*range), level_max(*range));
     if (in_db) {
         return outcome(mixer_->set_centi_db(*target.volume, target.direction, channel,
                                             std::lround(limited * 100.0)));
     }
-    return outcome(mixer_->set_raw_volume(*target.volume, target.direction, channel,
-                                          std::lround(limited)));
+    return outcome(
+        mixer_->set_raw_volume(*target.volume, target.direction, channel, std::lround(limited)));
 }
 
-PropertyResult CaptureEndpoint::scalar(const Target& target, void* value, int channel,
-                                       bool set) {
+PropertyResult CaptureEndpoint::scalar(const Target& target, void* value, int channel, bool set) {
     if (!target.volume) return PropertyResult::Unsupported;
     const auto range = mixer_->range(*target.volume, target.direction);
     if (!range) return PropertyResult::Failed;

@@ -111,8 +111,8 @@ bool ConfLibrary::listed(const ConfLibDevice& device) const {
     return known && known->id == device.id && known->type == device.type;
 }
 
-int32_t ConfLibrary::property_control(const ConfLibDevice& device, const wchar_t* name,
-                                      void* value, const void* second, int32_t set) {
+int32_t ConfLibrary::property_control(const ConfLibDevice& device, const wchar_t* name, void* value,
+                                      const void* second, int32_t set) {
     std::lock_guard lock(mutex_);
     const bool write = set != 0;
     if (!listed(device)) return to_int(PropertyResult::NoDevice);

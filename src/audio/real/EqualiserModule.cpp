@@ -10,8 +10,7 @@ constexpr std::string_view kSinkNameArgument = "sink_name=";
 constexpr std::string_view kControlArgument = "control=";
 
 // The value of `key` (which ends in '=') among white-space separated arguments.
-std::optional<std::string_view> argument_value(std::string_view arguments,
-                                               std::string_view key) {
+std::optional<std::string_view> argument_value(std::string_view arguments, std::string_view key) {
     size_t at = 0;
     while ((at = arguments.find(key, at)) != std::string_view::npos) {
         if (at == 0 || arguments[at - 1] == ' ') {
@@ -30,10 +29,9 @@ int limit_eq_gain(int gain_db) {
     return std::clamp(gain_db, kEqGainMin_db, kEqGainMax_db);
 }
 
-std::optional<std::string> eq_module_arguments(std::string_view master_sink,
-                                               const EqGains& gains) {
-    const bool unsafe = master_sink.empty() || master_sink.find_first_of(" \t\r\n'\"\\") !=
-                                                   std::string_view::npos;
+std::optional<std::string> eq_module_arguments(std::string_view master_sink, const EqGains& gains) {
+    const bool unsafe =
+        master_sink.empty() || master_sink.find_first_of(" \t\r\n'\"\\") != std::string_view::npos;
     if (unsafe) return {};
     std::string control;
     for (int gain : gains) {

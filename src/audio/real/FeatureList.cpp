@@ -5,7 +5,7 @@
 namespace ilmo::audio {
 
 std::string feature_list_text(const FeatureSupport& support) {
-    const std::array<bool, 7> items{support.equaliser, false, false, false, false,
+    const std::array<bool, 7> items{support.equaliser,  false, false, false, false,
                                     support.monitoring, false};
     std::string text;
     for (bool item : items) {

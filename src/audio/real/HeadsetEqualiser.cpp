@@ -88,8 +88,7 @@ PropertyResult HeadsetEqualiser::remove_filter(PulseSession& session, const Serv
     if (!found.filter) return PropertyResult::Ok;
     if (found.filter_sink) move_streams(session, found.filter_sink->index, found.headset.name);
     if (!session.set_default_sink(found.headset.name)) return PropertyResult::Failed;
-    return session.unload_module(found.filter->index) ? PropertyResult::Ok
-                                                      : PropertyResult::Failed;
+    return session.unload_module(found.filter->index) ? PropertyResult::Ok : PropertyResult::Failed;
 }
 
 void HeadsetEqualiser::move_streams(PulseSession& session, uint32_t from_sink,

@@ -29,8 +29,9 @@ bool is_headset_sink(const SinkEntry& sink, std::span<const int> headset_cards) 
 
 std::optional<SinkEntry> find_headset_sink(std::span<const SinkEntry> sinks,
                                            std::span<const int> headset_cards) {
-    const auto found = std::ranges::find_if(
-        sinks, [headset_cards](const SinkEntry& sink) { return is_headset_sink(sink, headset_cards); });
+    const auto found = std::ranges::find_if(sinks, [headset_cards](const SinkEntry& sink) {
+        return is_headset_sink(sink, headset_cards);
+    });
     if (found == sinks.end()) return {};
     return *found;
 }

@@ -32,8 +32,7 @@ int capture_rank(std::string_view name) {
 // microphone back to the ear.
 int monitor_rank(std::string_view name) {
     const std::string text = lower(name);
-    if (text.find("sidetone") != std::string::npos ||
-        text.find("side tone") != std::string::npos) {
+    if (text.find("sidetone") != std::string::npos || text.find("side tone") != std::string::npos) {
         return 0;
     }
     if (text == "mic" || text == "microphone") return 1;
@@ -60,21 +59,21 @@ std::optional<size_t> best(std::span<const MixerElementInfo> elements, Has has, 
 
 MixerChoice choose_mixer_elements(std::span<const MixerElementInfo> elements) {
     MixerChoice choice;
-    choice.capture_volume =
-        best(elements, [](const auto& e) { return e.capture_volume; }, capture_rank);
+    choice.capture_volume = best(
+        elements, [](const auto& e) { return e.capture_volume; }, capture_rank);
     if (choice.capture_volume && elements[*choice.capture_volume].capture_switch) {
         choice.capture_switch = choice.capture_volume;
     } else {
-        choice.capture_switch =
-            best(elements, [](const auto& e) { return e.capture_switch; }, capture_rank);
+        choice.capture_switch = best(
+            elements, [](const auto& e) { return e.capture_switch; }, capture_rank);
     }
-    choice.monitor_volume =
-        best(elements, [](const auto& e) { return e.playback_volume; }, monitor_rank);
+    choice.monitor_volume = best(
+        elements, [](const auto& e) { return e.playback_volume; }, monitor_rank);
     if (choice.monitor_volume && elements[*choice.monitor_volume].playback_switch) {
         choice.monitor_switch = choice.monitor_volume;
     } else {
-        choice.monitor_switch =
-            best(elements, [](const auto& e) { return e.playback_switch; }, monitor_rank);
+        choice.monitor_switch = best(
+            elements, [](const auto& e) { return e.playback_switch; }, monitor_rank);
     }
     return choice;
 }

@@ -13,6 +13,8 @@ enum class PropertyResult : int32_t {
     Failed = 4,       // the mixer or the sound server refused or did not answer
 };
 
-constexpr int32_t to_int(PropertyResult result) { return static_cast<int32_t>(result); }
+constexpr int32_t to_int(PropertyResult result) {
+    return static_cast<int32_t>(result);
+}
 
 }  // namespace ilmo::audio

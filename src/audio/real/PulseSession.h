@@ -17,9 +17,9 @@ struct SinkEntry {
     uint32_t index = 0;
     std::string name;
     // Device properties, empty where the sink has none.
-    std::string vendor_id;    // "device.vendor.id"
-    std::string product_id;   // "device.product.id"
-    std::string alsa_card;    // "alsa.card"
+    std::string vendor_id;   // "device.vendor.id"
+    std::string product_id;  // "device.product.id"
+    std::string alsa_card;   // "alsa.card"
 };
 
 struct ModuleEntry {

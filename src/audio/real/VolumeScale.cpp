@@ -14,7 +14,8 @@ bool has_db(const VolumeRange& range) {
 
 long raw_from_scalar(float scalar, const VolumeRange& range) {
     const double limited = std::clamp(static_cast<double>(scalar), 0.0, 1.0);
-    return range.raw_min + std::lround(limited * static_cast<double>(range.raw_max - range.raw_min));
+    return range.raw_min +
+           std::lround(limited * static_cast<double>(range.raw_max - range.raw_min));
 }
 
 float scalar_from_raw(long raw, const VolumeRange& range) {
