@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -33,6 +34,8 @@ bool accepts_connections(const std::string& socket_path) {
 }
 
 [[noreturn]] void run_daemon(const std::string& folder) {
+    // A test that dies takes its daemon along instead of leaving it running.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     // Its own runtime, state and home folders: nothing of the user's (or root's) is read.
     setenv("PULSE_RUNTIME_PATH", (folder + "/runtime").c_str(), 1);
     setenv("PULSE_STATE_PATH", (folder + "/state").c_str(), 1);
