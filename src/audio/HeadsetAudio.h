@@ -49,6 +49,7 @@ public:
     void set_store(HeadsetAudioStore store);
     const HeadsetAudioStore& store() const { return store_; }
 
+    // Ends by putting the stored equaliser choice and voice effect back into the library.
     AudioOutcome start();
 
     AudioOutcome set_voice_changer(bool on);
@@ -84,6 +85,7 @@ private:
     void default_pass();
     void read_pass(AudioOutcome& outcome);
     void read_monitoring();
+    void restore_stored();
     int apply_bands(const profiles::EqBands& bands);
     AudioOutcome apply_preset(int option);
     AudioOutcome apply_custom(int index);

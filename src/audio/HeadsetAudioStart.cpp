@@ -85,8 +85,22 @@ AudioOutcome HeadsetAudio::start() {
     read_features(outcome);
     default_pass();
     read_pass(outcome);
+    restore_stored();
     shown_.start_notices = outcome.notices;
     return outcome;
+}
+
+// The default pass leaves the library with no equaliser and no voice effect; what the profile
+// chose is put back, so the sound is what the page shows. Writes that fail leave the record as
+// it is, as every action does.
+void HeadsetAudio::restore_stored() {
+    const profiles::HeadsetSettings record = store_.record;
+    if (record.eq_type >= 1 && record.eq_type <= kEqCustomOption && shown_.equaliser.available)
+        static_cast<void>(choose_equaliser(record.eq_type));
+    if (record.magic_enable != 0 && shown_.voice_changer.available) {
+        static_cast<void>(set_voice_changer(true));
+        static_cast<void>(choose_voice_effect(record.magic_type));
+    }
 }
 
 void HeadsetAudio::choose_endpoints() {

@@ -193,6 +193,24 @@ TEST_F(HeadsetAudioTest, StartResetsOnlyEffectsItCannotRead) {
     EXPECT_EQ(state.monitoring_range.step, "1.00");
 }
 
+TEST_F(HeadsetAudioTest, StartPutsTheStoredEqualiserAndVoiceEffectBack) {
+    HeadsetAudioStore store;
+    store.record.eq_type = 4;
+    store.record.magic_enable = 1;
+    store.record.magic_type = 3;
+    audio.set_store(store);
+    audio.set_library(emulated.library.get());
+    static_cast<void>(audio.start());
+    // After the reset to flat, preset 4's bands go out last, and effect 3 as 2.
+    const auto bands = band_writes();
+    ASSERT_GE(bands.size(), 10u);
+    const profiles::EqBands preset = *eq_preset(4);
+    EXPECT_EQ(std::vector<int>(bands.end() - 10, bands.end()),
+              std::vector<int>(preset.begin(), preset.end()));
+    EXPECT_EQ(writes_named("MagicVoice_Selection").back().value, 2);
+    EXPECT_EQ(audio.state().record.eq_type, 4);
+}
+
 TEST_F(HeadsetAudioTest, StartFailuresBecomeNoticesAndReasons) {
     emulated.set_init_result(3);
     emulated.set_raw(CONF_LIB_TYPE_PLAYBACK, "GetSupportFeature", "1,1,1");
