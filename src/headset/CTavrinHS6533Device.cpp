@@ -22,7 +22,8 @@ CTavrinHS6533Device::CTavrinHS6533Device(device::HidBackend& backend, int page_r
     : LightingDevice(backend, page_row, std::move(folders), std::move(device_folder_name), trace,
                      std::move(sleep), std::string(kLightingExitTrace),
                      std::make_unique<profiles::CHs6533Profiledata>()),
-      audio_library_file_(std::move(audio_library)) {
+      audio_library_file_(std::move(audio_library)),
+      frames_([this](std::span<const uint8_t> frame) { return send_frame(frame); }, trace) {
     // The headset's modes are the pad's, in the same order.
     set_preview(std::make_unique<lighting::PadPreview>());
     publish_audio_state();
@@ -88,7 +89,7 @@ Result CTavrinHS6533Device::load_after_attach() {
     {
         // A new attachment has not seen any frame yet.
         std::lock_guard lock(frame_mutex_);
-        last_frame_sent_.reset();
+        last_frame_posted_.reset();
     }
     restart_lighting_thread();
     if (view() != nullptr) view()->redraw();
@@ -152,19 +153,34 @@ bool CTavrinHS6533Device::build_and_send_frame() {
     std::vector<device::ColorRecord> lights(static_cast<size_t>(light_count()));
     for (int i = 0; i < light_count(); ++i) lights[static_cast<size_t>(i)] = color(i);
     const LightFrame frame = encode_light_frame(lights);
-    std::lock_guard lock(frame_mutex_);
-    if (last_frame_sent_ == frame) return true;
+    {
+        std::lock_guard lock(frame_mutex_);
+        if (last_frame_posted_ == frame) return true;
+        last_frame_posted_ = frame;
+    }
     if (view() != nullptr) view()->lights_changed();
+    std::vector<uint8_t> bytes;
+    bytes.reserve(kFrameReports * kFrameReportBytes);
+    for (const FrameReport& report : frame) bytes.insert(bytes.end(), report.begin(), report.end());
+    frames_.post(std::move(bytes));
+    return true;
+}
+
+Result CTavrinHS6533Device::send_frame(std::span<const uint8_t> frame) {
     device::HidInterface& hid = command_channel().cable();
-    for (const FrameReport& report : frame) {
-        // A report the headset did not take leaves the frame unsent: it goes again next time.
-        if (hid.set_output_report(report) != 1) {
-            last_frame_sent_.reset();
-            return true;
+    for (size_t at = 0; at + kFrameReportBytes <= frame.size(); at += kFrameReportBytes) {
+        if (hid.set_output_report(frame.subspan(at, kFrameReportBytes)) != 1) {
+            std::lock_guard lock(frame_mutex_);
+            last_frame_posted_.reset();
+            return Result::kWriteFailed;
         }
     }
-    last_frame_sent_ = frame;
-    return true;
+    return Result::kOk;
+}
+
+void CTavrinHS6533Device::stopping_threads() {
+    frames_.stop();
+    LightingDevice::stopping_threads();
 }
 
 }  // namespace ilmo::headset

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "audio/HeadsetAudio.h"
+#include "device/FrameSender.h"
 #include "headset/HeadsetFrame.h"
 #include "keyboard/LightingDevice.h"
 
@@ -35,8 +36,8 @@ public:
     device::Result load_after_attach() override;
     // Nothing to write over HID but the light frame, which the frame timer sends.
     device::Result write_profile_to_device() override { return device::Result::kOk; }
-    // Frame timer: sends the frame when it differs from the last one sent, only while
-    // connected. True while the preview runs.
+    // Frame timer: hands the frame to the sender thread when it differs from the last one,
+    // only while connected. True while the preview runs.
     bool build_and_send_frame() override;
 
     // Device work: loads the library (once), then the page start's sound steps.
@@ -49,12 +50,18 @@ public:
     // Any thread: what the sound panels show.
     audio::HeadsetAudioState audio_state() const;
 
+protected:
+    void stopping_threads() override;
+
 private:
     // state_mutex() held.
     profiles::CHs6533Profiledata& headset_profile();
     audio::HeadsetAudioStore read_store();
     void write_store(const audio::HeadsetAudioStore& store);
     void publish_audio_state();
+    // Sender thread: the frame's twelve reports, in order; a report the headset did not take
+    // leaves the frame to be sent again.
+    device::Result send_frame(std::span<const uint8_t> frame);
 
     const std::filesystem::path audio_library_file_;
 
@@ -66,7 +73,8 @@ private:
     audio::HeadsetAudioState shown_;
 
     std::mutex frame_mutex_;
-    std::optional<LightFrame> last_frame_sent_;
+    std::optional<LightFrame> last_frame_posted_;
+    device::FrameSender frames_;
 };
 
 }  // namespace ilmo::headset
