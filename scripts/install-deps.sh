@@ -16,6 +16,8 @@ packages=(
   libxrandr-dev
   # windows
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 libqt6opengl6-dev libgl-dev
+  # the headset's equaliser filter (caps), and the sound server the audio tests start
+  caps ladspa-sdk pulseaudio
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
 )

@@ -3,7 +3,12 @@
 namespace ilmo::device {
 
 FrameSender::FrameSender(CommandChannel& channel, TraceSink trace)
-    : channel_(channel), thread_(std::move(trace)) {}
+    : FrameSender([&channel](std::span<const uint8_t> frame) {
+          return channel.write_light_frame(frame);
+      }, std::move(trace)) {}
+
+FrameSender::FrameSender(Send send, TraceSink trace)
+    : send_(std::move(send)), thread_(std::move(trace)) {}
 
 void FrameSender::post(std::vector<uint8_t> frame) {
     {
@@ -49,7 +54,7 @@ void FrameSender::run(const StopEvent& stop) {
             frame = std::move(*pending_);
             pending_.reset();
         }
-        const Result outcome = channel_.write_light_frame(frame);
+        const Result outcome = send_(frame);
         if (succeeded(outcome)) {
             std::lock_guard lock(mutex_);
             ++sent_;

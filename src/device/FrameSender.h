@@ -1,12 +1,15 @@
 #pragma once
 // Sends host light frames from a thread of its own, so the UI thread that paces them never
-// waits on the device. Only the newest frame waits to be sent: a frame that was not sent
+// waits on the device: the channel's light frames, or whatever a device kind sends its frames
+// as. Only the newest frame waits to be sent: a frame that was not sent
 // before the next one came is replaced, never queued, and frames that meet a configuration
 // transfer are dropped by the channel.
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
+#include <span>
 #include <optional>
 #include <vector>
 
@@ -20,7 +23,12 @@ public:
     // After a failed frame the sender pauses this long: the device is busy or going.
     static constexpr int kFailurePauseMs = 200;
 
+    // Sends one frame; its result decides whether the sender pauses.
+    using Send = std::function<Result(std::span<const uint8_t> frame)>;
+
+    // Frames go out as the channel's light frames.
     FrameSender(CommandChannel& channel, TraceSink trace);
+    FrameSender(Send send, TraceSink trace);
     ~FrameSender() { stop(); }
 
     // Starts the thread on the first frame.
@@ -33,7 +41,7 @@ public:
 private:
     void run(const StopEvent& stop);
 
-    CommandChannel& channel_;
+    Send send_;
     ControllerThread thread_;
     mutable std::mutex mutex_;
     std::condition_variable posted_;

@@ -28,6 +28,10 @@ bool CHs6533Profiledata::write_custom_eq_preset(int preset, const EqBands& bands
     return write_eq_curve(current_section(), EqCurves::Custom, preset, bands);
 }
 
+void CHs6533Profiledata::write_custom_eq_curves(const std::vector<EqBands>& curves) {
+    encode_custom_eq_curves(current_section(), curves);
+}
+
 std::vector<std::string> CHs6533Profiledata::read_custom_eq_names() const {
     return decode_custom_eq_names(section());
 }

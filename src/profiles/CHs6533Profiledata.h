@@ -24,6 +24,8 @@ public:
     bool write_eq_preset(int preset, const EqBands& bands);
     std::optional<EqBands> read_custom_eq_preset(int preset);
     bool write_custom_eq_preset(int preset, const EqBands& bands);
+    // The user's curves become exactly these.
+    void write_custom_eq_curves(const std::vector<EqBands>& curves);
 
     std::vector<std::string> read_custom_eq_names() const;
     void write_custom_eq_names(const std::vector<std::string>& names);

@@ -10,14 +10,15 @@ const char* key_of(EqCurves curves) {
     return curves == EqCurves::Presets ? "EQHzValueInfo" : "CustomEQHzValueInfo";
 }
 
-bool is_preset(int preset) {
-    return preset >= 0 && preset <= kEqLastPreset;
+bool is_preset(EqCurves curves, int preset) {
+    const int last = curves == EqCurves::Presets ? kEqLastPreset : kEqLastCustomCurve;
+    return preset >= 0 && preset <= last;
 }
 
 }  // namespace
 
 std::optional<EqBands> read_eq_curve(Json::Value& section, EqCurves curves, int preset) {
-    if (!is_preset(preset)) return std::nullopt;
+    if (!is_preset(curves, preset)) return std::nullopt;
     EqBands bands{};
     Json::Value& curve = array_element(array_member(section, key_of(curves)), preset);
     for (int b = 0; b < kEqBandCount; ++b) {
@@ -31,10 +32,16 @@ std::optional<EqBands> read_eq_curve(Json::Value& section, EqCurves curves, int 
 }
 
 bool write_eq_curve(Json::Value& section, EqCurves curves, int preset, const EqBands& bands) {
-    if (!is_preset(preset)) return false;
+    if (!is_preset(curves, preset)) return false;
     Json::Value& curve = array_element(array_member(section, key_of(curves)), preset);
     for (int b = 0; b < kEqBandCount; ++b) object_element(curve, b)["value"] = bands[b];
     return true;
+}
+
+void encode_custom_eq_curves(Json::Value& section, const std::vector<EqBands>& curves) {
+    set_member(section, key_of(EqCurves::Custom), Json::Value(Json::arrayValue));
+    for (size_t p = 0; p < curves.size() && p <= static_cast<size_t>(kEqLastCustomCurve); ++p)
+        write_eq_curve(section, EqCurves::Custom, static_cast<int>(p), curves[p]);
 }
 
 std::vector<std::string> decode_custom_eq_names(const Json::Value& section) {

@@ -13,18 +13,21 @@
 namespace ilmo::profiles {
 
 constexpr int kEqBandCount = 10;
-// Presets 0-13; anything above is not a preset the document holds.
+// Presets 0-13 and the user's curves 0-19; anything above is none the document holds.
 constexpr int kEqLastPreset = 13;
+constexpr int kEqLastCustomCurve = 19;
 
 using EqBands = std::array<int, kEqBandCount>;
 
 enum class EqCurves { Presets, Custom };  // "EQHzValueInfo", "CustomEQHzValueInfo"
 
-// The ten bands of preset p; nothing (and no change) for p outside 0-13. A band the
-// document lacks reads as 0 and is created in the section with "value" 0.
+// The ten bands of preset p; nothing (and no change) for p outside 0-13 (0-19 for the user's
+// curves). A band the document lacks reads as 0 and is created in the section with "value" 0.
 std::optional<EqBands> read_eq_curve(Json::Value& section, EqCurves curves, int preset);
-// False (and no change) for p outside 0-13.
+// False (and no change) for p outside 0-13 (0-19).
 bool write_eq_curve(Json::Value& section, EqCurves curves, int preset, const EqBands& bands);
+// The user's curves become exactly these (the first 20), so a deleted curve does not come back.
+void encode_custom_eq_curves(Json::Value& section, const std::vector<EqBands>& curves);
 
 // One name per "CustomEQNameInfo" element, in order.
 std::vector<std::string> decode_custom_eq_names(const Json::Value& section);

@@ -50,7 +50,8 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
         *context_.backend, option_row,
         device::DeviceFolders{context_.program_folder.toStdString(),
                               context_.user_data_folder.toStdString()},
-        std::string(device::device_folder_name(option_row)), context_.trace);
+        std::string(device::device_folder_name(option_row)), context_.trace,
+        context_.demo_bus != nullptr);
     controller->set_identity(slot);
     device::CTavrinUSBDevice* raw = controller.get();
     CDeviceProfileUI::Hooks hooks = profile_hooks(page);

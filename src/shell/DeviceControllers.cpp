@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "audio/ConfLib.h"
+#include "headset/CTavrinHS6533Device.h"
 #include "keyboard/CTavrinKeyboardDevice.h"
 #include "keyboard/CTavrinMousePadDevice.h"
 #include "mouse/CTavrinMouseDevice.h"
@@ -28,7 +30,8 @@ std::unique_ptr<device::CTavrinUSBDevice> make_controller(device::HidBackend& ba
                                                           int option_row,
                                                           device::DeviceFolders folders,
                                                           std::string device_folder_name,
-                                                          device::TraceSink trace) {
+                                                          device::TraceSink trace,
+                                                          bool emulated_audio) {
     const auto& option = device::kDeviceOptions[static_cast<size_t>(option_row)];
     switch (device::controller_for(option.kind)) {
         case device::ControllerKind::Keyboard:
@@ -46,6 +49,13 @@ std::unique_ptr<device::CTavrinUSBDevice> make_controller(device::HidBackend& ba
             return std::make_unique<keyboard::CTavrinMousePadDevice>(
                 backend, option_row, std::move(folders), std::move(device_folder_name),
                 std::move(trace));
+        case device::ControllerKind::Headset: {
+            std::filesystem::path library =
+                audio::conf_lib_file(folders.program_folder, emulated_audio);
+            return std::make_unique<headset::CTavrinHS6533Device>(
+                backend, option_row, std::move(folders), std::move(device_folder_name),
+                std::move(trace), std::move(library));
+        }
         default:
             return std::make_unique<device::CTavrinUSBDevice>(
                 backend, option_row, std::move(folders), std::move(device_folder_name),

@@ -8,12 +8,13 @@
 
 namespace ilmo::shell {
 
-// A keyboard, mouse or mouse-pad page gets its device kind's controller; the headset the
-// base controller until its own exists.
+// Each page gets its device kind's controller. `emulated_audio`: the headset loads the
+// emulated audio configuration library (the demo) instead of the real one.
 std::unique_ptr<device::CTavrinUSBDevice> make_controller(device::HidBackend& backend,
                                                           int option_row,
                                                           device::DeviceFolders folders,
                                                           std::string device_folder_name,
-                                                          device::TraceSink trace);
+                                                          device::TraceSink trace,
+                                                          bool emulated_audio);
 
 }  // namespace ilmo::shell

@@ -28,6 +28,7 @@ TEST(EqualizerSection, PresetsAboveThirteenAreNoneOfTheDocuments) {
     const Json::Value before = section;
     EXPECT_FALSE(read_eq_curve(section, EqCurves::Presets, 14));
     EXPECT_FALSE(read_eq_curve(section, EqCurves::Custom, -1));
+    EXPECT_FALSE(read_eq_curve(section, EqCurves::Custom, 20));
     EXPECT_FALSE(write_eq_curve(section, EqCurves::Presets, 14, EqBands{}));
     EXPECT_EQ(section, before);
 }
@@ -47,9 +48,13 @@ TEST(EqualizerSection, MissingBandsReadAsZeroAndAreCreated) {
 TEST(EqualizerSection, UserCurvesAndTheirNamesAreKeptApartFromThePresets) {
     Json::Value section;
     const EqBands curve{7, 11, 2, -3, -1, 4, 9, 12, 9, 5};
-    ASSERT_TRUE(write_eq_curve(section, EqCurves::Custom, 13, curve));
-    EXPECT_EQ(read_eq_curve(section, EqCurves::Custom, 13), curve);
+    // Twenty user curves, where the presets stop at 13.
+    ASSERT_TRUE(write_eq_curve(section, EqCurves::Custom, 19, curve));
+    EXPECT_EQ(read_eq_curve(section, EqCurves::Custom, 19), curve);
     EXPECT_FALSE(section.isMember("EQHzValueInfo"));
+    encode_custom_eq_curves(section, {curve, EqBands{}});
+    EXPECT_EQ(section["CustomEQHzValueInfo"].size(), 2u);
+    EXPECT_EQ(read_eq_curve(section, EqCurves::Custom, 0), curve);
 
     encode_custom_eq_names(section, {"Rock", "人声", "Bass"});
     EXPECT_EQ(decode_custom_eq_names(section), (std::vector<std::string>{"Rock", "人声", "Bass"}));

@@ -1,0 +1,203 @@
+// The built library against a PulseAudio daemon the test starts itself, whose null sink
+// carries the headset's USB identity: the equaliser filter it puts in place, and what that
+// filter does to a tone played through it.
+
+#include <gtest/gtest.h>
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "audio/real/EqualiserModule.h"
+#include "audio/real/PulseSession.h"
+#include "audio_real/LoadedLibrary.h"
+#include "audio_real/PrivatePulseDaemon.h"
+#include "audio_real/ToneProbe.h"
+
+namespace ilmo::audio::testing {
+namespace {
+
+namespace p = property;
+
+constexpr EqGains kPresetOne{7, 11, 2, -3, -1, 4, 9, 12, 9, 5};
+const wchar_t* const kSliders[kEqBandCount] = {
+    L"EQ_Slider1", L"EQ_Slider2", L"EQ_Slider3", L"EQ_Slider4", L"EQ_Slider5",
+    L"EQ_Slider6", L"EQ_Slider7", L"EQ_Slider8", L"EQ_Slider9", L"EQ_Slider10"};
+
+class SoundServerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        daemon_ = new PrivatePulseDaemon;
+        if (daemon_->start()) {
+            setenv("PULSE_SERVER", daemon_->server().c_str(), 1);
+        } else {
+            skip_reason_ = new std::string(daemon_->why());
+        }
+    }
+    static void TearDownTestSuite() {
+        delete daemon_;
+        delete skip_reason_;
+        daemon_ = nullptr;
+        skip_reason_ = nullptr;
+        unsetenv("PULSE_SERVER");
+    }
+
+    void SetUp() override {
+        if (skip_reason_) GTEST_SKIP() << "no private sound server here: " << *skip_reason_;
+        ASSERT_TRUE(lib().loaded()) << AUDIO_REAL_LIBRARY;
+        ASSERT_EQ(lib().init(), 0);
+        ASSERT_EQ(lib().create_device_list(), 0);
+        int32_t count = 0;
+        ASSERT_EQ(lib().count(CONF_LIB_FLOW_PLAYBACK, count), 0);
+        ASSERT_EQ(count, 1) << "the null sink with the headset's identity is not found";
+        ASSERT_EQ(lib().device(CONF_LIB_FLOW_PLAYBACK, 0, playback_), 0);
+        session_ = PulseSession::connect(5000);
+        ASSERT_TRUE(session_);
+    }
+    void TearDown() override {
+        if (!skip_reason_) (void)lib().write_int(playback_, p::kEnableEq, 0);
+    }
+
+    static const LoadedLibrary& lib() { return LoadedLibrary::instance(); }
+
+    void set_curve(const EqGains& gains) {
+        for (int band = 0; band < kEqBandCount; ++band) {
+            ASSERT_EQ(lib().write_int(playback_, kSliders[band], gains[band]), 0) << band;
+        }
+    }
+    // The arguments of the equaliser filter the server runs, if any.
+    std::optional<std::string> filter_arguments() {
+        const auto modules = session_->modules();
+        if (!modules) return {};
+        const auto found = std::ranges::find_if(
+            *modules, [](const ModuleEntry& m) { return is_eq_module(m.name, m.argument); });
+        if (found == modules->end()) return {};
+        return found->argument;
+    }
+    // The sink a client program's stream plays on, by name; empty when none plays.
+    std::string client_stream_sink() {
+        const auto inputs = session_->sink_inputs();
+        const auto sinks = session_->sinks();
+        if (!inputs || !sinks) return {};
+        for (const auto& input : *inputs) {
+            if (input.client == UINT32_MAX) continue;
+            for (const auto& sink : *sinks) {
+                if (sink.index == input.sink) return sink.name;
+            }
+        }
+        return {};
+    }
+    ToneLevels measure() {
+        std::string why;
+        const auto levels = play_and_measure(std::string(kHeadsetSinkName) + ".monitor", why);
+        EXPECT_TRUE(levels) << why;
+        return levels.value_or(ToneLevels{0, 0});
+    }
+
+    static inline PrivatePulseDaemon* daemon_ = nullptr;
+    static inline std::string* skip_reason_ = nullptr;
+    ConfLibDevice playback_{};
+    std::unique_ptr<PulseSession> session_;
+};
+
+TEST_F(SoundServerTest, PresetPutsTheFilterInFrontOfTheHeadsetAndDisablingRemovesIt) {
+    std::string features;
+    ASSERT_EQ(lib().read_text(playback_, p::kGetSupportFeature, features), 0);
+    EXPECT_EQ(features, "1,0,0,0,0,0,0");
+
+    // The host's order for a preset: enable, then the ten bands.
+    ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 1), 0);
+    set_curve(kPresetOne);
+    const auto arguments = filter_arguments();
+    ASSERT_TRUE(arguments) << "no equaliser filter loaded";
+    EXPECT_EQ(eq_gains_from_arguments(*arguments), kPresetOne) << *arguments;
+    EXPECT_NE(arguments->find("sink_master=" + std::string(kHeadsetSinkName)), std::string::npos)
+        << *arguments;
+    EXPECT_EQ(session_->default_sink(), std::string(kEqSinkName));
+    int32_t value = -1;
+    ASSERT_EQ(lib().read_int(playback_, p::kEnableEq, value), 0);
+    EXPECT_EQ(value, 1);
+    ASSERT_EQ(lib().read_int(playback_, L"EQ_Slider8", value), 0);
+    EXPECT_EQ(value, 12);
+
+    // Beyond the filter's range: limited, not refused.
+    ASSERT_EQ(lib().write_int(playback_, L"EQ_Slider1", 90), 0);
+    EXPECT_EQ(eq_gains_from_arguments(filter_arguments().value_or("")).value_or(EqGains{})[0],
+              kEqGainMax_db);
+
+    ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 0), 0);
+    EXPECT_FALSE(filter_arguments());
+    EXPECT_EQ(session_->default_sink(), std::string(kHeadsetSinkName));
+    ASSERT_EQ(lib().read_int(playback_, p::kEnableEq, value), 0);
+    EXPECT_EQ(value, 0);
+    // Bands set while disabled are kept for the next enable.
+    ASSERT_EQ(lib().write_int(playback_, L"EQ_Slider1", -5), 0);
+    EXPECT_FALSE(filter_arguments());
+    ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 1), 0);
+    EXPECT_EQ(eq_gains_from_arguments(filter_arguments().value_or("")).value_or(EqGains{})[0], -5);
+}
+
+TEST_F(SoundServerTest, PlayingStreamsMoveOntoTheFilterAndBack) {
+    // A program already playing on the headset when the equaliser comes on.
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 2};
+    pa_simple* stream = pa_simple_new(nullptr, "ilmo audio test", PA_STREAM_PLAYBACK,
+                                      kHeadsetSinkName, "music", &spec, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(stream);
+    std::atomic<bool> playing{true};
+    std::thread player([&] {
+        const std::vector<int16_t> silence(4410 * 2);
+        while (playing &&
+               pa_simple_write(stream, silence.data(), silence.size() * 2, nullptr) == 0) {
+        }
+    });
+    EXPECT_EQ(client_stream_sink(), kHeadsetSinkName);
+    EXPECT_EQ(lib().write_int(playback_, p::kEnableEq, 1), 0);
+    EXPECT_EQ(client_stream_sink(), kEqSinkName);
+    // A new curve loads a new filter; the stream goes along.
+    EXPECT_EQ(lib().write_int(playback_, L"EQ_Slider5", 4), 0);
+    EXPECT_EQ(client_stream_sink(), kEqSinkName);
+    EXPECT_EQ(lib().write_int(playback_, p::kEnableEq, 0), 0);
+    EXPECT_EQ(client_stream_sink(), kHeadsetSinkName);
+    playing = false;
+    player.join();
+    pa_simple_free(stream);
+}
+
+TEST_F(SoundServerTest, ToneThroughTheFilterTakesTheCurvesShape) {
+    const ToneLevels plain = measure();
+    EXPECT_NEAR(plain.low_over_high_db(), 0.0, 1.5);
+
+    set_curve(EqGains{});
+    ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 1), 0);
+    const ToneLevels flat = measure();
+    EXPECT_NEAR(flat.low_over_high_db(), plain.low_over_high_db(), 1.5);
+
+    // The plugin's bands overlap, so one band alone lifts its centre by little more than
+    // half its gain: the low end is lifted as a whole (31, 63 and 125 Hz), 1 kHz stays.
+    set_curve(EqGains{10, 10, 10, 0, 0, 0, 0, 0, 0, 0});
+    const ToneLevels lifted = measure();
+    EXPECT_NEAR(lifted.low_db - flat.low_db, 10.0, 2.0);
+    EXPECT_NEAR(lifted.high_db, flat.high_db, 1.5);
+
+    ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 0), 0);
+    const ToneLevels restored = measure();
+    EXPECT_NEAR(restored.low_over_high_db(), plain.low_over_high_db(), 1.5);
+}
+
+TEST_F(SoundServerTest, EffectsItCannotHostAreRefused) {
+    int32_t value = 0;
+    EXPECT_NE(lib().write_int(playback_, p::kVirtualSurround, 1), 0);
+    EXPECT_NE(lib().write_int(playback_, p::kEnableRoomEffect, 1), 0);
+    EXPECT_NE(lib().read_int(playback_, p::kEnableMagicVoice, value), 0);
+    EXPECT_NE(lib().write_int(playback_, L"EQ_Slider11", 3), 0);
+    EXPECT_FALSE(filter_arguments());
+}
+
+}  // namespace
+}  // namespace ilmo::audio::testing
