@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include "device/StopEvent.h"
+#include "headset/CTavrinHS6533Device.h"
 #include "profiles/CHs6533Profiledata.h"
 #include "profiles/CKeyboardProfiledata.h"
 #include "profiles/CMouseProfiledata.h"
@@ -13,6 +14,7 @@
 #include "profiles/ProfiledController.h"
 #include "shell/CKeyboardSystemUI.h"
 #include "shell/CMpDevicePowerUI.h"
+#include "shell/HeadsetPageBinding.h"
 #include "shell/KeyCaptions.h"
 #include "shell/MousePageBinding.h"
 #include "shell/UiThreadCall.h"
@@ -63,6 +65,7 @@ CDevicePage::~CDevicePage() {
         controller_->detach();
         if (auto* keyboard = keyboard_controller()) keyboard->set_keyboard_view(nullptr);
         mouse_binding_.reset();
+        headset_binding_.reset();
         controller_->set_view(nullptr);
     }
 }
@@ -86,6 +89,9 @@ void CDevicePage::attach_controller(std::unique_ptr<device::CTavrinUSBDevice> co
     if (auto* mouse = dynamic_cast<mouse::CTavrinMouseDevice*>(controller_.get()))
         mouse_binding_ = std::make_unique<MousePageBinding>(
             *this, *mouse, [this](QStringView key) { return translate(key); });
+    if (auto* headset = dynamic_cast<headset::CTavrinHS6533Device*>(controller_.get()))
+        headset_binding_ = std::make_unique<HeadsetPageBinding>(
+            *this, *headset, [this](QStringView key) { return translate(key); });
     refresh_lights();
 }
 
@@ -96,6 +102,7 @@ QString CDevicePage::translate(QStringView key) const {
 void CDevicePage::retranslate() {
     if (keyboard_system_) keyboard_system_->retranslate();
     if (mouse_binding_) mouse_binding_->retranslate();
+    if (headset_binding_) headset_binding_->retranslate();
 }
 
 void CDevicePage::close_questions() {
@@ -266,11 +273,14 @@ void CDevicePage::start_page_timer(device::PageTimer timer, int delay_ms) {
 void CDevicePage::redraw() {
     if (deferred_to_owner_thread(this, [this] { redraw(); })) return;
     refresh_lights();
+    // The headset's controller redraws when its sound side started or a profile loaded.
+    if (headset_binding_) headset_binding_->refresh();
 }
 
 bool CDevicePage::handle_notification(const ui::Notification& n) {
     if (keyboard_system_ && keyboard_system_->handle_notification(n)) return true;
     if (mouse_binding_ && mouse_binding_->handle_notification(n)) return true;
+    if (headset_binding_ && headset_binding_->handle_notification(n)) return true;
     if (n.type == QLatin1String("selectchanged")) {
         if (const int tab = function_tab_number(n.sender); tab > 0) {
             // The page and its profile panel both take the tab's number.

@@ -34,6 +34,7 @@ struct Notification;
 }
 class CKeyboardSystemUI;
 class CMpDevicePowerUI;
+class HeadsetPageBinding;
 class MousePageBinding;
 class SkinResources;
 
@@ -89,6 +90,8 @@ public:
     CKeyboardSystemUI* keyboard_system() const { return keyboard_system_.get(); }
     // The settings area and button captions of a mouse page; null on other pages.
     MousePageBinding* mouse_binding() const { return mouse_binding_.get(); }
+    // The sound tabs of a headset page; null on other pages.
+    HeadsetPageBinding* headset_binding() const { return headset_binding_.get(); }
 
     // DeviceView
     void show_power(const device::PowerStatus& status) override;
@@ -126,6 +129,7 @@ private:
     std::unique_ptr<profiles::CBasicProfiledata> profile_data_;  // devices that keep none
     std::unique_ptr<CKeyboardSystemUI> keyboard_system_;
     std::unique_ptr<MousePageBinding> mouse_binding_;
+    std::unique_ptr<HeadsetPageBinding> headset_binding_;
     const ui::LanguageTexts* texts_ = nullptr;
     Confirm confirm_;
     // Shared with device work waiting for an answer, which may outlive the page.

@@ -1,6 +1,6 @@
 // The headset page's sound tabs against the shipped layout: a state shows on the controls,
-// with what cannot be used disabled and saying why, and the user's changes come back as the
-// right calls.
+// with what cannot be used disabled and saying why, the user's changes come back as the
+// right calls, and in the real window a preset reaches the emulated audio library.
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -8,12 +8,19 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
+#include <dlfcn.h>
 
 #include "ShellSupport.h"
+#include "audio/ConfLib.h"
+#include "audio/emulated/EmulatedConfLib.h"
+#include "headset/CTavrinHS6533Device.h"
+#include "presence/DevicePresence.h"
 #include "shell/Application.h"
+#include "shell/CDevicePage.h"
 #include "shell/CMagicControlUI.h"
 #include "shell/CVirtualSurroundUI.h"
 #include "shell/CVoice6533ControlUI.h"
+#include "shell/HeadsetPageBinding.h"
 #include "shell/names/DevicePageNames.h"
 #include "shell/names/HeadsetPanelNames.h"
 #include "shell/ui/ControlLookup.h"
@@ -25,7 +32,25 @@ namespace hs_names = names::headset_panels;
 
 namespace {
 
+// Generous hang guard for whatever runs as device work.
+constexpr int kDeviceWorkGuardMs = 15000;
+
 QString latin(const char* text) { return QString::fromLatin1(text); }
+
+// The property writes the emulated library logged, one "<device> <name> <int> ..." line each:
+// the program loaded the same file, so this is the library it talks to.
+QStringList emulated_writes() {
+    const std::string file = audio::conf_lib_file(testing::program_folder().toStdString(), true).string();
+    void* library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) return {QString("cannot open ") + QString::fromStdString(file)};
+    auto copy = reinterpret_cast<EmulatedConfLibWritesFn>(dlsym(library, EMULATED_CONF_LIB_WRITES));
+    if (copy == nullptr) return {"no log"};
+    std::string log(static_cast<size_t>(copy(nullptr, 0)) + 1, '\0');
+    copy(log.data(), static_cast<int32_t>(log.size()));
+    QStringList lines = QString::fromStdString(log.c_str()).split(u'\n', Qt::SkipEmptyParts);
+    for (QString& line : lines) line = line.section(u' ', 0, 2);  // device, name, integer
+    return lines;
+}
 
 // The headset layout with its three sound tabs, their notifications routed to them.
 class HeadsetTabs : public ui::NotificationSink {
@@ -192,6 +217,64 @@ private slots:
         tabs.control<QAbstractButton>(hs_names::kSurroundOption)->click();
         QCOMPARE(calls, (QStringList{"preset 13", "save Late night", "curve 0", "delete", "mic 0", "mic level 56",
                                      "monitor 1", "monitor level 30", "effect 3", "changer 0", "surround 1"}));
+    }
+
+    void theControllersStateSaysWhyInTheUsersLanguage() {
+        const auto key = [](const char* k) { return std::string(k); };
+        audio::HeadsetAudioState audio;
+        HeadsetPanelState state = panel_state_of(audio);
+        QVERIFY(state.notice_key.empty());  // the library was not looked for yet
+        QCOMPARE(state.equaliser_unusable, key(hs_names::kAudioUnavailableTip));
+        audio.library = {false, "not loaded"};
+        QCOMPARE(panel_state_of(audio).notice_key, key(hs_names::kNoLibraryText));
+        audio.library = {true, {}};
+        state = panel_state_of(audio);  // a library without the headset's endpoints
+        QCOMPARE(state.notice_key, key(hs_names::kNoSoundCardText));
+        QCOMPARE(state.surround_unusable, key(hs_names::kAudioUnavailableTip));
+
+        // An output without a microphone: the microphone's effects say it is missing.
+        audio.equaliser = audio.surround = audio.monitoring = audio.voice_changer = {true, {}};
+        audio.record.mic_monitor_percent = 35;
+        audio.monitoring_range = {"-6.00", "6.00", "1.00"};
+        state = panel_state_of(audio);
+        QVERIFY(state.notice_key.empty() && state.equaliser_unusable.empty());
+        QCOMPARE(state.surround_unusable, key(hs_names::kSurroundNoActionTip));
+        QCOMPARE(state.microphone_unusable, key(hs_names::kMicrophoneUnavailableTip));
+        QCOMPARE(state.monitoring_unusable, key(hs_names::kMicrophoneUnavailableTip));
+        QCOMPARE(state.voice_changer_unusable, key(hs_names::kMicrophoneUnavailableTip));
+        QCOMPARE(state.monitor_level, 35);
+        QVERIFY(state.monitor_range && state.monitor_range->highest == "6.00" && !state.mic_range);
+    }
+
+    void aPresetClickReachesTheEmulatedLibrary() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        CDevicePage* page = nullptr;
+        int page_index = 0;
+        for (; page_index < device::kPageCount && page == nullptr; ++page_index)
+            if (dynamic_cast<headset::CTavrinHS6533Device*>(rig.window().page(page_index)->controller()))
+                page = rig.window().page(page_index);
+        --page_index;
+        QVERIFY(page != nullptr && page->headset_binding() != nullptr);
+        auto* headset = static_cast<headset::CTavrinHS6533Device*>(page->controller());
+        rig.bus().plug(sim::SimProduct::Headset);
+        const auto idle = [&] { return !rig.window().presence()->device_work_running(page_index); };
+        QVERIFY(QTest::qWaitFor([&] { return headset->audio_state().equaliser.available && idle(); },
+                                kDeviceWorkGuardMs));
+        auto* preset = ui::find_control<QAbstractButton>(page, latin("6533_eq_option_4"));
+        QVERIFY(preset->isEnabled());
+        const qsizetype before = emulated_writes().size();
+
+        preset->click();
+        QVERIFY(QTest::qWaitFor(idle, kDeviceWorkGuardMs));
+        QTRY_VERIFY(preset->isChecked());
+        const QStringList expected{
+            "playback Enable_EQ_GFX 1", "playback EQ_Slider1 2",  "playback EQ_Slider2 1",
+            "playback EQ_Slider3 -2",   "playback EQ_Slider4 -3", "playback EQ_Slider5 -5",
+            "playback EQ_Slider6 -7",   "playback EQ_Slider7 0",  "playback EQ_Slider8 4",
+            "playback EQ_Slider9 9",    "playback EQ_Slider10 8"};
+        QCOMPARE(emulated_writes().mid(before), expected);
+        QCOMPARE(ui::find_control<QSlider>(page, latin("6533_eq_hz_slider_5"))->value(), -7);
     }
 };
 
