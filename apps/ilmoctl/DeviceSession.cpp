@@ -4,6 +4,7 @@
 #include <system_error>
 #include <type_traits>
 
+#include "audio/ConfLib.h"
 #include "keyboard/FirmwareCheck.h"
 
 namespace ilmo::ctl {
@@ -36,6 +37,7 @@ std::string ProductLink<Controller>::profile_name() const {
 template struct ProductLink<keyboard::CTavrinKeyboardDevice>;
 template struct ProductLink<keyboard::CTavrinMousePadDevice>;
 template struct ProductLink<mouse::CTavrinMouseDevice>;
+template struct ProductLink<headset::CTavrinHS6533Device>;
 
 std::string_view link_name(Link link) {
     switch (link) {
@@ -78,6 +80,21 @@ MouseLink* DeviceSession::mouse(std::string& error) {
     return error.empty() ? &mouse_ : nullptr;
 }
 
+std::filesystem::path DeviceSession::audio_library() const {
+    return audio::conf_lib_file(folders_.program_folder, emulated_audio_);
+}
+
+HeadsetLink* DeviceSession::headset(std::string& error) {
+    if (!headset_.controller && headset_error_.empty()) {
+        // The sound side is started as the page starts it, with or without the lights' HID
+        // interface: the library finds the headset's sound card on its own.
+        if (set_up(headset_, device::DeviceKind::Headset, headset_error_) && !headset_.connected())
+            static_cast<void>(headset_.controller->start_audio());
+    }
+    error = headset_error_;
+    return error.empty() ? &headset_ : nullptr;
+}
+
 template <class Controller>
 bool DeviceSession::set_up(ProductLink<Controller>& link, device::DeviceKind kind,
                            std::string& error) {
@@ -90,7 +107,14 @@ bool DeviceSession::set_up(ProductLink<Controller>& link, device::DeviceKind kin
                 " is missing; set ILMO_PROGRAM_FOLDER to the folder that holds DefaultData";
         return false;
     }
-    link.controller = std::make_unique<Controller>(backend_, row, folders_, folder_name, trace_);
+    if constexpr (std::is_same_v<Controller, headset::CTavrinHS6533Device>) {
+        link.controller = std::make_unique<Controller>(backend_, row, folders_, folder_name, trace_,
+                                                       audio_library());
+        link.controller->set_view(&headset_ticks_);
+    } else {
+        link.controller =
+            std::make_unique<Controller>(backend_, row, folders_, folder_name, trace_);
+    }
     if constexpr (std::is_same_v<Controller, mouse::CTavrinMouseDevice>)
         if (screen_size_) link.controller->set_screen_size(screen_size_());
     link.profiles = std::make_unique<profiles::ProfileList>(

@@ -46,8 +46,22 @@ Mouse (changes go to the profile in use, and to the mouse when it is in reach):
                 dpi-shift, fire
       FUNCTION  as for a key, and the mouse functions (mouse_key_DPI_add, mouse_key_fire_key)
 
+Headset (sound through the audio library, which needs the headset's sound card only; the
+lights in the profile in use, and on the headset when its HID interface is connected):
+  headset get [sound|eq|curves|lighting|modes]
+  headset set SETTING VALUE [SETTING VALUE ...]
+      eq 1-12|custom  mic on|off  mic-level 0-100  monitor on|off  monitor-level 0-100
+      voice on|off  voice-effect N
+      mode INDEX|NAME  brightness 0-4  speed 0-4  colour #RRGGBB  colourful on|off
+  headset band BAND VALUE   equaliser band 1-10 to VALUE; switches to custom for this run
+  headset curve save [NAME] the bands as a new custom curve NAME, or into the selected one
+  headset curve choose NAME apply custom curve NAME
+  headset curve delete [NAME]
+                            delete curve NAME, or the selected one
+
 Options:
-  --demo    use the built-in emulator with every product attached (it lasts one run)
+  --demo    use the built-in emulator with every product attached and the emulated audio
+            library (it lasts one run)
   --trace   print each command and response
   --json    reads print one JSON document a line
   -e TEXT   commands to run in order; may be given several times

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "HeadsetCommands.h"
 #include "KeyboardCommands.h"
 #include "LinkCommands.h"
 #include "MouseCommands.h"
@@ -19,7 +20,7 @@ struct InfoCommand {
 struct DetectCommand {};
 
 using Command = std::variant<ListCommand, InfoCommand, DetectCommand, KeyboardRequest, PadRequest,
-                             MouseRequest>;
+                             MouseRequest, HeadsetRequest>;
 
 struct CommandParse {
     Command command;
@@ -39,6 +40,10 @@ CommandParse parse_command(const CommandWords& words) {
     }
     if (verb == "mouse") {
         MouseRequestParse parse = parse_mouse_request(rest);
+        return {std::move(parse.request), std::move(parse.error)};
+    }
+    if (verb == "headset") {
+        HeadsetRequestParse parse = parse_headset_request(rest);
         return {std::move(parse.request), std::move(parse.error)};
     }
     if (verb == "info" && rest.size() <= 1) {
@@ -70,6 +75,10 @@ struct Execute {
     int operator()(const MouseRequest& request) const {
         if (!session.survey().listed) return run_list(session, output);
         return run_mouse_request(session, request, output);
+    }
+    // The headset's sound side needs no HID interface.
+    int operator()(const HeadsetRequest& request) const {
+        return run_headset_request(session, request, output);
     }
 };
 

@@ -51,6 +51,13 @@ std::optional<int> parse_number(std::string_view text, int lowest, int highest) 
     return value;
 }
 
+std::optional<int> parse_signed_number(std::string_view text, int lowest, int highest) {
+    if (!text.starts_with('-')) return parse_number(text, lowest, highest);
+    const std::optional<int> magnitude = parse_number(text.substr(1), 0, -lowest);
+    if (!magnitude || -*magnitude > highest) return std::nullopt;
+    return -*magnitude;
+}
+
 std::optional<bool> parse_switch(std::string_view text) {
     if (same_text(text, "on") || text == "1") return true;
     if (same_text(text, "off") || text == "0") return false;

@@ -19,6 +19,8 @@ std::string format_colour(device::Rgb colour);
 
 // A decimal number from `lowest` to `highest`; nothing for anything else.
 std::optional<int> parse_number(std::string_view text, int lowest, int highest);
+// The same with an optional leading '-'.
+std::optional<int> parse_signed_number(std::string_view text, int lowest, int highest);
 
 // "on" or "off" (also "1" and "0").
 std::optional<bool> parse_switch(std::string_view text);

@@ -1,6 +1,6 @@
 // ilmoctl: the devices from the command line. Lists the HID interfaces and the slots they
 // claim, reads a device's information record and power status, and changes and reads back
-// every keyboard, mouse-pad and mouse setting the device pages can change.
+// every keyboard, mouse-pad, mouse and headset setting the device pages can change.
 
 #include <iostream>
 #include <memory>
@@ -72,5 +72,6 @@ int main(int argc, char** argv) {
                                    std::cerr << "ilmoctl: " << notice << '\n';
                                });
     session.set_screen_size_source(primary_screen_size);
+    session.use_emulated_audio(invocation.demo);
     return ctl::run_commands(session, invocation.commands, output);
 }

@@ -148,22 +148,40 @@ audio::HeadsetAudioState CTavrinHS6533Device::audio_state() const {
     return shown_;
 }
 
-bool CTavrinHS6533Device::build_and_send_frame() {
-    if (!command_channel().is_open()) return false;
+LightFrame CTavrinHS6533Device::current_frame() const {
     std::vector<device::ColorRecord> lights(static_cast<size_t>(light_count()));
     for (int i = 0; i < light_count(); ++i) lights[static_cast<size_t>(i)] = color(i);
-    const LightFrame frame = encode_light_frame(lights);
+    return encode_light_frame(lights);
+}
+
+std::vector<uint8_t> CTavrinHS6533Device::frame_bytes(const LightFrame& frame) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(kFrameReports * kFrameReportBytes);
+    for (const FrameReport& report : frame) bytes.insert(bytes.end(), report.begin(), report.end());
+    return bytes;
+}
+
+bool CTavrinHS6533Device::build_and_send_frame() {
+    if (!command_channel().is_open()) return false;
+    const LightFrame frame = current_frame();
     {
         std::lock_guard lock(frame_mutex_);
         if (last_frame_posted_ == frame) return true;
         last_frame_posted_ = frame;
     }
     if (view() != nullptr) view()->lights_changed();
-    std::vector<uint8_t> bytes;
-    bytes.reserve(kFrameReports * kFrameReportBytes);
-    for (const FrameReport& report : frame) bytes.insert(bytes.end(), report.begin(), report.end());
-    frames_.post(std::move(bytes));
+    frames_.post(frame_bytes(frame));
     return true;
+}
+
+Result CTavrinHS6533Device::send_frame_now() {
+    if (!command_channel().is_open()) return Result::kNoAnswer;
+    const LightFrame frame = current_frame();
+    {
+        std::lock_guard lock(frame_mutex_);
+        last_frame_posted_ = frame;
+    }
+    return send_frame(frame_bytes(frame));
 }
 
 Result CTavrinHS6533Device::send_frame(std::span<const uint8_t> frame) {

@@ -39,6 +39,10 @@ public:
     // Frame timer: hands the frame to the sender thread when it differs from the last one,
     // only while connected. True while the preview runs.
     bool build_and_send_frame() override;
+    // Device work, for a caller without a frame timer (the command line): the frame of the
+    // lights as they are now, sent at once on the caller's thread. kNoAnswer while not
+    // connected.
+    device::Result send_frame_now();
 
     // Device work: loads the library (once), then the page start's sound steps.
     audio::AudioOutcome start_audio();
@@ -59,6 +63,8 @@ private:
     audio::HeadsetAudioStore read_store();
     void write_store(const audio::HeadsetAudioStore& store);
     void publish_audio_state();
+    LightFrame current_frame() const;
+    static std::vector<uint8_t> frame_bytes(const LightFrame& frame);
     // Sender thread: the frame's twelve reports, in order; a report the headset did not take
     // leaves the frame to be sent again.
     device::Result send_frame(std::span<const uint8_t> frame);

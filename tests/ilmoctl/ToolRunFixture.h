@@ -35,11 +35,13 @@ protected:
     }
     ~ToolRunFixture() override { std::filesystem::remove_all(data); }
 
-    // One run of the tool with these arguments (options and commands).
+    // One run of the tool with these arguments (options and commands); --demo chooses the
+    // emulated audio library, the bus stays the test's.
     RunOutcome run(std::vector<std::string> arguments) {
         const InvocationParse parse = parse_invocation(arguments);
         if (!parse.ok()) return {kExitUsage, "", parse.error};
         DeviceSession session(backend, folders, {}, {});
+        session.use_emulated_audio(parse.invocation.demo);
         return run_in(session, parse.invocation);
     }
     RunOutcome run_in(DeviceSession& session, const Invocation& invocation) {
