@@ -6,6 +6,7 @@
 #include "audio/CustomCurveRules.h"
 #include "audio/EqPresets.h"
 #include "audio/HeadsetAudio.h"
+#include "profiles/ProfileNamesFold.h"
 
 namespace ilmo::ctl {
 
@@ -220,7 +221,7 @@ int Run::curve_refused(const std::string& name) const {
 std::optional<int> Run::curve_named(const std::string& name) const {
     const std::vector<std::string> names = headset().audio_state().custom_names;
     for (size_t i = 0; i < names.size(); ++i)
-        if (same_text(names[i], name)) return static_cast<int>(i);
+        if (profiles::same_name(names[i], name)) return static_cast<int>(i);
     return std::nullopt;
 }
 

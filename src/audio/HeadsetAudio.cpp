@@ -41,7 +41,9 @@ void HeadsetAudio::set_store(HeadsetAudioStore store) {
     shown_.custom_selected = record.custom_eq_index >= 0 && record.custom_eq_index < curves
                                  ? record.custom_eq_index
                                  : -1;
-    shown_.eq_option = std::clamp(record.eq_type, kEqOptionNone, kEqCustomOption);
+    // A choice no option has (a damaged profile) is no choice: nothing was applied for it.
+    const bool known_choice = record.eq_type >= kEqOptionNone && record.eq_type <= kEqCustomOption;
+    shown_.eq_option = known_choice ? record.eq_type : kEqOptionNone;
     if (shown_.eq_option == kEqCustomOption && shown_.custom_selected >= 0)
         shown_.sliders = store_.curves[static_cast<size_t>(shown_.custom_selected)].bands;
     else

@@ -64,6 +64,7 @@ std::string range_text(std::string_view text) {
     std::array<char, 64> shown{};
     const auto written = std::to_chars(shown.data(), shown.data() + shown.size(), value,
                                        std::chars_format::fixed, 2);
+    if (written.ec != std::errc()) return {};
     return std::string(shown.data(), written.ptr);
 }
 

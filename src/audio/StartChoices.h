@@ -28,7 +28,7 @@ struct FeatureSupport {
 FeatureSupport parse_feature_list(std::string_view text);
 
 // A range bound as the library writes it, as the panel shows it ("%.2f"); empty when the text
-// is not a number.
+// is not a number or too long to show.
 std::string range_text(std::string_view text);
 
 }  // namespace ilmo::audio

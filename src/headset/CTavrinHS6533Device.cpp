@@ -38,15 +38,14 @@ profiles::CHs6533Profiledata& CTavrinHS6533Device::headset_profile() {
 }
 
 profiles::ProfileLoad CTavrinHS6533Device::load_profile(const std::filesystem::path& document) {
-    const profiles::ProfileLoad loaded = LightingDevice::load_profile(document);
-    audio::HeadsetAudioStore store;
+    profiles::ProfileLoad loaded;
     {
+        // A sound action that is running stores into the profile it began with: the switch
+        // waits for it, or the old profile's settings would be saved into the new one.
+        std::lock_guard audio_lock(audio_mutex_);
+        loaded = LightingDevice::load_profile(document);
         std::lock_guard lock(state_mutex());
-        store = read_store();
-    }
-    {
-        std::lock_guard lock(audio_mutex_);
-        audio_.set_store(std::move(store));
+        audio_.set_store(read_store());
     }
     publish_audio_state();
     return loaded;
@@ -138,7 +137,11 @@ audio::AudioOutcome CTavrinHS6533Device::run_audio(
 }
 
 void CTavrinHS6533Device::publish_audio_state() {
-    audio::HeadsetAudioState state = audio_.state();
+    audio::HeadsetAudioState state;
+    {
+        std::lock_guard audio_lock(audio_mutex_);
+        state = audio_.state();
+    }
     std::lock_guard lock(shown_mutex_);
     shown_ = std::move(state);
 }

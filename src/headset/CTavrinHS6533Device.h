@@ -71,7 +71,9 @@ private:
 
     const std::filesystem::path audio_library_file_;
 
-    std::mutex audio_mutex_;  // serialises the sound actions and the library's calls
+    // Serialises the sound actions, the library's calls and profile switches, so an action
+    // stores into the profile it began with.
+    std::mutex audio_mutex_;
     std::unique_ptr<audio::ConfLib> audio_library_;
     audio::HeadsetAudio audio_;
 

@@ -80,6 +80,7 @@ TEST(StartChoices, EndpointsFeaturesAndRanges) {
     EXPECT_EQ(range_text("100"), "100.00");
     EXPECT_EQ(range_text(" 0.126"), "0.13");
     EXPECT_EQ(range_text("volume"), "");
+    EXPECT_EQ(range_text("1e308"), "");  // too long to show: nothing, not a filled buffer
 }
 
 }  // namespace

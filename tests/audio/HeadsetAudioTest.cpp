@@ -137,6 +137,24 @@ TEST_F(HeadsetAudioTest, DeletingTheOnlyCurveAppliesTheFirstPreset) {
     EXPECT_EQ(audio.state().eq_option, 1);
 }
 
+TEST_F(HeadsetAudioTest, CorruptProfileChoicesShowNothingChosen) {
+    // An equaliser choice no option has is no choice; a curve index past the list selects none.
+    HeadsetAudioStore store = store_with_curves(3);
+    store.record.eq_type = 99;
+    store.record.custom_eq_index = 40;
+    audio.set_store(store);
+    start();
+    HeadsetAudioState state = audio.state();
+    EXPECT_EQ(state.eq_option, kEqOptionNone);
+    EXPECT_FALSE(state.custom_layout_enabled);
+    EXPECT_EQ(state.custom_selected, -1);
+    EXPECT_EQ(audio.save_custom_curve("").notices, std::vector<std::string>{"message_text_5"});
+    EXPECT_FALSE(audio.delete_custom_curve().stored);
+    store.record.custom_eq_index = -5;
+    audio.set_store(store);
+    EXPECT_EQ(audio.state().custom_selected, -1);
+}
+
 TEST_F(HeadsetAudioTest, StoredValuesChangeOnlyWhenTheWriteSucceeded) {
     HeadsetAudioStore store;
     store.record.eq_type = 2;
@@ -198,9 +216,15 @@ TEST_F(HeadsetAudioTest, StartPutsTheStoredEqualiserAndVoiceEffectBack) {
     store.record.eq_type = 4;
     store.record.magic_enable = 1;
     store.record.magic_type = 3;
+    store.record.mic_monitor_select = 1;  // the library says otherwise: it is muted
     audio.set_store(store);
     audio.set_library(emulated.library.get());
-    static_cast<void>(audio.start());
+    EXPECT_TRUE(audio.start().stored);
+    // The read pass keeps what the library holds: microphone on at 0.8, monitoring muted.
+    const profiles::HeadsetSettings read = audio.state().record;
+    EXPECT_EQ(read.mic_in_select, 1);
+    EXPECT_EQ(read.mic_in_percent, 80);
+    EXPECT_EQ(read.mic_monitor_select, 0);
     // After the reset to flat, preset 4's bands go out last, and effect 3 as 2.
     const auto bands = band_writes();
     ASSERT_GE(bands.size(), 10u);

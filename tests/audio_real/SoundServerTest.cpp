@@ -131,6 +131,12 @@ TEST_F(SoundServerTest, PresetPutsTheFilterInFrontOfTheHeadsetAndDisablingRemove
     EXPECT_EQ(eq_gains_from_arguments(filter_arguments().value_or("")).value_or(EqGains{})[0],
               kEqGainMax_db);
 
+    // The user put the output back on the headset itself: enabling again with the same
+    // curve makes the filter the output again.
+    ASSERT_TRUE(session_->set_default_sink(kHeadsetSinkName));
+    ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 1), 0);
+    EXPECT_EQ(session_->default_sink(), std::string(kEqSinkName));
+
     ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 0), 0);
     EXPECT_FALSE(filter_arguments());
     EXPECT_EQ(session_->default_sink(), std::string(kHeadsetSinkName));

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <thread>
+
 #include "audio/EmulatedLibrary.h"
 #include "device/CommandResult.h"
 #include "headset/CTavrinHS6533Device.h"
@@ -109,6 +113,40 @@ TEST_F(HeadsetControllerTest, PageStartRunsTheSoundSideAndActionsAreSaved) {
     static_cast<void>(again.load_profile(document));
     EXPECT_EQ(again.audio_state().custom_names, std::vector<std::string>{"Voices"});
     EXPECT_EQ(again.audio_state().custom_selected, 0);
+}
+
+TEST_F(HeadsetControllerTest, ProfileSwitchDuringASoundActionKeepsEachProfilesOwnCurves) {
+    const std::filesystem::path other = document.parent_path() / "q.Json";
+    static_cast<void>(headset.load_profile(other));
+    ASSERT_TRUE(headset.run_audio([](audio::HeadsetAudio& a) { return a.save_custom_curve("Q"); })
+                    .stored);
+    static_cast<void>(headset.load_profile(document));
+    static_cast<void>(headset.start_audio());
+
+    // The user switches profiles while a save runs as device work.
+    std::promise<void> started;
+    std::thread work([&] {
+        static_cast<void>(headset.run_audio([&](audio::HeadsetAudio& a) {
+            started.set_value();
+            // Time for the switch to begin meanwhile; it must wait for the action.
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            return a.save_custom_curve("P");
+        }));
+    });
+    started.get_future().wait();
+    static_cast<void>(headset.load_profile(other));
+    work.join();
+
+    const auto names_in = [](const std::filesystem::path& file) {
+        const Json::Value saved = profiles::read_json_file(file);
+        std::vector<std::string> names;
+        for (const Json::Value& entry : saved["Device"][0]["CustomEQNameInfo"])
+            names.push_back(entry["Name"].asString());
+        return names;
+    };
+    EXPECT_EQ(names_in(other), std::vector<std::string>{"Q"});
+    EXPECT_EQ(names_in(document), std::vector<std::string>{"P"});
+    EXPECT_EQ(headset.audio_state().custom_names, std::vector<std::string>{"Q"});
 }
 
 }  // namespace

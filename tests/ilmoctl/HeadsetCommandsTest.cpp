@@ -123,6 +123,9 @@ TEST_F(HeadsetCommandsTest, BandsAndCustomCurves) {
     EXPECT_EQ(curves["curves"][9]["name"], "c11");
     EXPECT_EQ(curves["curves"][9]["selected"], true);
     EXPECT_EQ(settings()["EqType"].asInt(), 13);
+    // A name is found by the same rule that keeps names apart, in any script.
+    EXPECT_EQ(demo({"headset curve save \u00c4rger; headset curve choose \u00e4RGER"}).exit_code,
+              kExitOk);
 }
 
 TEST_F(HeadsetCommandsTest, RefusedWriteNamesThePropertyAndStoresNothing) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStackedWidget>
 #include <QTest>
 #include <dlfcn.h>
 
@@ -171,6 +172,19 @@ private slots:
         tabs.show(preset_four());  // usable again: no stale tooltips
         QVERIFY(option(5)->isEnabled() && option(5)->toolTip().isEmpty());
         QVERIFY(tabs.control<QLabel>(hs_names::kMagicNotice)->isHidden());
+
+        // A name of any length (a profile may hold one) leaves the equaliser its room.
+        HeadsetTabs fresh;
+        HeadsetPanelState long_name = preset_four();
+        long_name.custom_names = {std::string(10000, 'x')};
+        fresh.show(long_name);
+        auto* long_combo = fresh.control<QComboBox>(hs_names::kCustomNameCombo);
+        // Shown as the user sees it: the sound tab of a visible page.
+        auto* tabs_switch = fresh.control<QStackedWidget>(names::device_page::kKeyFunctionSwitch);
+        tabs_switch->setCurrentWidget(fresh.control<QWidget>(names::device_page::kVoicePage));
+        long_combo->window()->show();
+        QTest::qWait(50);
+        QVERIFY(long_combo->sizeHint().width() < 400);
     }
 
     void userChangesBecomeCalls() {

@@ -152,6 +152,10 @@ void custom_curves(SettingsPageWriter& w, const CaptionOf& caption) {
     w.begin_row(QStringLiteral("hs_custom_choose_row"), 6);
     ui.begin_item();
     ui.begin_widget(QStringLiteral("QComboBox"), QLatin1String(names::kCustomNameCombo));
+    // Its width must not follow the names: a long one would squeeze the equaliser beside it.
+    ui.enum_property(QStringLiteral("sizeAdjustPolicy"),
+                     QStringLiteral("QComboBox::AdjustToMinimumContentsLengthWithIcon"));
+    ui.number_property(QStringLiteral("minimumContentsLength"), 12);
     ui.size_property(QStringLiteral("minimumSize"), {0, 26});
     ui.dynamic_number(QStringLiteral("fontid"), kHintFont);
     ui.dynamic_string(QStringLiteral("tipkey"), QStringLiteral("custom_eq_name_combo_tip"));

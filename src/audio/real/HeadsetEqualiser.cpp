@@ -33,9 +33,12 @@ PropertyResult HeadsetEqualiser::enable(bool on) {
     const auto found = view(*session);
     if (!found) return PropertyResult::NoDevice;
     if (!on) return remove_filter(*session, *found);
-    // Already in place with these gains: loading it again would only interrupt the sound.
+    // Already in place with these gains: loading it again would only interrupt the sound. But
+    // while the headset's own sink is the output (moved back by the user, or an earlier run
+    // ended before it routed), the filter is not heard: route through it again.
     if (found->filter && eq_gains_from_arguments(found->filter->argument) == gains_) {
-        return PropertyResult::Ok;
+        if (session->default_sink() != found->headset.name) return PropertyResult::Ok;
+        return route_through_filter(*session, found->headset.index);
     }
     return load_filter(*session, *found);
 }
@@ -79,8 +82,13 @@ PropertyResult HeadsetEqualiser::load_filter(PulseSession& session, const Server
     const auto arguments = eq_module_arguments(found.headset.name, gains_);
     if (!arguments) return PropertyResult::Failed;
     if (!session.load_module(kEqModuleName, *arguments)) return PropertyResult::Failed;
+    return route_through_filter(session, found.headset.index);
+}
+
+PropertyResult HeadsetEqualiser::route_through_filter(PulseSession& session,
+                                                      uint32_t headset_sink) {
     if (!session.set_default_sink(kEqSinkName)) return PropertyResult::Failed;
-    move_streams(session, found.headset.index, kEqSinkName);
+    move_streams(session, headset_sink, kEqSinkName);
     return PropertyResult::Ok;
 }
 

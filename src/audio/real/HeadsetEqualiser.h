@@ -36,6 +36,8 @@ private:
     std::optional<ServerView> view(PulseSession& session);
     PropertyResult load_filter(PulseSession& session, const ServerView& view);
     PropertyResult remove_filter(PulseSession& session, const ServerView& view);
+    // Makes the loaded filter the default sink and moves the headset's streams onto it.
+    PropertyResult route_through_filter(PulseSession& session, uint32_t headset_sink);
     // Moves the client streams playing on `from_sink` to `to_sink`.
     void move_streams(PulseSession& session, uint32_t from_sink, std::string_view to_sink);
 
