@@ -34,13 +34,6 @@ uint8_t usable_custom_group(uint8_t group, uint8_t otherwise) {
     return group < kCustomGroups ? group : otherwise;
 }
 
-std::vector<int> mode_codes(const std::vector<profiles::BuiltinMode>& modes) {
-    std::vector<int> codes;
-    codes.reserve(modes.size());
-    for (const auto& mode : modes) codes.push_back(mode.value);
-    return codes;
-}
-
 }  // namespace
 
 CTavrinKeyboardDevice::CTavrinKeyboardDevice(device::HidBackend& backend, int page_row,
@@ -220,7 +213,7 @@ Result CTavrinKeyboardDevice::read_onboard_settings(OnboardSettings& settings) {
     outcome = channel.read_memory(settings_address(active[0]), record);
     if (!device::succeeded(outcome)) return outcome;
 
-    const std::vector<int> known = mode_codes(modes());
+    const std::vector<int> known = mode_codes();
     const device::LightRecord host = lighting_state();
     std::lock_guard lock(state_mutex());
     const SettingsRead read = decode_settings_record(record, host, options_, known);

@@ -63,6 +63,12 @@ std::vector<profiles::BuiltinMode> LightingDevice::modes() const {
     return lists_->modes();
 }
 
+std::vector<int> LightingDevice::mode_codes() const {
+    std::vector<int> codes;
+    for (const profiles::BuiltinMode& mode : modes()) codes.push_back(mode.value);
+    return codes;
+}
+
 std::vector<std::string> LightingDevice::macro_names() const {
     std::lock_guard lock(state_mutex_);
     return lists_->macro_names();

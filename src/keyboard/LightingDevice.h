@@ -41,6 +41,8 @@ public:
     }
     // The built-in lighting modes of the page's table (names, visible flags, device codes).
     std::vector<profiles::BuiltinMode> modes() const;
+    // The device code ("value") of each built-in mode, in list order.
+    std::vector<int> mode_codes() const;
     std::vector<std::string> macro_names() const;
     // Re-reads the configuration lists (after a macro was created or renamed).
     void reload_config_lists();

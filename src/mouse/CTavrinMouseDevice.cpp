@@ -22,13 +22,6 @@ constexpr int kRefreshDelayMs = 50;
 // The mouse names its active profile in a nibble; a byte 0 past that answered wrongly.
 constexpr int kOnboardProfiles = 16;
 
-std::vector<int> mode_codes(const std::vector<profiles::BuiltinMode>& modes) {
-    std::vector<int> codes;
-    codes.reserve(modes.size());
-    for (const auto& mode : modes) codes.push_back(mode.value);
-    return codes;
-}
-
 lighting::MouseSequenceStep sequence_step(const profiles::EffectStep& step) {
     return {step.mode, step.speed, step.multicolor != 0, {step.red, step.green, step.blue},
             step.time};
@@ -305,7 +298,7 @@ Result CTavrinMouseDevice::read_device_settings(DeviceSettings& settings) {
     SettingsBlock block{};
     outcome = channel.read_memory(settings_block_address(active[0]), block);
     if (!device::succeeded(outcome)) return outcome;
-    const std::vector<int> known = mode_codes(modes());
+    const std::vector<int> known = mode_codes();
     const BlockRead read = decode_settings_block(block, lighting_state(), known);
     settings = {active[0], read.light, read.dpi_stage, read.polling_rate};
     return Result::kOk;
@@ -380,7 +373,7 @@ Result CTavrinMouseDevice::write_profile_to_device() {
 Result CTavrinMouseDevice::write_settings_block() {
     if (!command_channel().is_open()) return Result::kNoAnswer;
     BlockSource source;
-    source.mode_codes = mode_codes(modes());
+    source.mode_codes = mode_codes();
     source.light = lighting_state();
     source.screen = screen_;
     {
@@ -452,12 +445,11 @@ MemoryDownload CTavrinMouseDevice::build_macros(const std::vector<int>& used_mac
     return {};
 }
 
-Result CTavrinMouseDevice::write_buttons(std::vector<int>* used_macros) {
+Result CTavrinMouseDevice::write_buttons() {
     ButtonTableImage image;
     int buttons = 0;
     const Result prepared = prepare_buttons(image, buttons);
     if (!device::succeeded(prepared)) return prepared;
-    if (used_macros != nullptr) *used_macros = image.used_macros;
     return send_button_table(image, buttons);
 }
 

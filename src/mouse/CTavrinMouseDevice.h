@@ -63,8 +63,7 @@ public:
     // Profile 0's block from the profile, at address 0.
     device::Result write_settings_block();
     // The button table; refused (no answer) until the table was read at start.
-    // `used_macros`, when given, receives the macros the table numbers, in image order.
-    device::Result write_buttons(std::vector<int>* used_macros = nullptr);
+    device::Result write_buttons();
     MemoryDownload write_macros(const std::vector<int>& used_macros);
     // Button table and the macros it uses.
     MemoryDownload write_button_functions();

@@ -13,8 +13,6 @@ inline constexpr const char* kOptionPrefix = "mouse_device_seting_option_";
 inline constexpr const char* kOptionGroup = "mouse_seting_option";
 inline constexpr const char* kStack = "mouse_device_seting_layout";
 inline constexpr int kOptionPageCount = 2;
-inline constexpr int kDpiOptionPage = 0;
-inline constexpr int kPollingOptionPage = 1;
 
 // One row per DPI stage, "DPI_layout_" + i holding the stage's controls (i = 0-4).
 inline constexpr int kStageRows = 5;
