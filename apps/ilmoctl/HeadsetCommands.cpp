@@ -205,7 +205,7 @@ int Run::operator()(const HeadsetBand& band) const {
     // As on the page, a moved band is heard and shown; the profile keeps it as a curve.
     output.note("headset: band " + std::to_string(band.band + 1) + " set to " +
                 std::to_string(band.value) +
-                " (custom); it lasts for this run unless saved: headset curve save NAME");
+                " (custom); the profile keeps it only as a saved curve: headset curve save NAME");
     return kExitOk;
 }
 

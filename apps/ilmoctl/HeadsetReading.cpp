@@ -24,7 +24,7 @@ std::string equaliser_name(int option) {
     if (option == audio::kEqCustomOption) return "custom";
     if (option >= 1 && option <= audio::kEqLastPresetOption)
         return "preset " + std::to_string(option);
-    return "none";
+    return "off";
 }
 
 std::string selected_curve(const audio::HeadsetAudioState& state) {

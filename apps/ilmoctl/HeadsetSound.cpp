@@ -7,22 +7,21 @@ namespace ilmo::ctl {
 namespace {
 
 constexpr int kLastPercent = 100;
-// The library says which effects it has; a number past them is refused by its write.
-constexpr int kLastVoiceEffect = 99;
 
 constexpr SettingHelp kSettings[] = {
-    {"eq", "a preset 1-12, or custom (13: the selected custom curve)"},
+    {"eq", "off (0), a preset 1-12, or custom (13: the selected custom curve)"},
     {"mic", "on or off"},
     {"mic-level", "0-100"},
     {"monitor", "on or off"},
     {"monitor-level", "0-100"},
     {"voice", "on or off"},
-    {"voice-effect", "an effect number from 1"},
+    {"voice-effect", "an effect number 1-8"},
 };
 
 std::optional<int> parse_equaliser(std::string_view text) {
     if (same_text(text, "custom")) return audio::kEqCustomOption;
-    return parse_number(text, 1, audio::kEqCustomOption);
+    if (same_text(text, "off")) return audio::kEqOptionNone;
+    return parse_number(text, audio::kEqOptionNone, audio::kEqCustomOption);
 }
 
 }  // namespace
@@ -47,7 +46,7 @@ SettingTake take_sound_setting(HeadsetSoundChange& change, std::string_view name
         return taken_if(bool(change.monitoring_level = parse_number(value, 0, kLastPercent)));
     if (name == "voice") return taken_if(bool(change.voice_changer = parse_switch(value)));
     if (name == "voice-effect")
-        return taken_if(bool(change.voice_effect = parse_number(value, 1, kLastVoiceEffect)));
+        return taken_if(bool(change.voice_effect = parse_number(value, 1, audio::kVoiceEffects)));
     return SettingTake::NotThisKind;
 }
 

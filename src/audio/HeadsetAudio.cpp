@@ -26,6 +26,10 @@ int first_failure(int first, int second) {
     return first != 0 ? first : second;
 }
 
+void limit_bands(profiles::EqBands& bands) {
+    for (int& band : bands) band = std::clamp(band, profiles::kEqBandLowest, profiles::kEqBandHighest);
+}
+
 }  // namespace
 
 HeadsetAudio::HeadsetAudio(ConfLib* library) : library_(library) {
@@ -36,6 +40,9 @@ HeadsetAudio::HeadsetAudio(ConfLib* library) : library_(library) {
 
 void HeadsetAudio::set_store(HeadsetAudioStore store) {
     store_ = std::move(store);
+    // A hand-edited profile may hold any number; the library gets what a slider can show.
+    for (profiles::EqBands& bands : store_.option_bands) limit_bands(bands);
+    for (CustomCurve& curve : store_.curves) limit_bands(curve.bands);
     const profiles::HeadsetSettings& record = store_.record;
     const int curves = static_cast<int>(store_.curves.size());
     shown_.custom_selected = record.custom_eq_index >= 0 && record.custom_eq_index < curves
@@ -71,7 +78,8 @@ AudioOutcome HeadsetAudio::set_voice_changer(bool on) {
 }
 
 AudioOutcome HeadsetAudio::choose_voice_effect(int option) {
-    if (option <= 0 || library_ == nullptr) return outcome_of(kNotCalled);
+    if (option <= 0 || option > kVoiceEffects || library_ == nullptr)
+        return outcome_of(kNotCalled);
     const AudioOutcome outcome =
         outcome_of(library_->write_int(capture_, prop::kMagicVoiceSelection, option - 1));
     if (outcome.stored) store_.record.magic_type = option;
@@ -155,7 +163,19 @@ AudioOutcome HeadsetAudio::apply_custom(int index) {
     return outcome;
 }
 
+AudioOutcome HeadsetAudio::switch_equaliser_off() {
+    if (library_ == nullptr) return outcome_of(kNotCalled);
+    const AudioOutcome outcome = outcome_of(library_->write_int(playback_, prop::kEnableEq, 0));
+    if (!outcome.stored) return outcome;
+    shown_.sliders = {};
+    shown_.eq_option = kEqOptionNone;
+    shown_.custom_layout_enabled = false;
+    store_.record.eq_type = kEqOptionNone;
+    return outcome;
+}
+
 AudioOutcome HeadsetAudio::choose_equaliser(int option) {
+    if (option == kEqOptionNone) return switch_equaliser_off();
     if (option >= 1 && option <= kEqLastPresetOption) return apply_preset(option);
     if (option != kEqCustomOption) return outcome_of(kNotCalled);
     // With no curve selected the last one is taken; with none at all, the first preset.

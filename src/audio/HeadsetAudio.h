@@ -15,10 +15,12 @@
 
 namespace ilmo::audio {
 
-// Equaliser options of the panel.
+// Equaliser options of the panel; none is the plain sound path, the equaliser switched off.
 inline constexpr int kEqOptionNone = 0;
 inline constexpr int kEqLastPresetOption = 12;
 inline constexpr int kEqCustomOption = 13;
+// The voice changer's effects the panel offers, 1-based.
+inline constexpr int kVoiceEffects = 8;
 
 struct CustomCurve {
     std::string name;
@@ -53,13 +55,14 @@ public:
     AudioOutcome start();
 
     AudioOutcome set_voice_changer(bool on);
-    // Option n, 1-based; 0 does nothing.
+    // Option n, 1 to kVoiceEffects; anything else does nothing.
     AudioOutcome choose_voice_effect(int option);
     AudioOutcome toggle_microphone();
     AudioOutcome set_microphone_level(int percent);
     AudioOutcome toggle_monitoring();
     AudioOutcome set_monitoring_level(int percent);
-    // 1-12 a preset, 13 the selected custom curve; anything else does nothing.
+    // 0 switches the equaliser off, 1-12 a preset, 13 the selected custom curve; anything else
+    // does nothing.
     AudioOutcome choose_equaliser(int option);
     // Band 0-9 moved to `value`: the panel switches to custom without a selected curve.
     AudioOutcome move_band(int band, int value);
@@ -87,6 +90,7 @@ private:
     void read_monitoring();
     void restore_stored();
     int apply_bands(const profiles::EqBands& bands);
+    AudioOutcome switch_equaliser_off();
     AudioOutcome apply_preset(int option);
     AudioOutcome apply_custom(int index);
 

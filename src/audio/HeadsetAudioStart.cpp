@@ -95,8 +95,9 @@ AudioOutcome HeadsetAudio::start() {
 // it is, as every action does.
 void HeadsetAudio::restore_stored() {
     const profiles::HeadsetSettings record = store_.record;
-    if (record.eq_type >= 1 && record.eq_type <= kEqCustomOption && shown_.equaliser.available)
-        static_cast<void>(choose_equaliser(record.eq_type));
+    // With none chosen (or a choice no option has) an equaliser that an earlier run left in
+    // the sound server is switched off.
+    if (shown_.equaliser.available) static_cast<void>(choose_equaliser(shown_.eq_option));
     if (record.magic_enable != 0 && shown_.voice_changer.available) {
         static_cast<void>(set_voice_changer(true));
         static_cast<void>(choose_voice_effect(record.magic_type));

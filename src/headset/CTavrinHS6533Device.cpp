@@ -4,6 +4,7 @@
 
 #include "lighting/PadPreview.h"
 #include "profiles/CHs6533Profiledata.h"
+#include "profiles/ProfileListOutcome.h"
 
 namespace ilmo::headset {
 
@@ -108,11 +109,7 @@ audio::AudioOutcome CTavrinHS6533Device::start_audio() {
         }
         audio_.set_library(audio_library_.get());
         outcome = audio_.start();
-        if (outcome.stored) {
-            std::lock_guard state_lock(state_mutex());
-            write_store(audio_.store());
-            outcome.stored = profile().save();
-        }
+        keep_in_profile(outcome);
     }
     publish_audio_state();
     if (view() != nullptr) view()->redraw();
@@ -125,15 +122,19 @@ audio::AudioOutcome CTavrinHS6533Device::run_audio(
     {
         std::lock_guard lock(audio_mutex_);
         outcome = action(audio_);
-        if (outcome.stored) {
-            std::lock_guard state_lock(state_mutex());
-            write_store(audio_.store());
-            // Stored but not saved: the page hears of it through `stored` being false.
-            outcome.stored = profile().save();
-        }
+        keep_in_profile(outcome);
     }
     publish_audio_state();
     return outcome;
+}
+
+void CTavrinHS6533Device::keep_in_profile(audio::AudioOutcome& outcome) {
+    if (!outcome.stored) return;
+    std::lock_guard state_lock(state_mutex());
+    write_store(audio_.store());
+    // The sound has changed either way; the user hears that the profile did not keep it.
+    outcome.stored = profile().save();
+    if (!outcome.stored) outcome.notices.emplace_back(profiles::kWriteFailedNotice);
 }
 
 void CTavrinHS6533Device::publish_audio_state() {

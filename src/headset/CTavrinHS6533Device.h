@@ -63,6 +63,8 @@ private:
     audio::HeadsetAudioStore read_store();
     void write_store(const audio::HeadsetAudioStore& store);
     void publish_audio_state();
+    // Audio lock held. A stored outcome is written to the profile and saved.
+    void keep_in_profile(audio::AudioOutcome& outcome);
     LightFrame current_frame() const;
     static std::vector<uint8_t> frame_bytes(const LightFrame& frame);
     // Sender thread: the frame's twelve reports, in order; a report the headset did not take

@@ -17,6 +17,10 @@ constexpr int kEqBandCount = 10;
 constexpr int kEqLastPreset = 13;
 constexpr int kEqLastCustomCurve = 19;
 
+// A band's value in dB, as far as the panel's sliders reach; the presets stay well inside.
+constexpr int kEqBandLowest = -20;
+constexpr int kEqBandHighest = 20;
+
 using EqBands = std::array<int, kEqBandCount>;
 
 enum class EqCurves { Presets, Custom };  // "EQHzValueInfo", "CustomEQHzValueInfo"

@@ -6,12 +6,17 @@
 #include <QLineEdit>
 #include <QSlider>
 
+#include "profiles/EqualizerSection.h"
 #include "shell/PanelControls.h"
 #include "shell/ui/Notification.h"
 
 namespace ilmo::shell {
 
 namespace voice_names = names::headset_panels;
+
+static_assert(voice_names::kBandMin == profiles::kEqBandLowest &&
+                  voice_names::kBandMax == profiles::kEqBandHighest,
+              "the band sliders reach as far as a stored band may");
 
 namespace {
 
@@ -32,8 +37,8 @@ QStringList utf8_list(const std::vector<std::string>& texts) {
 
 CVoice6533ControlUI::CVoice6533ControlUI(QWidget* page, ui::Translate translate)
     : HeadsetTabUI(page, std::move(translate), voice_names::kVoiceNotice),
-      options_(panel::find_family<QAbstractButton, voice_names::kCustomEqOption>(
-          page, voice_names::kEqOptionPrefix, 1)),
+      options_(panel::find_family<QAbstractButton, voice_names::kCustomEqOption + 1>(
+          page, voice_names::kEqOptionPrefix, voice_names::kEqOffOption)),
       bands_(
           panel::find_family<QSlider, voice_names::kBands>(page, voice_names::kBandSliderPrefix)),
       custom_layout_(panel::find<QWidget>(page, voice_names::kCustomLayout)),
@@ -66,7 +71,7 @@ void CVoice6533ControlUI::show_controls(const HeadsetPanelState& state) {
 
 void CVoice6533ControlUI::show_equaliser(const HeadsetPanelState& state) {
     const QString unusable = wording(state.equaliser_unusable);
-    panel::check_only(options_, state.eq_choice - 1);
+    panel::check_only(options_, state.eq_choice);
     for (QAbstractButton* option : options_) panel::show_usable(option, unusable);
     for (size_t band = 0; band < bands_.size(); ++band) {
         panel::set_slider(bands_[band], state.bands[band]);
@@ -108,7 +113,7 @@ void CVoice6533ControlUI::clear_custom_name() {
 bool CVoice6533ControlUI::handle_notification(const ui::Notification& n) {
     if (n.control == nullptr) return false;
     if (const int option = panel::index_in(options_, n.control); option >= 0) {
-        if (panel::chosen(n) && on_preset) on_preset(option + 1);
+        if (panel::chosen(n) && on_preset) on_preset(option);
         return true;
     }
     if (const int band = panel::index_in(bands_, n.control); band >= 0) {

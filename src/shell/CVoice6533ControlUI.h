@@ -25,7 +25,7 @@ public:
     // Empties the name field, once its name is a curve.
     void clear_custom_name();
 
-    std::function<void(int option)> on_preset;  // 1-12 a preset, 13 the user's curves
+    std::function<void(int option)> on_preset;  // 0 off, 1-12 a preset, 13 the user's curves
     // A band let go, or moved by keys: band 0-9, value in dB.
     std::function<void(int band, int value)> on_band;
     std::function<void(int index)> on_custom_chosen;
@@ -53,7 +53,7 @@ private:
                       const std::function<void(bool)>& switched,
                       const std::function<void(int)>& moved) const;
 
-    std::array<QAbstractButton*, names::headset_panels::kCustomEqOption> options_{};
+    std::array<QAbstractButton*, names::headset_panels::kCustomEqOption + 1> options_{};
     std::array<QSlider*, names::headset_panels::kBands> bands_{};
     QWidget* custom_layout_ = nullptr;
     QComboBox* custom_names_ = nullptr;

@@ -12,6 +12,11 @@ namespace ilmo::shell {
 
 namespace keys = names::headset_panels;
 
+static_assert(keys::kMagicEffects == audio::kVoiceEffects &&
+                  keys::kCustomEqOption == audio::kEqCustomOption &&
+                  keys::kEqOffOption == audio::kEqOptionNone,
+              "the panels offer the choices the sound side knows");
+
 namespace {
 
 std::optional<LevelRange> range_of(const audio::LevelRange& range) {

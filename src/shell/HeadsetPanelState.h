@@ -30,7 +30,7 @@ struct HeadsetPanelState {
     std::string voice_changer_unusable;
     std::string surround_unusable;
 
-    int eq_choice = 0;  // 0 none, 1-12 a preset, 13 the user's curves
+    int eq_choice = 0;  // 0 off, 1-12 a preset, 13 the user's curves
     std::array<int, names::headset_panels::kBands> bands{};
     std::vector<std::string> custom_names;  // UTF-8, in the list's order
     int custom_selected = -1;               // into custom_names; -1 none

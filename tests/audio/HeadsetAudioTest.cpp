@@ -64,6 +64,8 @@ TEST_F(HeadsetAudioTest, MicrophoneVoiceChangerAndBandEdgeCases) {
     EXPECT_EQ(writes_named("MagicVoice_Selection").at(0).value, 2);
     EXPECT_EQ(audio.state().record.magic_type, 3);
     EXPECT_FALSE(audio.choose_voice_effect(0).stored);
+    EXPECT_FALSE(audio.choose_voice_effect(kVoiceEffects + 1).stored);
+    EXPECT_EQ(audio.state().record.magic_type, 3);
 
     // Band 3 moved on preset 4: the panel is on custom with no curve, one band written.
     ASSERT_TRUE(audio.choose_equaliser(4).stored);
@@ -137,12 +139,46 @@ TEST_F(HeadsetAudioTest, DeletingTheOnlyCurveAppliesTheFirstPreset) {
     EXPECT_EQ(audio.state().eq_option, 1);
 }
 
+TEST_F(HeadsetAudioTest, TheEqualiserSwitchesOffAndStaysOffAtTheNextStart) {
+    start();
+    ASSERT_TRUE(audio.choose_equaliser(4).stored);
+    // The library still has preset 4 on, as an earlier run would have left it; the profile
+    // chose none: the start switches it off.
+    HeadsetAudioStore store = audio.store();
+    store.record.eq_type = kEqOptionNone;
+    audio.set_store(store);
+    const size_t before = emulated.writes().size();
+    ASSERT_EQ(audio.start().result, 0);
+    const auto writes = emulated.writes();
+    EXPECT_TRUE(std::any_of(writes.begin() + static_cast<std::ptrdiff_t>(before), writes.end(),
+                            [](const LoggedWrite& w) {
+                                return w.name == "Enable_EQ_GFX" && w.value == 0;
+                            }));
+
+    ASSERT_TRUE(audio.choose_equaliser(4).stored);
+    emulated.reset();
+    ASSERT_TRUE(audio.choose_equaliser(kEqOptionNone).stored);
+    ASSERT_EQ(emulated.writes().size(), 1u);
+    EXPECT_EQ(emulated.writes()[0].name, "Enable_EQ_GFX");
+    EXPECT_EQ(emulated.writes()[0].value, 0);
+    const HeadsetAudioState off = audio.state();
+    EXPECT_EQ(off.eq_option, kEqOptionNone);
+    EXPECT_EQ(off.record.eq_type, kEqOptionNone);
+    EXPECT_EQ(off.sliders, profiles::EqBands{});
+}
+
 TEST_F(HeadsetAudioTest, CorruptProfileChoicesShowNothingChosen) {
     // An equaliser choice no option has is no choice; a curve index past the list selects none.
     HeadsetAudioStore store = store_with_curves(3);
     store.record.eq_type = 99;
     store.record.custom_eq_index = 40;
+    store.option_bands[2] = {1000000000, -1000000000};
+    store.curves[1].bands[9] = 21;
     audio.set_store(store);
+    // Bands past what a slider shows are limited before anything can write them.
+    EXPECT_EQ(audio.store().option_bands[2][0], profiles::kEqBandHighest);
+    EXPECT_EQ(audio.store().option_bands[2][1], profiles::kEqBandLowest);
+    EXPECT_EQ(audio.store().curves[1].bands[9], profiles::kEqBandHighest);
     start();
     HeadsetAudioState state = audio.state();
     EXPECT_EQ(state.eq_option, kEqOptionNone);

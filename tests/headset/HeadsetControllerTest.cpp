@@ -113,6 +113,15 @@ TEST_F(HeadsetControllerTest, PageStartRunsTheSoundSideAndActionsAreSaved) {
     static_cast<void>(again.load_profile(document));
     EXPECT_EQ(again.audio_state().custom_names, std::vector<std::string>{"Voices"});
     EXPECT_EQ(again.audio_state().custom_selected, 0);
+
+    // A profile that cannot be written: the sound changed, and the page is told it was not kept.
+    std::filesystem::remove(document);
+    std::filesystem::create_directories(document / "in the way");
+    const audio::AudioOutcome unsaved =
+        headset.run_audio([](audio::HeadsetAudio& a) { return a.set_microphone_level(60); });
+    EXPECT_EQ(unsaved.result, 0);
+    EXPECT_FALSE(unsaved.stored);
+    EXPECT_EQ(unsaved.notices, std::vector<std::string>{"message_text_write_failed"});
 }
 
 TEST_F(HeadsetControllerTest, ProfileSwitchDuringASoundActionKeepsEachProfilesOwnCurves) {

@@ -78,6 +78,12 @@ TEST_F(HeadsetCommandsTest, SoundSettingsReachTheLibraryAndTheProfileAndReadBack
     EXPECT_EQ(read["equaliser"]["option"], 4);
     EXPECT_EQ(bands(read), (std::vector<int>{2, 1, -2, -3, -5, -7, 0, 4, 9, 8}));
     EXPECT_EQ(read["library"]["available"], true);
+
+    // Off is the plain path: the equaliser is switched off and the profile keeps none.
+    library.reset();
+    ASSERT_EQ(demo({"headset set eq off"}).exit_code, kExitOk);
+    EXPECT_EQ(writes_of("Enable_EQ_GFX").back().value, 0);
+    EXPECT_EQ(settings()["EqType"].asInt(), 0);
 }
 
 TEST_F(HeadsetCommandsTest, BandsAndCustomCurves) {
@@ -163,7 +169,7 @@ TEST_F(HeadsetCommandsTest, UsageErrorsAndMissingLibrary) {
     for (const char* text :
          {"headset band 0 3", "headset band 11 3", "headset band 2 x", "headset set eq 14",
           "headset set mic-level 101", "headset set direction 1", "headset curve choose",
-          "headset get bands", "headset set voice on voice-effect 0"})
+          "headset get bands", "headset set voice on voice-effect 0", "headset set voice-effect 9"})
         EXPECT_EQ(demo({text}).exit_code, kExitUsage) << text;
     // Without --demo the real library is looked for, and this program folder has none.
     const RunOutcome missing = run({"headset", "set", "mic-level", "30"});

@@ -119,7 +119,7 @@ private slots:
         auto* custom = tabs.control<QWidget>(hs_names::kCustomLayout);
         auto* combo = tabs.control<QComboBox>(hs_names::kCustomNameCombo);
         tabs.show(preset_four());
-        QVERIFY(option(4)->isChecked() && !option(13)->isChecked());
+        QVERIFY(option(4)->isChecked() && !option(13)->isChecked() && !option(0)->isChecked());
         QCOMPARE(tabs.control<QSlider>(hs_names::kBandSliderPrefix, 5)->value(), -7);
         QCOMPARE(tabs.control<QSlider>(hs_names::kBandSliderPrefix, 8)->value(), 9);
         QVERIFY(!custom->isEnabled());  // the curves are for option 13 alone
@@ -214,6 +214,8 @@ private slots:
         QCOMPARE(calls, QStringList{"band 3 6"});
         calls.clear();
 
+        tabs.control<QAbstractButton>(hs_names::kEqOptionPrefix, 0)->click();
+        tabs.control<QAbstractButton>(hs_names::kEqOptionPrefix, 0)->click();
         tabs.control<QAbstractButton>(hs_names::kEqOptionPrefix, 13)->click();
         HeadsetPanelState custom = preset_four();
         custom.eq_choice = 13;
@@ -229,7 +231,7 @@ private slots:
         tabs.control<QAbstractButton>(hs_names::kMagicOptionPrefix, 3)->click();
         tabs.control<QAbstractButton>(hs_names::kMagicEnable)->click();
         tabs.control<QAbstractButton>(hs_names::kSurroundOption)->click();
-        QCOMPARE(calls, (QStringList{"preset 13", "save Late night", "curve 0", "delete", "mic 0", "mic level 56",
+        QCOMPARE(calls, (QStringList{"preset 0", "preset 13", "save Late night", "curve 0", "delete", "mic 0", "mic level 56",
                                      "monitor 1", "monitor level 30", "effect 3", "changer 0", "surround 1"}));
     }
 

@@ -92,7 +92,8 @@ void end_widget_with_layout(UiWriter& ui) {
 }
 
 void preset_rows(SettingsPageWriter& w) {
-    for (int first = 1; first <= names::kCustomEqOption; first += kPresetsPerRow) {
+    for (int first = names::kEqOffOption; first <= names::kCustomEqOption;
+         first += kPresetsPerRow) {
         w.begin_row(QStringLiteral("hs_eq_presets_") + QString::number(first), 4);
         for (int n = first; n < first + kPresetsPerRow && n <= names::kCustomEqOption; ++n)
             chip(w, numbered(names::kEqOptionPrefix, n), names::kEqOptionGroup, kPresetSize);

@@ -8,9 +8,11 @@
 
 namespace ilmo::shell::names::headset_panels {
 
-// "6533_eq_option_" + n: presets n = 1-12 and the user's curves, n = 13; one exclusive group.
+// "6533_eq_option_" + n: off n = 0, presets n = 1-12 and the user's curves, n = 13; one
+// exclusive group.
 inline constexpr const char* kEqOptionPrefix = "6533_eq_option_";
 inline constexpr const char* kEqOptionGroup = "hs_eq_option";
+inline constexpr int kEqOffOption = 0;
 inline constexpr int kEqPresets = 12;
 inline constexpr int kCustomEqOption = 13;
 
@@ -77,6 +79,7 @@ inline constexpr const char* kLanguageKeys[] = {kRangeText,
                                                 kSurroundNoActionTip};
 
 inline constexpr NamedControl kControls[] = {
+    {"6533_eq_option_0", "QAbstractButton"},
     {"6533_eq_option_1", "QAbstractButton"},
     {"6533_eq_option_2", "QAbstractButton"},
     {"6533_eq_option_3", "QAbstractButton"},
