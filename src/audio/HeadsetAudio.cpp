@@ -22,10 +22,6 @@ AudioOutcome outcome_of(int result) {
     return outcome;
 }
 
-int first_failure(int first, int second) {
-    return first != 0 ? first : second;
-}
-
 void limit_bands(profiles::EqBands& bands) {
     for (int& band : bands) band = std::clamp(band, profiles::kEqBandLowest, profiles::kEqBandHighest);
 }
@@ -130,11 +126,12 @@ AudioOutcome HeadsetAudio::set_monitoring_level(int percent) {
 
 int HeadsetAudio::apply_bands(const profiles::EqBands& bands) {
     if (library_ == nullptr) return kNotCalled;
+    // The first refusal ends the curve: nothing is stored for it anyway, and against a sound
+    // server that stopped answering each further write would wait out its own time-out.
     int result = library_->write_int(playback_, prop::kEnableEq, 1);
-    for (int band = 0; band < profiles::kEqBandCount; ++band) {
-        result = first_failure(result, library_->write_int(playback_, eq_slider_property(band),
-                                                           bands[static_cast<size_t>(band)]));
-    }
+    for (int band = 0; band < profiles::kEqBandCount && result == 0; ++band)
+        result = library_->write_int(playback_, eq_slider_property(band),
+                                     bands[static_cast<size_t>(band)]);
     return result;
 }
 

@@ -215,7 +215,11 @@ TEST_F(HeadsetAudioTest, StoredValuesChangeOnlyWhenTheWriteSucceeded) {
     emulated.fail_next("Enable_MAGICVOICE", true);
     EXPECT_FALSE(audio.set_voice_changer(true).stored);
     emulated.fail_next("EQ_Slider7", true);
+    const size_t writes_before = emulated.writes().size();
     EXPECT_FALSE(audio.choose_equaliser(9).stored);
+    // The refused band ends the curve: the enable and bands 1-6 went out, nothing after 7.
+    EXPECT_EQ(emulated.writes().back().name, "EQ_Slider6");
+    EXPECT_EQ(emulated.writes().size() - writes_before, 7u);
     const HeadsetAudioState after = audio.state();
     EXPECT_EQ(after.record, toggled);
     EXPECT_EQ(after.eq_option, 2);
