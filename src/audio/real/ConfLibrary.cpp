@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "audio/real/AlsaMixer.h"
 #include "audio/real/FeatureList.h"
 #include "audio/real/PropertyBuffer.h"
 #include "audio/real/UsbIdentity.h"
