@@ -6,6 +6,7 @@
 #include <pulse/simple.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstdlib>
 #include <memory>
@@ -26,6 +27,11 @@ namespace {
 namespace p = property;
 
 constexpr EqGains kPresetOne{7, 11, 2, -3, -1, 4, 9, 12, 9, 5};
+// Tones over the range where the plugin's bands lie flat; the low one in the three lowest
+// bands, the middle one well above them.
+constexpr std::array<double, 4> kTones_hz{63, 250, 1000, 4000};
+constexpr size_t kLowTone = 0;
+constexpr size_t kMiddleTone = 2;
 const wchar_t* const kSliders[kEqBandCount] = {
     L"EQ_Slider1", L"EQ_Slider2", L"EQ_Slider3", L"EQ_Slider4", L"EQ_Slider5",
     L"EQ_Slider6", L"EQ_Slider7", L"EQ_Slider8", L"EQ_Slider9", L"EQ_Slider10"};
@@ -95,9 +101,10 @@ protected:
     }
     ToneLevels measure() {
         std::string why;
-        const auto levels = play_and_measure(std::string(kHeadsetSinkName) + ".monitor", why);
+        const auto levels =
+            play_and_measure(std::string(kHeadsetSinkName) + ".monitor", kTones_hz, why);
         EXPECT_TRUE(levels) << why;
-        return levels.value_or(ToneLevels{0, 0});
+        return levels.value_or(ToneLevels(kTones_hz.size(), 0.0));
     }
 
     static inline PrivatePulseDaemon* daemon_ = nullptr;
@@ -175,25 +182,29 @@ TEST_F(SoundServerTest, PlayingStreamsMoveOntoTheFilterAndBack) {
     pa_simple_free(stream);
 }
 
-TEST_F(SoundServerTest, ToneThroughTheFilterTakesTheCurvesShape) {
+TEST_F(SoundServerTest, FlatCurvePlaysAsNoFilterAndALiftedOneTakesItsShape) {
     const ToneLevels plain = measure();
-    EXPECT_NEAR(plain.low_over_high_db(), 0.0, 1.5);
 
     set_curve(EqGains{});
     ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 1), 0);
     const ToneLevels flat = measure();
-    EXPECT_NEAR(flat.low_over_high_db(), plain.low_over_high_db(), 1.5);
+    ASSERT_EQ(flat.size(), kTones_hz.size());
+    for (size_t t = 0; t < kTones_hz.size(); ++t) {
+        EXPECT_NEAR(flat[t], plain[t], 1.0) << kTones_hz[t] << " Hz";
+    }
 
     // The plugin's bands overlap, so one band alone lifts its centre by little more than
     // half its gain: the low end is lifted as a whole (31, 63 and 125 Hz), 1 kHz stays.
     set_curve(EqGains{10, 10, 10, 0, 0, 0, 0, 0, 0, 0});
     const ToneLevels lifted = measure();
-    EXPECT_NEAR(lifted.low_db - flat.low_db, 10.0, 2.0);
-    EXPECT_NEAR(lifted.high_db, flat.high_db, 1.5);
+    EXPECT_NEAR(lifted[kLowTone] - flat[kLowTone], 10.0, 2.0);
+    EXPECT_NEAR(lifted[kMiddleTone], flat[kMiddleTone], 1.5);
 
     ASSERT_EQ(lib().write_int(playback_, p::kEnableEq, 0), 0);
     const ToneLevels restored = measure();
-    EXPECT_NEAR(restored.low_over_high_db(), plain.low_over_high_db(), 1.5);
+    for (size_t t = 0; t < kTones_hz.size(); ++t) {
+        EXPECT_NEAR(restored[t], plain[t], 0.5) << kTones_hz[t] << " Hz";
+    }
 }
 
 TEST_F(SoundServerTest, EffectsItCannotHostAreRefused) {
