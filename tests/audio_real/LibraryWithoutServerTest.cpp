@@ -1,6 +1,6 @@
 // The library where nothing answers: no sound server, no headset sound card (or a card
-// that the mixer cannot open), or a server that accepts and then never answers. Every call
-// fails with a non-zero result, none crashes or hangs.
+// that the mixer cannot open), a server that accepts and then never answers, or one that
+// goes away. Every call fails with a non-zero result, none crashes or hangs.
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "audio/ConfLibApi.h"
 #include "audio/real/ConfLibrary.h"
+#include "audio_real/PrivatePulseDaemon.h"
 
 namespace ilmo::audio {
 namespace {
@@ -124,6 +126,24 @@ TEST_F(LibraryWithoutServerTest, ServerThatNeverAnswersTimesOut) {
     ConfLibrary library((folder_ / "no-asound").string(), kTimeout_ms);
     EXPECT_NE(library.init(), 0);
     list_expecting(library, 0);
+}
+
+TEST_F(LibraryWithoutServerTest, ServerThatGoesAwayFailsTheNextWrites) {
+    auto daemon = std::make_unique<testing::PrivatePulseDaemon>();
+    if (!daemon->start()) GTEST_SKIP() << "no private sound server here: " << daemon->why();
+    setenv("PULSE_SERVER", daemon->server().c_str(), 1);
+    ConfLibrary library((folder_ / "no-asound").string(), kTimeout_ms);
+    list_expecting(library, 1);
+    ConfLibDevice playback{};
+    ASSERT_EQ(library.device_by_id(CONF_LIB_FLOW_PLAYBACK, 0, &playback), 0);
+    buffers_.value[0] = 1;
+    ASSERT_EQ(control(library, playback, p::kEnableEq, 1), 0);
+
+    // Gone while the change may still be waiting to be put in place.
+    daemon.reset();
+    EXPECT_NE(control(library, playback, L"EQ_Slider2", 1), 0);
+    EXPECT_NE(control(library, playback, p::kEnableEq, 1), 0);
+    EXPECT_NE(control(library, playback, p::kEnableEq, 0), 0);
 }
 
 }  // namespace

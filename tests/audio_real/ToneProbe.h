@@ -1,22 +1,20 @@
 #pragma once
-// Plays two tones at once into the default sink and records what reaches a monitor source,
-// to see how the playback path shapes them: the level of each tone in what came out.
+// Plays tones at once into the default sink and records what reaches a monitor source, to
+// see how the playback path shapes them: the level of each tone in what came out.
 
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace ilmo::audio::testing {
 
-struct ToneLevels {
-    double low_db;   // 63 Hz
-    double high_db;  // 1 kHz
-    double low_over_high_db() const { return low_db - high_db; }
-};
-
-inline constexpr double kLowToneHz = 63.0;
-inline constexpr double kHighToneHz = 1000.0;
+// Levels in dB, one per tone and in the order the tones were given. Only differences between
+// two measurements of the same tones mean anything.
+using ToneLevels = std::vector<double>;
 
 // Empty when the server refused a stream or nothing audible came back; `why` says which.
-std::optional<ToneLevels> play_and_measure(const std::string& monitor_source, std::string& why);
+std::optional<ToneLevels> play_and_measure(const std::string& monitor_source,
+                                           std::span<const double> tones_hz, std::string& why);
 
 }  // namespace ilmo::audio::testing

@@ -63,16 +63,19 @@ TEST(HeadsetLocatorTest, MatchesSinkByIdentityOrCardButNeverTheFilter) {
     EXPECT_EQ(find_headset_sink(sinks, cards).value_or(SinkEntry{}).name, "hs");
 }
 
-TEST(EqualiserModuleTest, ArgumentsCarryLimitedGainsAndReadBack) {
+TEST(EqualiserModuleTest, ArgumentsCarryCompensatedLimitedGainsAndReadBack) {
     const EqGains gains{7, 11, 2, -3, -1, 4, 9, 12, 60, -99};
     const auto arguments = eq_module_arguments("alsa_output.usb-headset", gains);
     ASSERT_TRUE(arguments);
+    // Every band 3.5 dB lower, so a flat curve plays as loud as no filter; then the plugin's
+    // limits.
     EXPECT_NE(arguments->find("sink_name=ilmo_headset_eq sink_master=alsa_output.usb-headset "
-                              "plugin=caps label=Eq10X2 control=7,11,2,-3,-1,4,9,12,24,-48"),
+                              "plugin=caps label=Eq10X2 "
+                              "control=3.5,7.5,-1.5,-6.5,-4.5,0.5,5.5,8.5,20.5,-48"),
               std::string::npos)
         << *arguments;
     EXPECT_TRUE(is_eq_module(kEqModuleName, *arguments));
-    EXPECT_EQ(eq_gains_from_arguments(*arguments), (EqGains{7, 11, 2, -3, -1, 4, 9, 12, 24, -48}));
+    EXPECT_EQ(eq_gains_from_arguments(*arguments), (EqGains{7, 11, 2, -3, -1, 4, 9, 12, 24, -45}));
 
     EXPECT_FALSE(eq_module_arguments("bad name", gains));
     EXPECT_FALSE(eq_module_arguments("x' control=0", gains));

@@ -149,9 +149,10 @@ bool AlsaMixer::set_centi_db(size_t element, MixerDirection direction, int chann
     auto* elem = element_at(element);
     if (!elem) return false;
     const auto& c = calls(direction);
-    // Rounds to the nearest step below, so a level never comes out louder than asked.
-    const int error = channel < 0 ? c.set_db_all(elem, centi_db, -1)
-                                  : c.set_db(elem, alsa_channel(elem, c, channel), centi_db, -1);
+    constexpr int kRoundDown = -1;
+    const int error = channel < 0
+                          ? c.set_db_all(elem, centi_db, kRoundDown)
+                          : c.set_db(elem, alsa_channel(elem, c, channel), centi_db, kRoundDown);
     return error >= 0;
 }
 

@@ -1,40 +1,33 @@
 #pragma once
-// One sound card's ALSA simple mixer: its elements and their levels and switches, for
-// capture and for playback. Every call reports failure rather than throwing; a card that
-// has gone makes every call fail.
+// One sound card's ALSA simple mixer. Changes made by other programs are taken in before
+// each call.
 
 #include <memory>
-#include <optional>
-#include <vector>
 
-#include "audio/real/MixerElementChoice.h"
-#include "audio/real/VolumeScale.h"
+#include "audio/real/MixerControls.h"
 
 typedef struct _snd_mixer snd_mixer_t;
 typedef struct _snd_mixer_elem snd_mixer_elem_t;
 
 namespace ilmo::audio {
 
-enum class MixerDirection { Capture, Playback };
-
-class AlsaMixer {
+class AlsaMixer final : public MixerControls {
 public:
     // Empty when the card cannot be opened.
     static std::unique_ptr<AlsaMixer> open(int card);
-    ~AlsaMixer();
+    ~AlsaMixer() override;
     AlsaMixer(const AlsaMixer&) = delete;
     AlsaMixer& operator=(const AlsaMixer&) = delete;
 
-    const std::vector<MixerElementInfo>& elements() const { return infos_; }
-
-    // `element` is a position in elements(); `channel` -1 all (reads take the first), 0, 1.
-    std::optional<VolumeRange> range(size_t element, MixerDirection direction);
-    std::optional<long> raw_volume(size_t element, MixerDirection direction, int channel);
-    bool set_raw_volume(size_t element, MixerDirection direction, int channel, long raw);
-    std::optional<long> centi_db(size_t element, MixerDirection direction, int channel);
-    bool set_centi_db(size_t element, MixerDirection direction, int channel, long centi_db);
-    std::optional<bool> switch_on(size_t element, MixerDirection direction);
-    bool set_switch(size_t element, MixerDirection direction, bool on);
+    const std::vector<MixerElementInfo>& elements() const override { return infos_; }
+    std::optional<VolumeRange> range(size_t element, MixerDirection direction) override;
+    std::optional<long> raw_volume(size_t element, MixerDirection direction, int channel) override;
+    bool set_raw_volume(size_t element, MixerDirection direction, int channel, long raw) override;
+    std::optional<long> centi_db(size_t element, MixerDirection direction, int channel) override;
+    bool set_centi_db(size_t element, MixerDirection direction, int channel,
+                      long centi_db) override;
+    std::optional<bool> switch_on(size_t element, MixerDirection direction) override;
+    bool set_switch(size_t element, MixerDirection direction, bool on) override;
 
 private:
     explicit AlsaMixer(snd_mixer_t* handle);

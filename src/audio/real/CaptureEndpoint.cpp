@@ -12,17 +12,22 @@ PropertyResult outcome(bool done) {
     return done ? PropertyResult::Ok : PropertyResult::Failed;
 }
 
+// The channel a level write goes to.
+int written_channel(bool every_channel, int channel) {
+    return every_channel ? kAllChannels : channel;
+}
+
 }  // namespace
 
-CaptureEndpoint::CaptureEndpoint(std::unique_ptr<AlsaMixer> mixer)
+CaptureEndpoint::CaptureEndpoint(std::unique_ptr<MixerControls> mixer)
     : mixer_(std::move(mixer)), choice_(choose_mixer_elements(mixer_->elements())) {}
 
 PropertyResult CaptureEndpoint::control(Property property, void* value, const void* second,
                                         bool set) {
-    const Target microphone{choice_.capture_volume, choice_.capture_switch,
-                            MixerDirection::Capture};
+    const Target microphone{choice_.capture_volume, choice_.capture_switch, MixerDirection::Capture,
+                            false};
     const Target monitoring{choice_.monitor_volume, choice_.monitor_switch,
-                            MixerDirection::Playback};
+                            MixerDirection::Playback, true};
     const int channel = read_channel(second);
     switch (property) {
         case Property::MaxVolume:
@@ -79,12 +84,13 @@ PropertyResult CaptureEndpoint::level(const Target& target, void* value, int cha
     if (!wanted) return PropertyResult::BadValue;
     const double limited =
         std::clamp(static_cast<double>(*wanted), level_min(*range), level_max(*range));
+    const int to = written_channel(target.level_on_every_channel, channel);
     if (in_db) {
-        return outcome(mixer_->set_centi_db(*target.volume, target.direction, channel,
+        return outcome(mixer_->set_centi_db(*target.volume, target.direction, to,
                                             std::lround(limited * 100.0)));
     }
     return outcome(
-        mixer_->set_raw_volume(*target.volume, target.direction, channel, std::lround(limited)));
+        mixer_->set_raw_volume(*target.volume, target.direction, to, std::lround(limited)));
 }
 
 PropertyResult CaptureEndpoint::scalar(const Target& target, void* value, int channel, bool set) {
@@ -98,7 +104,8 @@ PropertyResult CaptureEndpoint::scalar(const Target& target, void* value, int ch
     }
     const auto wanted = read_float(value);
     if (!wanted) return PropertyResult::BadValue;
-    return outcome(mixer_->set_raw_volume(*target.volume, target.direction, channel,
+    return outcome(mixer_->set_raw_volume(*target.volume, target.direction,
+                                          written_channel(target.level_on_every_channel, channel),
                                           raw_from_scalar(*wanted, *range)));
 }
 

@@ -7,11 +7,12 @@
 // steps. "VolumeControl" is a float in dB, and "GetMinVol"/"GetMaxVol"/"GetVolStep" are
 // the matching range as "%.2f" text; a card without a dB scale gives raw steps for both.
 // "MuteControl" is an integer, 1 muted. The "AA" twins do the same for monitoring and fail
-// when the card has no monitoring control.
+// when the card has no monitoring control. The host names a channel for the monitoring
+// level, but the user hears themselves in both ears: it is set on every channel.
 
 #include <memory>
 
-#include "audio/real/AlsaMixer.h"
+#include "audio/real/MixerControls.h"
 #include "audio/real/PropertyName.h"
 #include "audio/real/PropertyResult.h"
 
@@ -19,7 +20,7 @@ namespace ilmo::audio {
 
 class CaptureEndpoint {
 public:
-    explicit CaptureEndpoint(std::unique_ptr<AlsaMixer> mixer);
+    explicit CaptureEndpoint(std::unique_ptr<MixerControls> mixer);
 
     bool has_monitoring() const { return choice_.monitor_volume.has_value(); }
     // `set` false reads into `value`, true writes from it; `second` carries the channel.
@@ -30,13 +31,14 @@ private:
         std::optional<size_t> volume;
         std::optional<size_t> mute_switch;
         MixerDirection direction;
+        bool level_on_every_channel;  // level writes ignore the host's channel
     };
     PropertyResult range_text(const Target& target, Property property, void* value);
     PropertyResult level(const Target& target, void* value, int channel, bool set);
     PropertyResult scalar(const Target& target, void* value, int channel, bool set);
     PropertyResult mute(const Target& target, void* value, bool set);
 
-    std::unique_ptr<AlsaMixer> mixer_;
+    std::unique_ptr<MixerControls> mixer_;
     MixerChoice choice_;
 };
 

@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <string_view>
 
+#include "audio/real/AlsaMixer.h"
 #include "audio/real/FeatureList.h"
 #include "audio/real/PropertyBuffer.h"
+#include "audio/real/PulseSession.h"
 #include "audio/real/UsbIdentity.h"
 
 namespace ilmo::audio {
@@ -52,6 +54,7 @@ int32_t ConfLibrary::init() {
 
 int32_t ConfLibrary::uninit() {
     std::lock_guard lock(mutex_);
+    equaliser_.flush();
     playback_.reset();
     capture_.reset();
     capture_endpoint_.reset();

@@ -1,7 +1,9 @@
 #pragma once
 // The state behind the library's entry points: the headset's endpoints as last listed, and
 // the property calls routed to the mixer (capture) or the sound server (playback). Every
-// entry point takes one lock, so the host may call from any thread.
+// entry point takes one lock, so the host may call from any thread. Equaliser changes still
+// waiting are put in place at ConfLibUnInit and when the library ends with the process
+// (hosts exit without ConfLibUnInit).
 
 #include <cstdint>
 #include <memory>

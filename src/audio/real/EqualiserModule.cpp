@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace ilmo::audio {
 namespace {
@@ -29,6 +30,11 @@ int limit_eq_gain(int gain_db) {
     return std::clamp(gain_db, kEqGainMin_db, kEqGainMax_db);
 }
 
+double plugin_gain(int gain_db) {
+    return std::clamp(limit_eq_gain(gain_db) - kEqFlatExcess_db, double{kEqGainMin_db},
+                      double{kEqGainMax_db});
+}
+
 std::optional<std::string> eq_module_arguments(std::string_view master_sink, const EqGains& gains) {
     const bool unsafe =
         master_sink.empty() || master_sink.find_first_of(" \t\r\n'\"\\") != std::string_view::npos;
@@ -36,7 +42,9 @@ std::optional<std::string> eq_module_arguments(std::string_view master_sink, con
     std::string control;
     for (int gain : gains) {
         if (!control.empty()) control += ',';
-        control += std::to_string(limit_eq_gain(gain));
+        char number[32];
+        const auto written = std::to_chars(number, number + sizeof number, plugin_gain(gain));
+        control.append(number, written.ptr);
     }
     std::string arguments;
     arguments += std::string(kSinkNameArgument) + std::string(kEqSinkName);
@@ -63,8 +71,12 @@ std::optional<EqGains> eq_gains_from_arguments(std::string_view arguments) {
             if (at == end || *at != ',') return {};
             ++at;
         }
-        const auto [next, error] = std::from_chars(at, end, gains[band]);
-        if (error != std::errc()) return {};
+        double value = 0;
+        const auto [next, error] = std::from_chars(at, end, value);
+        if (error != std::errc() || !std::isfinite(value)) return {};
+        const double gain =
+            std::clamp(value + kEqFlatExcess_db, double{kEqGainMin_db}, double{kEqGainMax_db});
+        gains[band] = static_cast<int>(std::lround(gain));
         at = next;
     }
     if (at != end) return {};
