@@ -124,6 +124,12 @@ AudioOutcome HeadsetAudio::set_monitoring_level(int percent) {
                        percent, store_.record.mic_monitor_percent);
 }
 
+int HeadsetAudio::settled(const wchar_t* written, int result) {
+    if (result != 0) return result;
+    int value = 0;
+    return library_->read_int(playback_, written, value);
+}
+
 int HeadsetAudio::apply_bands(const profiles::EqBands& bands) {
     if (library_ == nullptr) return kNotCalled;
     // The first refusal ends the curve: nothing is stored for it anyway, and against a sound
@@ -132,7 +138,7 @@ int HeadsetAudio::apply_bands(const profiles::EqBands& bands) {
     for (int band = 0; band < profiles::kEqBandCount && result == 0; ++band)
         result = library_->write_int(playback_, eq_slider_property(band),
                                      bands[static_cast<size_t>(band)]);
-    return result;
+    return settled(prop::kEnableEq, result);
 }
 
 AudioOutcome HeadsetAudio::apply_preset(int option) {
@@ -162,7 +168,8 @@ AudioOutcome HeadsetAudio::apply_custom(int index) {
 
 AudioOutcome HeadsetAudio::switch_equaliser_off() {
     if (library_ == nullptr) return outcome_of(kNotCalled);
-    const AudioOutcome outcome = outcome_of(library_->write_int(playback_, prop::kEnableEq, 0));
+    const AudioOutcome outcome = outcome_of(
+        settled(prop::kEnableEq, library_->write_int(playback_, prop::kEnableEq, 0)));
     if (!outcome.stored) return outcome;
     shown_.sliders = {};
     shown_.eq_option = kEqOptionNone;
@@ -195,7 +202,8 @@ AudioOutcome HeadsetAudio::move_band(int band, int value) {
         shown_.custom_layout_enabled = true;
     }
     AudioOutcome outcome =
-        outcome_of(library_->write_int(playback_, eq_slider_property(band), value));
+        outcome_of(settled(eq_slider_property(band),
+                           library_->write_int(playback_, eq_slider_property(band), value)));
     if (outcome.stored) shown_.sliders[static_cast<size_t>(band)] = value;
     // The moved band is shown, not stored: a curve is stored when it is saved.
     outcome.stored = false;

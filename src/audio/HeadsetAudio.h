@@ -89,6 +89,10 @@ private:
     void read_pass(AudioOutcome& outcome);
     void read_monitoring();
     void restore_stored();
+    // A write's result, or when it succeeded the result of reading the property back. A
+    // library may put equaliser writes in place together, later; the read waits for that and
+    // reports what became of them, so an action never claims a filter that is not there.
+    int settled(const wchar_t* written, int result);
     int apply_bands(const profiles::EqBands& bands);
     AudioOutcome switch_equaliser_off();
     AudioOutcome apply_preset(int option);

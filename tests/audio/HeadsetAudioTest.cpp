@@ -220,6 +220,9 @@ TEST_F(HeadsetAudioTest, StoredValuesChangeOnlyWhenTheWriteSucceeded) {
     // The refused band ends the curve: the enable and bands 1-6 went out, nothing after 7.
     EXPECT_EQ(emulated.writes().back().name, "EQ_Slider6");
     EXPECT_EQ(emulated.writes().size() - writes_before, 7u);
+    // A library that puts the curve in place later reports its failure on the read back.
+    emulated.fail_next("Enable_EQ_GFX", false);
+    EXPECT_FALSE(audio.choose_equaliser(9).stored);
     const HeadsetAudioState after = audio.state();
     EXPECT_EQ(after.record, toggled);
     EXPECT_EQ(after.eq_option, 2);

@@ -56,7 +56,8 @@ inline constexpr const char* kMagicNotice = "magic_notice";
 inline constexpr const char* kSurroundNotice = "virtual_notice";
 
 // Language keys the panels compose texts from: the range ("%1", "%2", "%3": lowest,
-// highest, step), the notices, and why a feature is shown unusable.
+// highest, step; in dB where the card has a dB scale, else in its raw steps, so the text
+// names no unit), the notices, and why a feature is shown unusable.
 inline constexpr const char* kRangeText = "hs_range_text";
 inline constexpr const char* kNoLibraryText = "hs_no_audio_library_text";
 inline constexpr const char* kNoSoundCardText = "hs_no_sound_card_text";
