@@ -69,6 +69,8 @@ MusicWnd::Outcome MusicWnd::edit_styles(QWidget* parent, SkinResources& skin,
                                         const device::TraceSink& trace) {
     checked_density(density, "SET_WND DPI SET ERROR", trace);
     MusicWnd window(parent, skin, styles.record(), trace);
+    // Without its layout the window would have no button to leave it by.
+    if (!window.has_layout()) return Outcome::Cancelled;
     if (parent != nullptr) window.move(parent->frameGeometry().center() - window.rect().center());
     if (window.exec() != QDialog::Accepted) return Outcome::Cancelled;
     return styles.store(window.record()) ? Outcome::Saved : Outcome::SaveFailed;

@@ -1,9 +1,11 @@
 // The music styles window driven through its controls: OK stores the edited styles in the
-// user's "AudioFile.json", the close button saves nothing, and a skin without some of the
-// controls still opens the window.
+// user's "AudioFile.json", the close button saves nothing, a skin without some of the
+// controls still opens the window, and one without its layout does not leave the caller
+// waiting on a window nobody can close.
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -119,7 +121,7 @@ private slots:
         QCOMPARE(styles.record().colors[2].red, 7);
     }
 
-    void aSkinWithoutSomeControlsStillOpensAndSaysSo() {
+    void aSkinMissingControlsOpensWhatItHasAndOneWithoutTheLayoutReturns() {
         QTemporaryDir folder;
         QDir(folder.path()).mkpath("skin");
         QByteArray layout = file_bytes(testing::program_folder() + "/skin/music.ui");
@@ -139,6 +141,22 @@ private slots:
         QCOMPARE(traces, (std::vector<std::string>{"GetAudioLightInfo control is NULL"}));
         control<QSlider>(&window, music_names::kSliders[2])->setValue(4);
         QCOMPARE(window.record().colors[0].blue, 4);
+
+        // No layout at all: nothing to show and nothing to wait for.
+        QTemporaryDir empty;
+        SkinResources no_skin(empty.path());
+        QTemporaryDir user;
+        ilmo::profiles::AudioStyleDocument styles(empty.path().toStdString(),
+                                                  user.path().toStdString());
+        bool hang_guard_fired = false;
+        QTimer::singleShot(20000, [&hang_guard_fired] {
+            hang_guard_fired = true;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QDialog*>(top)) dialog->reject();
+        });
+        QCOMPARE(MusicWnd::edit_styles(nullptr, no_skin, styles, 96),
+                 MusicWnd::Outcome::Cancelled);
+        QVERIFY(!hang_guard_fired);
     }
 };
 
