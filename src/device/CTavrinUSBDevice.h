@@ -81,6 +81,10 @@ public:
     // host-driven lighting mode to the device. Returns whether the device needs host frames
     // now; when it does not, the frame timer rests until the page resumes it.
     virtual bool build_and_send_frame() { return false; }
+    // Band values of the music lighting, on the UI thread at most every third levels notice
+    // (at most 500 values are looked at). Only the keyboard shows them; the others take no
+    // notice.
+    virtual void audio_input(std::span<const int> /*bands*/) {}
     // While the window is hidden nobody sees the page's preview: device kinds stop animating
     // it unless their frames are made from it.
     virtual void set_preview_paused(bool /*paused*/) {}

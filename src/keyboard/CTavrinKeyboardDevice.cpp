@@ -25,6 +25,10 @@ constexpr int kPerKeyRecordBytes = 512;
 constexpr int kCustomGroups = 16;
 // An on-board profile switch names its profile in a nibble.
 constexpr uint8_t kOnboardProfiles = 16;
+// The audio mode (of "AudioLightInfo") whose music lighting is the beat ripple alone.
+constexpr int kBeatRippleAudioMode = 2;
+// No more band values than the capture sends levels are looked at.
+constexpr size_t kMaxAudioValues = 500;
 
 
 // The custom group picks a group of colours out of the profile, which grows to hold the group
@@ -449,6 +453,36 @@ bool CTavrinKeyboardDevice::build_and_send_frame() {
     }
     frames_.post(std::move(frame));
     return true;
+}
+
+// --- music ---------------------------------------------------------------------------------
+
+void CTavrinKeyboardDevice::audio_input(std::span<const int> bands) {
+    bands = bands.first(std::min(bands.size(), kMaxAudioValues));
+    bool beat_chosen = false;
+    {
+        std::lock_guard lock(state_mutex());
+        beat_chosen = profile().audio_light_record().audio_mode == kBeatRippleAudioMode;
+    }
+    with_preview([&](lighting::Preview& preview, device::LightRecord& lighting,
+                     std::span<device::ColorRecord>) {
+        auto& keyboard_preview = static_cast<lighting::KeyboardPreview&>(preview);
+        keyboard_preview.set_band_levels(bands);
+        if (lighting.mode != kAudioMode || !beat_chosen || !beat_.add(bands)) return;
+        ++beat_ripples_;
+        keyboard_preview.key_event(lighting::BeatRipple::kRippleKey, true);
+        keyboard_preview.key_event(lighting::BeatRipple::kRippleKey, false);
+    });
+}
+
+void CTavrinKeyboardDevice::keep_notice_values(const lighting::KeyboardNoticeValues& values) {
+    std::lock_guard lock(state_mutex());
+    notice_values_ = values;
+}
+
+lighting::KeyboardNoticeValues CTavrinKeyboardDevice::notice_values() const {
+    std::lock_guard lock(state_mutex());
+    return notice_values_;
 }
 
 // --- events --------------------------------------------------------------------------------

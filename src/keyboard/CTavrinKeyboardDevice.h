@@ -14,6 +14,8 @@
 #include "keyboard/KeyboardView.h"
 #include "keyboard/LightingDevice.h"
 #include "keyboard/SettingsRecord.h"
+#include "lighting/AudioBands.h"
+#include "lighting/BeatRipple.h"
 #include "profiles/CKeyboardProfiledata.h"
 
 namespace ilmo::keyboard {
@@ -102,12 +104,21 @@ public:
     // Shows the profile's captions and options on the page.
     void redraw_page() override;
     bool build_and_send_frame() override;
+    // The music lighting's bands (the first 25 of at most 500 values) go to the preview's
+    // visualisers; in the music mode with the beat ripple chosen their beat starts a ripple
+    // now and then, as a press of the ripple key would.
+    void audio_input(std::span<const int> bands) override;
+    // The six values of the keyboard's copy-data notice, kept for its lighting.
+    void keep_notice_values(const lighting::KeyboardNoticeValues& values);
+    lighting::KeyboardNoticeValues notice_values() const;
 
     // What the device last said.
     int onboard_profile() const { return onboard_profile_; }
     bool loaded() const { return loaded_; }
     // Every event the readers saw, keep-alives included; for the status display and tests.
     int keep_alives() const { return keep_alives_; }
+    // Ripples the music's beat started.
+    int beat_ripples() const { return beat_ripples_; }
 
     // One event code from the cable (or the receiver) reader.
     void handle_event(uint16_t code, bool cable_reader);
@@ -146,10 +157,15 @@ private:
     std::vector<profiles::KeyEntry> keys_;
     SystemOptions options_{};
     bool fn_view_ = false;
+    lighting::KeyboardNoticeValues notice_values_{};
+
+    // Under the lights lock, with the preview it feeds.
+    lighting::BeatRipple beat_;
 
     std::atomic<bool> loaded_{false};
     std::atomic<int> onboard_profile_{0};
     std::atomic<int> keep_alives_{0};
+    std::atomic<int> beat_ripples_{0};
     std::atomic<bool> reload_requested_{false};
 
     device::EventReader cable_events_;

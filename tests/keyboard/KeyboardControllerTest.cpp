@@ -370,5 +370,32 @@ TEST_F(KeyboardControllerTest, HostColourFramesGoOutOnlyWhileTheLightStatusIsOn)
     keyboard.detach();
 }
 
+// The music's bands start a ripple only in the music mode with the beat ripple chosen.
+TEST_F(KeyboardControllerTest, MusicBeatStartsRipplesOnlyInTheBeatRippleMusicMode) {
+    const auto use = [&](int light_mode, int audio_mode) {
+        Json::Value doc = profiles::read_json_file(document);
+        doc["Device"][0]["LightInfo"]["SelectItem"] = light_mode;
+        doc["Device"][0]["AudioLightInfo"]["AudioMode"] = audio_mode;
+        ASSERT_TRUE(profiles::write_json_file(document, doc));
+        static_cast<void>(keyboard.load_profile(document));
+    };
+    std::vector<int> loud(600, 2000);  // more than the capture ever sends
+    const auto three_sets = [&] {
+        for (int i = 0; i < 3; ++i) keyboard.audio_input(loud);
+    };
+    use(21, 0);
+    three_sets();
+    use(4, 2);
+    three_sets();
+    EXPECT_EQ(keyboard.beat_ripples(), 0);
+    use(21, 2);
+    three_sets();
+    EXPECT_EQ(keyboard.beat_ripples(), 1);
+    // Silent bands add no beat.
+    const std::vector<int> silent(25, 0);
+    for (int i = 0; i < 10; ++i) keyboard.audio_input(silent);
+    EXPECT_EQ(keyboard.beat_ripples(), 1);
+}
+
 }  // namespace
 }  // namespace ilmo::keyboard::testing

@@ -26,6 +26,7 @@
 #include "../../src/shell/names/MainWindowNames.h"
 #include "../../src/shell/names/MouseSettingsNames.h"
 #include "../../src/shell/names/MsgWndNames.h"
+#include "../../src/shell/names/MusicWndNames.h"
 #include "../../src/shell/names/PowerIndicatorNames.h"
 #include "../../src/shell/names/ProfilePanelNames.h"
 #include "../../src/shell/names/SetWndNames.h"
@@ -194,6 +195,7 @@ void SkinLayoutsTest::namedControlsExist_data() {
     add(names::main_window::kUiFile, names::main_window::kControls);
     add(names::msg_wnd::kUiFile, names::msg_wnd::kControls);
     add(names::set_wnd::kUiFile, names::set_wnd::kControls);
+    add(names::music_wnd::kUiFile, names::music_wnd::kControls);
     add(names::skin_frame::kUiFile, names::skin_frame::kControls);
     add(names::device_option::kUiFile, names::device_option::kControls);
     add(names::power_indicator::kUiFile, names::power_indicator::kControls);
