@@ -159,6 +159,7 @@ TEST(MusicVisualisers, RowBarsFollowTheirMappingsAndTheClipRule) {
 
     // Mode 1, row 0: band 0 on the left, band 3 on the right, (h × 12 + 1200) / 600 keys long.
     values[0] = 2000;  // h 0: 2 keys from column 0
+    values[1] = 0;     // the bands between are not read
     values[3] = 4200;  // h −660: no keys
     const Frame mode1 = Board().step(music(1), values);
     EXPECT_EQ(mode1[120], lit(kForeground));
