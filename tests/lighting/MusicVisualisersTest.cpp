@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "lighting/EffectConstants.h"
@@ -246,6 +248,22 @@ TEST(KeyboardMusicMode, TheRippleModeAnswersTheBeatInTheMusicColours) {
     page.step();
     page.preview.key_event(51, true);  // other audio modes ignore presses
     EXPECT_EQ(page.step()[51], background());
+}
+
+// The audio path stores from its own thread while the lighting thread steps; the thread
+// sanitizer build reports a hand-over without its lock.
+TEST(KeyboardMusicMode, BandsArriveFromAnotherThread) {
+    MusicPreview page;
+    page.preview.set_music_lighting(music(0));
+    std::atomic<bool> done{false};
+    std::thread audio([&] {
+        for (int i = 0; i < 500; ++i) page.preview.set_band_levels(std::vector<int>(25, i * 8));
+        done = true;
+    });
+    while (!done) page.step();
+    audio.join();
+    page.preview.set_band_levels(std::vector<int>(25, 4200));
+    EXPECT_EQ(page.step()[107], lit(kForeground));
 }
 
 TEST(KeyboardMusicMode, WildValuesAndModesStayInBounds) {
