@@ -57,9 +57,9 @@ struct KeyboardEffectState {
     std::array<bool, kPlacedLights> held{};
     std::vector<Spark> sparks;
     std::vector<Rocket> rockets;
-    std::array<float, kBoardColumns> drop_y{};   // rain: head row per column
-    std::array<int, kBoardColumns> drop_wait{};  // rain: steps before the next drop
-    std::array<uint8_t, kPlacedLights> marker{};  // music: keys whose glow fades each step
+    std::array<float, kBoardColumns> drop_y{};      // rain: head row per column
+    std::array<int, kBoardColumns> drop_wait{};     // rain: steps before the next drop
+    std::array<uint8_t, kPlacedLights> marker{};    // music: keys whose glow fades each step
     std::array<bool, kBoardColumns> column_held{};  // music: columns keeping their bar
 };
 

@@ -36,6 +36,7 @@ using BoardStep = void (*)(KeyCanvas&, device::LightRecord&, KeyboardEffectState
 
 // The keyboard's own animation of each mode that has one; the standby glow for the others.
 BoardStep board_step(int mode) {
+    // clang-format off
     constexpr std::pair<int, BoardStep> kSteps[] = {
         {1, rainbow_wave},    {2, snake},
         {3, pinwheel_swirl},  {7, spreading_presses},
@@ -45,9 +46,10 @@ BoardStep board_step(int mode) {
         {14, starlight},      {15, rain},
         {16, heartbeat},      {17, aurora},
         {18, radial_rings},   {19, scanner_bar},
-        {22, raindrops},
-        {24, radar_sweep},    {25, spreading_presses},
+        {22, raindrops},      {24, radar_sweep},
+        {25, spreading_presses},
     };
+    // clang-format on
     for (const auto& [step_mode, step] : kSteps)
         if (step_mode == mode) return step;
     return standby_glow;

@@ -104,8 +104,7 @@ void column_bars(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectS
     for (int c = 0; c < kBoardColumns; ++c) {
         const auto& column = columns[at(c)];
         const int first_lit_row = (band_height(values[at(c)]) + 100) * kBoardRows / kSilentHeight;
-        const device::Rgb color =
-            lit_color(music, wheel_position(record) + kColumnWheelStride * c);
+        const device::Rgb color = lit_color(music, wheel_position(record) + kColumnWheelStride * c);
         const int bottom = bottom_key(column);
         bool& held = state.column_held[at(c)];
         if (held && (bottom < 0 || state.glow[at(bottom)] < kFadedBelow)) held = false;

@@ -155,8 +155,8 @@ TEST(MusicVisualisers, RowBarsFollowTheirMappingsAndTheClipRule) {
     // Mode 6 at h 500: row 0 lit left of 500 × 23 / 600 = 19, row 1 right of 23 − 19.
     const Frame mode6 = Board().step(music(6, true), values);
     EXPECT_EQ(mode6[15], lit(spectrum_color(1 + 10 * 18)));  // column 18
-    EXPECT_EQ(mode6[38], background());                       // column 19
-    EXPECT_EQ(mode6[24], background());                       // row 1, column 4
+    EXPECT_EQ(mode6[38], background());                      // column 19
+    EXPECT_EQ(mode6[24], background());                      // row 1, column 4
     EXPECT_EQ(mode6[25], lit(spectrum_color(1 + 10 * 5)));   // row 1, column 5
 
     // Mode 1, row 0: band 0 on the left, band 3 on the right, (h × 12 + 1200) / 600 keys long.
@@ -178,15 +178,15 @@ TEST(MusicVisualisers, RingsGrowWithLoudness) {
         values.fill(value);
         Board board;
         const Frame& frame = board.step(music(3), values);
-        lit_counts.push_back(static_cast<size_t>(std::count_if(
-            frame.begin(), frame.begin() + kBoardLights,
-            [](const ColorRecord& c) { return c != background(); })));
+        lit_counts.push_back(static_cast<size_t>(
+            std::count_if(frame.begin(), frame.begin() + kBoardLights,
+                          [](const ColorRecord& c) { return c != background(); })));
         if (value == 1000) {
             // h 300 gives level 10: the wheel moves 10 on, rings 0-9 light, 9 apart.
             EXPECT_EQ(board.record.effect_step, 10);
             EXPECT_EQ(frame[51], lit(spectrum_color(10)));
             EXPECT_EQ(frame[6], lit(spectrum_color(10 + 9 * 4)));  // ring 4
-            EXPECT_EQ(frame[0], background());                      // ring 10
+            EXPECT_EQ(frame[0], background());                     // ring 10
         }
     }
     EXPECT_EQ(lit_counts[0], 0u);
