@@ -96,7 +96,8 @@ void mark_in_column(KeyboardEffectState& state, const std::array<uint8_t, kColum
 
 // Audio modes 0 and 4: column c shows band c from the bottom up; rows from
 // (h + 100) × 6 / 600 on are lit. With `hold_columns` (mode 4) a column that lit keys keeps
-// its bar, taking no new one, until its bottom key has faded.
+// its bar, taking no new one, until its bottom key has faded; its keys keep the wheel colour
+// they were lit in meanwhile.
 void column_bars(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state,
                  const MusicLighting& music, const BandValues& values, bool hold_columns) {
     advance_wheel(record, 1);
@@ -142,8 +143,8 @@ void edge_bars(KeyCanvas& canvas, device::LightRecord& record, const MusicLighti
     }
 }
 
-// Audio mode 3: one level for the whole board, the mean of the 25 heights scaled to 0-20;
-// the wheel moves on by the level, and the key rings round the O key below 20 − level light
+// Audio mode 3: one level for the whole board, the mean of the 25 heights scaled to 0-20
+// (0 loud, 20 silent); the wheel moves on by the level, and the key rings round the O key below 20 − level light
 // outwards, ring r in wheel colour position + 9 × r.
 void key_rings(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state,
                std::span<const int> key_to_light, const BandValues& values) {
