@@ -144,8 +144,8 @@ void edge_bars(KeyCanvas& canvas, device::LightRecord& record, const MusicLighti
 }
 
 // Audio mode 3: one level for the whole board, the mean of the 25 heights scaled to 0-20
-// (0 loud, 20 silent); the wheel moves on by the level, and the key rings round the O key below 20 − level light
-// outwards, ring r in wheel colour position + 9 × r.
+// (0 loud, 20 silent); the wheel moves on by the level, and the key rings round the O key below 20
+// − level light outwards, ring r in wheel colour position + 9 × r.
 void key_rings(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state,
                std::span<const int> key_to_light, const BandValues& values) {
     int height_sum = 0;
