@@ -33,6 +33,11 @@ void KeyCanvas::set(int light, device::ColorRecord color) {
     if (device::ColorRecord* record = at(light)) *record = color;
 }
 
+bool KeyCanvas::is_dark(int light) const {
+    if (light < 0 || light >= placed_lights()) return true;
+    return device::scaled(lights_[static_cast<size_t>(light)]) == device::Rgb{};
+}
+
 void KeyCanvas::fill_gaps(const std::bitset<kPlacedLights>& painted) {
     const auto& places = light_places();
     const int count = placed_lights();

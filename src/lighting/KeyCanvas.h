@@ -27,6 +27,8 @@ public:
     // Paints only where the light is not already brighter.
     void paint_max(int light, device::Rgb color, int intensity);
     uint8_t level_brightness() const { return level_brightness_; }
+    // Whether a light shows nothing (off, black, or past the span).
+    bool is_dark(int light) const;
     // A placed light not in `painted` shows what its nearest painted light shows, so a key a
     // table leaves out (and the strip, which no table lists) does not sit dark in an effect
     // that lights the whole board.

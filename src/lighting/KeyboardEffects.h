@@ -21,6 +21,8 @@
 namespace ilmo::lighting {
 
 inline constexpr int kBandCount = 25;
+// The music bands one step of the music mode shows.
+using BandValues = std::array<int, kBandCount>;
 
 // A moving shape started by a key press or by the effect itself.
 enum class SparkShape : uint8_t {
@@ -55,8 +57,10 @@ struct KeyboardEffectState {
     std::array<bool, kPlacedLights> held{};
     std::vector<Spark> sparks;
     std::vector<Rocket> rockets;
-    std::array<float, kBoardColumns> drop_y{};   // rain: head row per column
-    std::array<int, kBoardColumns> drop_wait{};  // rain: steps before the next drop
+    std::array<float, kBoardColumns> drop_y{};      // rain: head row per column
+    std::array<int, kBoardColumns> drop_wait{};     // rain: steps before the next drop
+    std::array<uint8_t, kPlacedLights> marker{};    // music: keys whose glow fades each step
+    std::array<bool, kBoardColumns> column_held{};  // music: columns keeping their bar
 };
 
 // The light of page key `key`: through the map when one is given, else the key itself.
@@ -110,8 +114,5 @@ void answer_key(PressAnswer answer, int light, bool down, const device::LightRec
 // The custom colours sweep in from the left after the mode is chosen, then hold.
 void custom_colors(KeyCanvas&, device::LightRecord&, KeyboardEffectState&,
                    std::span<const device::Rgb> colors);
-// The music mode. Until the music lighting draws the bands, a calm equaliser ripples along
-// the columns so the page shows the mode is live.
-void music_idle(KeyCanvas&, device::LightRecord&, KeyboardEffectState&);
 
 }  // namespace ilmo::lighting

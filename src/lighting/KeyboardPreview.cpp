@@ -10,7 +10,12 @@ namespace ilmo::lighting {
 
 namespace {
 
-constexpr size_t kKeptBands = kBandCount;
+constexpr int kMusicMode = 21;
+// Bands reach the keyboard with every third levels notice, about every 64-70 ms, and the
+// music mode steps every 32 ms. The bar visualisers that have no fade keep their picture over
+// the steps in between, or they would flash their silence picture every other step; after
+// this many steps without bands the music has stopped and they show silence.
+constexpr int kStepsHeldWithoutBands = 4;
 
 std::optional<PressAnswer> answer_of(int mode) {
     switch (mode) {
@@ -31,6 +36,7 @@ using BoardStep = void (*)(KeyCanvas&, device::LightRecord&, KeyboardEffectState
 
 // The keyboard's own animation of each mode that has one; the standby glow for the others.
 BoardStep board_step(int mode) {
+    // clang-format off
     constexpr std::pair<int, BoardStep> kSteps[] = {
         {1, rainbow_wave},    {2, snake},
         {3, pinwheel_swirl},  {7, spreading_presses},
@@ -40,9 +46,10 @@ BoardStep board_step(int mode) {
         {14, starlight},      {15, rain},
         {16, heartbeat},      {17, aurora},
         {18, radial_rings},   {19, scanner_bar},
-        {21, music_idle},     {22, raindrops},
-        {24, radar_sweep},    {25, spreading_presses},
+        {22, raindrops},      {24, radar_sweep},
+        {25, spreading_presses},
     };
+    // clang-format on
     for (const auto& [step_mode, step] : kSteps)
         if (step_mode == mode) return step;
     return standby_glow;
@@ -67,6 +74,9 @@ void prepare_mode(const device::LightRecord& lighting, KeyboardEffectState& stat
         case 15:
             prepare_rain(state);
             break;
+        case kMusicMode:
+            prepare_music(state);
+            break;
         case 22:  // a few drops already falling
             for (int i = 0; i < 3; ++i)
                 state.sparks.push_back(
@@ -84,6 +94,10 @@ void prepare_mode(const device::LightRecord& lighting, KeyboardEffectState& stat
 void KeyboardPreview::restart(const device::LightRecord& lighting) {
     state_ = KeyboardEffectState{};
     prepare_mode(lighting, state_);
+    if (lighting.mode == kMusicMode) {
+        bands_.clear();
+        steps_without_bands_ = kStepsHeldWithoutBands;
+    }
 }
 
 int KeyboardPreview::step_ticks(const device::LightRecord& lighting) const {
@@ -110,6 +124,8 @@ void KeyboardPreview::run_step(device::LightRecord& lighting, std::span<device::
             return four_color_cycle(lights, lighting, state_.shared);
         case 27:
             return blinking_four_color_cycle(lights, lighting, state_.shared, now_ms);
+        case kMusicMode:
+            return music_step(canvas, lighting);
         case 28:
             return lights_off(lights);
         case 30:
@@ -120,8 +136,36 @@ void KeyboardPreview::run_step(device::LightRecord& lighting, std::span<device::
     }
 }
 
+void KeyboardPreview::music_step(KeyCanvas& canvas, device::LightRecord& lighting) {
+    const std::optional<BandValues> bands = bands_.take();
+    if (bands) {
+        steps_without_bands_ = 0;
+    } else if (draws_without_fade(music_.audio_mode) &&
+               ++steps_without_bands_ <= kStepsHeldWithoutBands) {
+        return;  // the picture stays as the last bands drew it
+    }
+    music_visualiser(canvas, lighting, state_, music_, key_to_light_, bands.value_or(BandValues{}));
+}
+
+void KeyboardPreview::set_music_lighting(const MusicLighting& music) {
+    const bool new_mode = music.audio_mode != music_.audio_mode;
+    music_ = music;
+    if (new_mode && prepared_mode() == kMusicMode) restart(last_lighting());
+}
+
 void KeyboardPreview::key_event(int key_index, bool down) {
     if (!prepared_mode()) return;
+    if (*prepared_mode() == kMusicMode) {
+        // The beat ripple: a ripple in the music's colours when the audio mode shows them.
+        if (music_.audio_mode != kRippleAudioMode) return;
+        device::LightRecord colours = last_lighting();
+        colours.multicolor = music_.seven_color;
+        colours.red = music_.foreground.red;
+        colours.green = music_.foreground.green;
+        colours.blue = music_.foreground.blue;
+        return answer_key(PressAnswer::kRipple, light_of_key(key_to_light_, key_index), down,
+                          colours, state_);
+    }
     const std::optional<PressAnswer> answer = answer_of(*prepared_mode());
     if (!answer) return;
     answer_key(*answer, light_of_key(key_to_light_, key_index), down, last_lighting(), state_);
@@ -133,10 +177,6 @@ void KeyboardPreview::set_key_to_light(std::span<const int> key_to_light) {
 
 void KeyboardPreview::set_custom_colors(std::span<const device::Rgb> colors) {
     custom_colors_.assign(colors.begin(), colors.end());
-}
-
-void KeyboardPreview::set_band_levels(std::span<const int> levels) {
-    band_levels_.assign(levels.begin(), levels.begin() + std::min(levels.size(), kKeptBands));
 }
 
 }  // namespace ilmo::lighting

@@ -5,7 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "lighting/BandStore.h"
 #include "lighting/KeyboardEffects.h"
+#include "lighting/MusicVisualisers.h"
 #include "lighting/SteppedPreview.h"
 
 namespace ilmo::lighting {
@@ -24,13 +26,18 @@ public:
     void set_custom_colors(std::span<const device::Rgb> colors);
     // The colour the host-driven colour mode shows; until one is given, the record's colour.
     void set_host_color(device::Rgb color) { host_color_ = color; }
-    // The music bands as the audio path hands them over (at most 25 are kept).
-    void set_band_levels(std::span<const int> levels);
-    std::span<const int> band_levels() const { return band_levels_; }
+    // The music bands as the audio path hands them over (the first 25 are kept). The music
+    // mode shows them at its next step, once. Safe to call from any thread.
+    void set_band_levels(std::span<const int> levels) { bands_.store(levels); }
+    // The bands stored and not yet shown.
+    BandValues band_levels() const { return bands_.stored(); }
+    // The device's music lighting record; a new audio mode starts the music afresh.
+    void set_music_lighting(const MusicLighting& music);
 
 private:
     void restart(const device::LightRecord& lighting) override;
     int step_ticks(const device::LightRecord& lighting) const override;
+    void music_step(KeyCanvas& canvas, device::LightRecord& lighting);
     void run_step(device::LightRecord& lighting, std::span<device::ColorRecord> lights,
                   int64_t now_ms) override;
 
@@ -38,7 +45,9 @@ private:
     std::vector<int> key_to_light_;
     std::vector<device::Rgb> custom_colors_;
     std::optional<device::Rgb> host_color_;
-    std::vector<int> band_levels_;
+    BandStore bands_;
+    MusicLighting music_;
+    int steps_without_bands_ = 0;
 };
 
 }  // namespace ilmo::lighting

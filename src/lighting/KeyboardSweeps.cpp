@@ -194,17 +194,4 @@ void standby_glow(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffect
               [&](int light, LightPlace) { canvas.paint(light, single_color(record), level); });
 }
 
-void music_idle(KeyCanvas& canvas, device::LightRecord& record, KeyboardEffectState& state) {
-    constexpr int kHuePerColumn = 8;
-    const auto t = static_cast<float>(state.steps++);
-    record.effect_step = static_cast<uint8_t>(state.steps % kSpectrumSize);
-    draw_keys(canvas, [&](int light, LightPlace p) {
-        const float height = 1.6f + 0.8f * std::sin(0.5f * p.x + 0.05f * t) +
-                             0.5f * std::sin(1.3f * p.x - 0.037f * t);
-        const float above_floor = (kBoardRows - 0.5f) - p.y;
-        const float lit = std::clamp(height - above_floor, 0.0f, 1.0f);
-        canvas.paint(light, spectrum_color(rounded(kHuePerColumn * p.x)), rounded(25 + 150 * lit));
-    });
-}
-
 }  // namespace ilmo::lighting

@@ -58,6 +58,7 @@ std::vector<Frame> run_mode(int mode, int frames, bool press = false, bool colou
     KeyboardPreview preview;
     const std::vector<device::Rgb> custom(kPageLights, {10, 20, 30});
     preview.set_custom_colors(custom);
+    preview.set_music_lighting({.background = {0, 0, 60}, .foreground = {255, 90, 0}});
     LightRecord lighting{.mode = static_cast<uint8_t>(mode),
                          .brightness = 4,
                          .speed = 4,
@@ -69,6 +70,7 @@ std::vector<Frame> run_mode(int mode, int frames, bool press = false, bool colou
     std::vector<Frame> shown;
     for (int f = 0; f < frames; ++f) {
         if (press && f == 1) preview.key_event(51, true);
+        preview.set_band_levels(std::vector<int>(kBandCount, 300 * (f % 8)));
         preview.tick(lighting, lights, f * 16 * kTickMs);
         shown.push_back(lights);
     }
@@ -80,9 +82,9 @@ TEST(KeyboardPreview, EveryModeShowsItsOwnAnimation) {
                                  16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30};
     // The shared steps and the host colour light every light; the keyboard's own effects
     // draw on the board keys and the strip under them, which every mode that lights more
-    // than the pressed key reaches.
+    // than the pressed key reaches. The music lights only the keys of its matrix.
     const std::vector<int> whole_page{4, 23, 26, 27, 30};
-    const std::vector<int> strip_dark{8, 28};
+    const std::vector<int> strip_dark{8, 21, 28};
     std::vector<std::pair<int, std::vector<Frame>>> seen;
     for (int mode : modes) {
         const bool reactive = mode == 7 || mode == 8 || mode == 9 || mode == 25;
@@ -104,7 +106,7 @@ TEST(KeyboardPreview, EveryModeShowsItsOwnAnimation) {
 }
 
 TEST(KeyboardPreview, WithColourfulOffEffectsKeepToTheChosenColour) {
-    // The spectrum wheel, the four-colour set, the custom colours, the music bars and the
+    // The spectrum wheel, the four-colour set, the custom colours, the music colours and the
     // fireworks' rockets bring colours of their own.
     const std::vector<int> own_colours{4, 13, 20, 21, 26, 27};
     for (int mode = 1; mode <= 30; ++mode) {
