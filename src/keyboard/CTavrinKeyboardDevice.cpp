@@ -68,6 +68,7 @@ CTavrinKeyboardDevice::~CTavrinKeyboardDevice() { stopping_threads(); }
 profiles::ProfileLoad CTavrinKeyboardDevice::load_profile(const std::filesystem::path& document) {
     const profiles::ProfileLoad loaded = LightingDevice::load_profile(document);
     show_custom_colours();
+    show_music_lighting();
     return loaded;
 }
 
@@ -456,6 +457,21 @@ bool CTavrinKeyboardDevice::build_and_send_frame() {
 }
 
 // --- music ---------------------------------------------------------------------------------
+
+void CTavrinKeyboardDevice::show_music_lighting() {
+    profiles::AudioLightRecord a;
+    {
+        std::lock_guard lock(state_mutex());
+        a = profile().audio_light_record();
+    }
+    const lighting::MusicLighting music{a.audio_mode,
+                                        {a.background_red, a.background_green, a.background_blue},
+                                        {a.foreground_red, a.foreground_green, a.foreground_blue},
+                                        a.seven_color != 0};
+    with_preview([&](lighting::Preview& preview, device::LightRecord&, std::span<device::ColorRecord>) {
+        static_cast<lighting::KeyboardPreview&>(preview).set_music_lighting(music);
+    });
+}
 
 void CTavrinKeyboardDevice::audio_input(std::span<const int> bands) {
     bands = bands.first(std::min(bands.size(), kMaxAudioValues));

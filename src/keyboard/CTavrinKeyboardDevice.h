@@ -143,6 +143,8 @@ private:
     std::vector<device::ColorRecord> custom_colours() const;
     // The preview shows them in the per-key mode.
     void show_custom_colours();
+    // The preview's music mode draws with the profile's "AudioLightInfo".
+    void show_music_lighting();
     std::optional<int> key_index_at(int position) const;
 
     KeyboardView* keyboard_view_ = nullptr;

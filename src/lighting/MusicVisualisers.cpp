@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 
+#include "lighting/AudioBands.h"
 #include "lighting/EffectConstants.h"
 #include "lighting/SharedEffects.h"
 
@@ -12,8 +13,6 @@ namespace ilmo::lighting {
 namespace {
 
 constexpr int kSilentHeight = 600;
-constexpr int kFullScaleValue = 2000;
-constexpr int kClippedHeight = 500;
 // Far past the loudest band the audio path makes, so clamping changes no picture; it keeps
 // the integer maths below from overflowing on values from outside.
 constexpr int kLargestValue = 1'000'000;
@@ -187,7 +186,7 @@ void row_bars(KeyCanvas& canvas, device::LightRecord& record, const MusicLightin
     const auto rows = grouped_values(values, std::array{2, 3, 3, 4, 5, 7});
     const ColumnTable& columns = column_table();
     for (int row = 0; row < kBoardRows; ++row) {
-        const int h = band_height(rows[at(row)], true);
+        const int h = band_height_capped(rows[at(row)]);
         const int first_lit = kBoardColumns - (h * kBoardColumns + 2300) / kSilentHeight;
         for (int c = std::max(first_lit, 0); c < kBoardColumns; ++c) {
             const uint8_t key = columns[at(c)][at(row)];
@@ -206,7 +205,7 @@ void mirrored_bars(KeyCanvas& canvas, device::LightRecord& record, const MusicLi
     const auto rows = grouped_values(values, std::array{2, 2, 3, 4, 5, 5});
     const ColumnTable& columns = column_table();
     for (int row = 0; row < kBoardRows; ++row) {
-        const int reach = band_height(rows[at(row)], true) * kBoardColumns / kSilentHeight;
+        const int reach = band_height_capped(rows[at(row)]) * kBoardColumns / kSilentHeight;
         for (int c = 0; c < kBoardColumns; ++c) {
             const uint8_t key = columns[at(c)][at(row)];
             const bool lit = row % 2 == 1 ? c > kBoardColumns - reach : c < reach;
@@ -218,13 +217,6 @@ void mirrored_bars(KeyCanvas& canvas, device::LightRecord& record, const MusicLi
 }
 
 }  // namespace
-
-int band_height(int value, bool clip_rule) {
-    const int scaled =
-        std::clamp(value, -kLargestValue, kLargestValue) * kSilentHeight / kFullScaleValue;
-    if (clip_rule && scaled > kSilentHeight) return kClippedHeight;
-    return kSilentHeight - scaled;
-}
 
 void prepare_music(KeyboardEffectState& state) {
     state.glow.fill(1);

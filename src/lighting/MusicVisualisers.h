@@ -28,10 +28,6 @@ struct MusicLighting {
     bool operator==(const MusicLighting&) const = default;
 };
 
-// h = 600 − v × 600 / 2000 in integers. Under the clip rule a v × 600 / 2000 above 600 gives
-// 500 instead, so a clipping band shows as loud rather than off the scale.
-int band_height(int value, bool clip_rule = false);
-
 // Entering the music mode (or changing the audio mode): every key at fade 1, no key marked,
 // nothing held, no ripples.
 void prepare_music(KeyboardEffectState& state);

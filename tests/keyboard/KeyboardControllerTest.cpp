@@ -370,6 +370,31 @@ TEST_F(KeyboardControllerTest, HostColourFramesGoOutOnlyWhileTheLightStatusIsOn)
     keyboard.detach();
 }
 
+// Loud bands light the keys in the profile's music colours, in the frames the keyboard gets.
+TEST_F(KeyboardControllerTest, MusicBandsReachTheFramesInTheProfilesMusicColours) {
+    plug_and_load();
+    Json::Value doc = profiles::read_json_file(document);
+    doc["Device"][0]["LightInfo"]["SelectItem"] = 21;
+    Json::Value& music = doc["Device"][0]["AudioLightInfo"];
+    music["AudioMode"] = 0;
+    music["7ColorFlags"] = 0;
+    for (const char* key : {"BkColorR", "BkColorG", "BkColorB", "FgColorR", "FgColorG"})
+        music[key] = 0;
+    music["FgColorB"] = 200;
+    ASSERT_TRUE(profiles::write_json_file(document, doc));
+    static_cast<void>(keyboard.load_profile(document));
+    const std::vector<int> loud(25, 4200);  // every row of every column lit
+    const size_t escape_led = memory(FirmwareMemory::LedTable, 0, 126)[0];
+    // Frames go out from a sender thread: the keyboard's memory shows one a moment later.
+    ASSERT_TRUE(eventually([&] {
+        keyboard.audio_input(loud);
+        EXPECT_TRUE(keyboard.build_and_send_frame());
+        const std::vector<uint8_t> shown = memory(FirmwareMemory::LightFrame, escape_led * 3, 3);
+        return shown[0] == 0 && shown[1] == 0 && shown[2] > 100;
+    }));
+    keyboard.detach();
+}
+
 // The music's bands start a ripple only in the music mode with the beat ripple chosen.
 TEST_F(KeyboardControllerTest, MusicBeatStartsRipplesOnlyInTheBeatRippleMusicMode) {
     const auto use = [&](int light_mode, int audio_mode) {

@@ -54,15 +54,6 @@ ColorRecord background(int level = 4) {
     return with_brightness(kBackground, brightness_byte(level));
 }
 
-TEST(MusicVisualisers, HeightsFollowTheScaleAndTheClipRule) {
-    EXPECT_EQ(band_height(0), 600);
-    EXPECT_EQ(band_height(1000), 300);
-    EXPECT_EQ(band_height(4200), -660);
-    EXPECT_EQ(band_height(4200, true), 500);
-    EXPECT_EQ(band_height(2000, true), 0);  // exactly 600 is not above it
-    EXPECT_EQ(band_height(2004, true), 500);
-}
-
 TEST(MusicVisualisers, SilenceShowsTheBackgroundWhereTheHeightsLightNothing) {
     for (int mode : {0, 2, 3, 4, 7}) {
         Board board;
