@@ -165,6 +165,13 @@ TEST_F(HeadsetAudioTest, TheEqualiserSwitchesOffAndStaysOffAtTheNextStart) {
     EXPECT_EQ(off.eq_option, kEqOptionNone);
     EXPECT_EQ(off.record.eq_type, kEqOptionNone);
     EXPECT_EQ(off.sliders, profiles::EqBands{});
+
+    // A band moved while off switches to custom, which is heard: the shown curve is put on.
+    emulated.reset();
+    ASSERT_EQ(audio.move_band(2, 5).result, 0);
+    EXPECT_EQ(writes_named("Enable_EQ_GFX").at(0).value, 1);
+    EXPECT_EQ(band_writes(), (std::vector<int>{0, 0, 5, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(audio.state().eq_option, kEqCustomOption);
 }
 
 TEST_F(HeadsetAudioTest, CorruptProfileChoicesShowNothingChosen) {
