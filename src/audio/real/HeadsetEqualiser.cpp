@@ -141,10 +141,12 @@ PropertyResult HeadsetEqualiser::enable(bool on) {
     return PropertyResult::Ok;
 }
 
-int HeadsetEqualiser::gain(int band) {
+PropertyResult HeadsetEqualiser::gain(int band, int& gain_db) {
     worker_.flush();
     std::lock_guard lock(mutex_);
-    return wanted_.gains.at(band);
+    if (unreported_failure_) return *std::exchange(unreported_failure_, std::nullopt);
+    gain_db = wanted_.gains.at(band);
+    return PropertyResult::Ok;
 }
 
 PropertyResult HeadsetEqualiser::set_gain(int band, int gain_db) {
