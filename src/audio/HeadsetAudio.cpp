@@ -194,7 +194,9 @@ AudioOutcome HeadsetAudio::choose_custom_curve(int index) {
 }
 
 AudioOutcome HeadsetAudio::move_band(int band, int value) {
-    if (band < 0 || band >= profiles::kEqBandCount || library_ == nullptr)
+    // A value no slider shows would be saved with a curve and cut back at the next start.
+    if (band < 0 || band >= profiles::kEqBandCount || library_ == nullptr ||
+        value < profiles::kEqBandLowest || value > profiles::kEqBandHighest)
         return outcome_of(kNotCalled);
     // From off, custom is only heard once the equaliser is on, with the curve the sliders show.
     const bool was_off = shown_.eq_option == kEqOptionNone;

@@ -72,6 +72,8 @@ TEST_F(HeadsetAudioTest, MicrophoneVoiceChangerAndBandEdgeCases) {
     EXPECT_EQ(audio.state().sliders, *eq_preset(4));
     EXPECT_EQ(audio.store().option_bands[4], *eq_preset(4));
     emulated.reset();
+    EXPECT_NE(audio.move_band(2, profiles::kEqBandHighest + 1).result, 0);
+    EXPECT_NE(audio.move_band(2, profiles::kEqBandLowest - 1).result, 0);
     audio.move_band(2, 6);
     const HeadsetAudioState moved = audio.state();
     EXPECT_EQ(moved.eq_option, kEqCustomOption);
