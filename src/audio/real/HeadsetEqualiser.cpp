@@ -151,13 +151,15 @@ PropertyResult HeadsetEqualiser::gain(int band, int& gain_db) {
 
 PropertyResult HeadsetEqualiser::set_gain(int band, int gain_db) {
     if (band < 0 || band >= kEqBandCount) return PropertyResult::Unsupported;
+    // A refused gain is not kept: a later filter would play what the host never saw taken.
+    const auto result = check_path();
+    if (result != PropertyResult::Ok) return result;
     {
         std::lock_guard lock(mutex_);
         wanted_.gains[band] = limit_eq_gain(gain_db);
     }
-    const auto result = check_path();
-    if (result == PropertyResult::Ok) worker_.request();
-    return result;
+    worker_.request();
+    return PropertyResult::Ok;
 }
 
 PropertyResult HeadsetEqualiser::check_path() {
