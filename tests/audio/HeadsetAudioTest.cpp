@@ -232,6 +232,8 @@ TEST_F(HeadsetAudioTest, StoredValuesChangeOnlyWhenTheWriteSucceeded) {
     // A library that puts the curve in place later reports its failure on the read back.
     emulated.fail_next("Enable_EQ_GFX", false);
     EXPECT_FALSE(audio.choose_equaliser(9).stored);
+    emulated.fail_next("Enable_EQ_GFX", true);
+    EXPECT_FALSE(audio.choose_equaliser(kEqOptionNone).stored);
     const HeadsetAudioState after = audio.state();
     EXPECT_EQ(after.record, toggled);
     EXPECT_EQ(after.eq_option, 2);
