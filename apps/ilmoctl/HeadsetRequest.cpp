@@ -8,9 +8,6 @@ namespace {
 
 using What = HeadsetGet::What;
 
-// Far beyond any library's band gains: the library refuses what it cannot take.
-constexpr int kBandValueLimit = 100;
-
 struct GetWord {
     std::string_view word;
     What what;
@@ -55,11 +52,13 @@ HeadsetRequestParse parse_band(std::span<const std::string> words) {
     const std::optional<int> band =
         words.size() == 2 ? parse_number(words[0], 1, profiles::kEqBandCount) : std::nullopt;
     const std::optional<int> value =
-        words.size() == 2 ? parse_signed_number(words[1], -kBandValueLimit, kBandValueLimit)
+        words.size() == 2 ? parse_signed_number(words[1], profiles::kEqBandLowest,
+                                                  profiles::kEqBandHighest)
                           : std::nullopt;
     if (!band || !value)
         return failed("band needs a BAND 1-" + std::to_string(profiles::kEqBandCount) +
-                      " and a VALUE (a whole number, negative to cut)");
+                      " and a VALUE " + std::to_string(profiles::kEqBandLowest) + " to " +
+                      std::to_string(profiles::kEqBandHighest));
     return {HeadsetBand{*band - 1, *value}, {}};
 }
 

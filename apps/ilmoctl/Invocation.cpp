@@ -53,7 +53,7 @@ lights in the profile in use, and on the headset when its HID interface is conne
       eq 1-12|custom  mic on|off  mic-level 0-100  monitor on|off  monitor-level 0-100
       voice on|off  voice-effect N
       mode INDEX|NAME  brightness 0-4  speed 0-4  colour #RRGGBB  colourful on|off
-  headset band BAND VALUE   equaliser band 1-10 to VALUE; switches to custom for this run
+  headset band BAND VALUE   equaliser band 1-10 to VALUE (-20 to 20); switches to custom for this run
   headset curve save [NAME] the bands as a new custom curve NAME, or into the selected one
   headset curve choose NAME apply custom curve NAME
   headset curve delete [NAME]

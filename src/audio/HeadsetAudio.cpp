@@ -194,17 +194,24 @@ AudioOutcome HeadsetAudio::choose_custom_curve(int index) {
 }
 
 AudioOutcome HeadsetAudio::move_band(int band, int value) {
-    if (band < 0 || band >= profiles::kEqBandCount || library_ == nullptr)
+    // A value no slider shows would be saved with a curve and cut back at the next start.
+    if (band < 0 || band >= profiles::kEqBandCount || library_ == nullptr ||
+        value < profiles::kEqBandLowest || value > profiles::kEqBandHighest)
         return outcome_of(kNotCalled);
+    // From off, custom is only heard once the equaliser is on, with the curve the sliders show.
+    const bool was_off = shown_.eq_option == kEqOptionNone;
     if (shown_.eq_option != kEqCustomOption) {
         shown_.eq_option = kEqCustomOption;
         shown_.custom_selected = -1;
         shown_.custom_layout_enabled = true;
     }
-    AudioOutcome outcome =
-        outcome_of(settled(eq_slider_property(band),
-                           library_->write_int(playback_, eq_slider_property(band), value)));
-    if (outcome.stored) shown_.sliders[static_cast<size_t>(band)] = value;
+    profiles::EqBands bands = shown_.sliders;
+    bands[static_cast<size_t>(band)] = value;
+    AudioOutcome outcome = outcome_of(
+        was_off ? apply_bands(bands)
+                : settled(eq_slider_property(band),
+                          library_->write_int(playback_, eq_slider_property(band), value)));
+    if (outcome.stored) shown_.sliders = bands;
     // The moved band is shown, not stored: a curve is stored when it is saved.
     outcome.stored = false;
     return outcome;

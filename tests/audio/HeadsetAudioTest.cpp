@@ -72,6 +72,8 @@ TEST_F(HeadsetAudioTest, MicrophoneVoiceChangerAndBandEdgeCases) {
     EXPECT_EQ(audio.state().sliders, *eq_preset(4));
     EXPECT_EQ(audio.store().option_bands[4], *eq_preset(4));
     emulated.reset();
+    EXPECT_NE(audio.move_band(2, profiles::kEqBandHighest + 1).result, 0);
+    EXPECT_NE(audio.move_band(2, profiles::kEqBandLowest - 1).result, 0);
     audio.move_band(2, 6);
     const HeadsetAudioState moved = audio.state();
     EXPECT_EQ(moved.eq_option, kEqCustomOption);
@@ -165,6 +167,13 @@ TEST_F(HeadsetAudioTest, TheEqualiserSwitchesOffAndStaysOffAtTheNextStart) {
     EXPECT_EQ(off.eq_option, kEqOptionNone);
     EXPECT_EQ(off.record.eq_type, kEqOptionNone);
     EXPECT_EQ(off.sliders, profiles::EqBands{});
+
+    // A band moved while off switches to custom, which is heard: the shown curve is put on.
+    emulated.reset();
+    ASSERT_EQ(audio.move_band(2, 5).result, 0);
+    EXPECT_EQ(writes_named("Enable_EQ_GFX").at(0).value, 1);
+    EXPECT_EQ(band_writes(), (std::vector<int>{0, 0, 5, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(audio.state().eq_option, kEqCustomOption);
 }
 
 TEST_F(HeadsetAudioTest, CorruptProfileChoicesShowNothingChosen) {
@@ -223,6 +232,8 @@ TEST_F(HeadsetAudioTest, StoredValuesChangeOnlyWhenTheWriteSucceeded) {
     // A library that puts the curve in place later reports its failure on the read back.
     emulated.fail_next("Enable_EQ_GFX", false);
     EXPECT_FALSE(audio.choose_equaliser(9).stored);
+    emulated.fail_next("Enable_EQ_GFX", true);
+    EXPECT_FALSE(audio.choose_equaliser(kEqOptionNone).stored);
     const HeadsetAudioState after = audio.state();
     EXPECT_EQ(after.record, toggled);
     EXPECT_EQ(after.eq_option, 2);

@@ -167,7 +167,8 @@ TEST_F(HeadsetCommandsTest, LightingIsStoredAndSentToTheConnectedHeadset) {
 
 TEST_F(HeadsetCommandsTest, UsageErrorsAndMissingLibrary) {
     for (const char* text :
-         {"headset band 0 3", "headset band 11 3", "headset band 2 x", "headset set eq 14",
+         {"headset band 0 3", "headset band 11 3", "headset band 2 x", "headset band 2 21",
+          "headset band 2 -21", "headset set eq 14",
           "headset set mic-level 101", "headset set direction 1", "headset curve choose",
           "headset get bands", "headset set voice on voice-effect 0", "headset set voice-effect 9"})
         EXPECT_EQ(demo({text}).exit_code, kExitUsage) << text;

@@ -149,8 +149,10 @@ PropertyResult ConfLibrary::playback_control(const PropertyRequest& request, voi
                                                       : equaliser_.set_gain(request.band, *wanted);
     }
     if (request.property == Property::EqBand) {
-        return write_int(value, equaliser_.gain(request.band)) ? PropertyResult::Ok
-                                                               : PropertyResult::BadValue;
+        int gain = 0;
+        const auto result = equaliser_.gain(request.band, gain);
+        if (result != PropertyResult::Ok) return result;
+        return write_int(value, gain) ? PropertyResult::Ok : PropertyResult::BadValue;
     }
     bool on = false;
     const auto result = equaliser_.enabled(on);

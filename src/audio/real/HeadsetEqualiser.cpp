@@ -141,21 +141,25 @@ PropertyResult HeadsetEqualiser::enable(bool on) {
     return PropertyResult::Ok;
 }
 
-int HeadsetEqualiser::gain(int band) {
+PropertyResult HeadsetEqualiser::gain(int band, int& gain_db) {
     worker_.flush();
     std::lock_guard lock(mutex_);
-    return wanted_.gains.at(band);
+    if (unreported_failure_) return *std::exchange(unreported_failure_, std::nullopt);
+    gain_db = wanted_.gains.at(band);
+    return PropertyResult::Ok;
 }
 
 PropertyResult HeadsetEqualiser::set_gain(int band, int gain_db) {
     if (band < 0 || band >= kEqBandCount) return PropertyResult::Unsupported;
+    // A refused gain is not kept: a later filter would play what the host never saw taken.
+    const auto result = check_path();
+    if (result != PropertyResult::Ok) return result;
     {
         std::lock_guard lock(mutex_);
         wanted_.gains[band] = limit_eq_gain(gain_db);
     }
-    const auto result = check_path();
-    if (result == PropertyResult::Ok) worker_.request();
-    return result;
+    worker_.request();
+    return PropertyResult::Ok;
 }
 
 PropertyResult HeadsetEqualiser::check_path() {

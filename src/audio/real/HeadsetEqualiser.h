@@ -31,7 +31,8 @@ public:
     bool locate(std::span<const int> headset_cards);
     PropertyResult enabled(bool& on);
     PropertyResult enable(bool on);
-    int gain(int band);
+    // The band's gain, or the failure of a change that could not be put in place.
+    PropertyResult gain(int band, int& gain_db);
     // `gain_db` is limited to the filter's range.
     PropertyResult set_gain(int band, int gain_db);
     // Puts every noted change in place before returning.
