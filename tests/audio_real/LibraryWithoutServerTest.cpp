@@ -152,8 +152,9 @@ TEST_F(LibraryWithoutServerTest, ServerThatGoesAwayFailsTheNextWrites) {
     EXPECT_NE(control(library, playback, p::kEnableEq, 0), 0);
     // The refused band is not kept for a later filter: the first read may report the enable
     // that was still waiting.
-    if (control(library, playback, L"EQ_Slider2", 0) != 0)
+    if (control(library, playback, L"EQ_Slider2", 0) != 0) {
         ASSERT_EQ(control(library, playback, L"EQ_Slider2", 0), 0);
+    }
     EXPECT_EQ(buffers_.value[0], 0);
 }
 
