@@ -47,7 +47,7 @@ void CAudioManager::format(const CaptureFormat& record) {
 
 void CAudioManager::data(std::vector<uint8_t> bytes) {
     collector_.add(bytes, [this](const SampleBlock& block) {
-        if (!is_silent(block)) notify(levels_notice(spectrum_levels(block)));
+        if (!is_silent(block)) notify(levels_notice(analyser_.levels(block)));
     });
 }
 

@@ -10,6 +10,7 @@
 #include "capture/CaptureWindow.h"
 #include "capture/PlaybackCaptureEvent.h"
 #include "capture/PlaybackRecorder.h"
+#include "capture/SpectrumAnalyser.h"
 
 namespace ilmo::capture {
 
@@ -44,6 +45,7 @@ private:
     std::atomic<bool> wanted_{false};
     // Touched only on the capture thread, or while no capture thread runs.
     BlockCollector collector_;
+    SpectrumAnalyser analyser_;
     CaptureFormat format_;
     // Last, so it is destroyed first: its thread is joined while the rest still exists.
     PlaybackRecorder recorder_;

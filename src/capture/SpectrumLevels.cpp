@@ -2,22 +2,30 @@
 
 #include <algorithm>
 #include <cmath>
-#include <complex>
 
 #include "capture/Fft.h"
 
 namespace ilmo::capture {
 
-SpectrumLevels spectrum_levels(const SampleBlock& block) {
-    std::array<std::complex<double>, kBlockValues> values;
+void transform_input(const SampleBlock& block,
+                     std::span<std::complex<double>, kBlockValues> values) {
     // The offset only moves bin 0, which no level uses; it is kept so the transform sees
     // the same numbers as the levels were calibrated with.
     std::transform(block.begin(), block.end(), values.begin(),
                    [](int16_t sample) { return std::complex<double>(sample - 32768.0, 0.0); });
+}
+
+SpectrumLevels spectrum_levels(const SampleBlock& block) {
+    std::array<std::complex<double>, kBlockValues> values;
+    transform_input(block, values);
     fft_in_place(values);
+    return levels_from_bins(values);
+}
+
+SpectrumLevels levels_from_bins(std::span<const std::complex<double>> bins) {
     SpectrumLevels levels{};
     for (int bin = 1; bin < kLevelCount; ++bin) {
-        const double power = std::norm(values[static_cast<size_t>(bin)]) / kBlockValues;
+        const double power = std::norm(bins[static_cast<size_t>(bin)]) / kBlockValues;
         // Compared as a double first: a full-scale tone would overflow the integer.
         const double level = std::floor(std::sqrt(power));
         levels[static_cast<size_t>(bin)] =
