@@ -1,6 +1,10 @@
 #include "capture/ToneSource.h"
 
-#include <pulse/simple.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -10,24 +14,38 @@
 namespace ilmo::capture::testing {
 
 ToneSource::ToneSource(std::string server, std::string sink, double frequency_hz)
-    : server_(std::move(server)), sink_(std::move(sink)), frequency_hz_(frequency_hz),
-      thread_(&ToneSource::play, this) {}
+    : frequency_hz_(frequency_hz) {
+    // A socket rather than a pipe: a write to a player that has gone fails instead of
+    // raising SIGPIPE in the test.
+    int ends[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) return;
+    const std::string server_option = "--server=" + server;
+    const std::string device_option = "--device=" + sink;
+    const std::string rate_option = "--rate=" + std::to_string(static_cast<int>(kSinkRateHz));
+    const std::string channels_option = "--channels=" + std::to_string(kSinkChannels);
+    player_ = fork();
+    if (player_ == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        dup2(ends[1], STDIN_FILENO);
+        execlp("pacat", "pacat", "--playback", "--raw", "--format=s16le", rate_option.c_str(),
+               channels_option.c_str(), server_option.c_str(), device_option.c_str(),
+               "--latency-msec=40", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(ends[1]);
+    to_player_ = ends[0];
+    if (player_ > 0) writer_ = std::thread(&ToneSource::write_tone, this);
+}
 
 ToneSource::~ToneSource() {
     stop_ = true;
-    thread_.join();
+    if (player_ > 0) kill(player_, SIGTERM);  // a writer blocked on it then fails at once
+    if (writer_.joinable()) writer_.join();
+    if (to_player_ >= 0) close(to_player_);
+    if (player_ > 0) waitpid(player_, nullptr, 0);
 }
 
-void ToneSource::play() {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(kSinkRateHz), kSinkChannels};
-    // A short buffer: each write returns within a few milliseconds of the stop flag.
-    pa_buffer_attr buffer{};
-    buffer.maxlength = buffer.prebuf = buffer.minreq = static_cast<uint32_t>(-1);
-    buffer.tlength = 4 * 441 * 4;  // 40 ms
-    buffer.fragsize = static_cast<uint32_t>(-1);
-    pa_simple* player = pa_simple_new(server_.c_str(), "capture test", PA_STREAM_PLAYBACK,
-                                      sink_.c_str(), "tone", &spec, nullptr, &buffer, nullptr);
-    if (!player) return;
+void ToneSource::write_tone() {
     // Quiet enough that the peak stays below the level limit (amplitude × 16).
     constexpr double kAmplitude = 300;
     std::vector<int16_t> chunk(441 * kSinkChannels);
@@ -37,11 +55,13 @@ void ToneSource::play() {
             const auto value = static_cast<int16_t>(std::lround(kAmplitude * std::sin(phase)));
             for (int channel = 0; channel < kSinkChannels; ++channel) chunk[i + channel] = value;
         }
-        if (pa_simple_write(player, chunk.data(), chunk.size() * sizeof chunk[0], nullptr) < 0) {
-            break;
+        const auto* bytes = reinterpret_cast<const char*>(chunk.data());
+        for (size_t sent = 0, size = chunk.size() * sizeof chunk[0]; sent < size;) {
+            const ssize_t now = send(to_player_, bytes + sent, size - sent, MSG_NOSIGNAL);
+            if (now <= 0) return;
+            sent += static_cast<size_t>(now);
         }
     }
-    pa_simple_free(player);
 }
 
 }  // namespace ilmo::capture::testing

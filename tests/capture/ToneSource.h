@@ -1,6 +1,9 @@
 #pragma once
-// Plays a steady sine into one sink of a sound server, on a thread of its own, until it is
-// destroyed or the server goes away.
+// Plays a steady sine into one sink of a sound server until it is destroyed or the server
+// goes away: pacat plays what a thread of the test writes to it. pacat runs in a process of
+// its own, so the only libpulse client inside the test is the one under test.
+
+#include <sys/types.h>
 
 #include <atomic>
 #include <string>
@@ -26,13 +29,13 @@ public:
     ToneSource& operator=(const ToneSource&) = delete;
 
 private:
-    void play();
+    void write_tone();
 
-    const std::string server_;
-    const std::string sink_;
     const double frequency_hz_;
+    pid_t player_ = -1;
+    int to_player_ = -1;
     std::atomic<bool> stop_{false};
-    std::thread thread_;
+    std::thread writer_;
 };
 
 }  // namespace ilmo::capture::testing
