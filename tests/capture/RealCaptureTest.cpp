@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 #include <string>
 #include <thread>
 
@@ -38,49 +37,44 @@ protected:
             "pactl --server='" + daemon_.server() + "' " + arguments + " >/dev/null 2>&1";
         return std::system(command.c_str()) == 0;
     }
-    std::optional<CopyData> wait_for_tone(NoticeQueue& window, int bin) {
-        return window.wait_for([bin](const CopyData& notice) { return peaks_near(notice, bin); });
+    bool hears_tone(int bin) {
+        return window_.wait_for([bin](const CopyData& notice) { return peaks_near(notice, bin); })
+            .has_value();
+    }
+    // Capture through the command entry, as the window starts it, and a first tone heard.
+    void start_capture_and_hear_a_tone() {
+        entry_ = std::make_unique<CAudioRecorImpl>(RecorderOptions{daemon_.server()});
+        entry_->command(kCommandMagic, kRegisterWindow, &window_);
+        entry_->command(kCommandMagic, kStartCapture);
+        ASSERT_TRUE(entry_->capturing());
+        ToneSource tone(daemon_.server(), kHeadsetSinkName, tone_hz_for_bin(20));
+        EXPECT_TRUE(hears_tone(20));
     }
 
     PrivatePulseDaemon daemon_;
+    NoticeQueue window_;
+    std::unique_ptr<CAudioRecorImpl> entry_;
 };
 
 TEST_F(RealCapture, ToneShowsInItsBinAndCaptureFollowsTheDefaultOutput) {
     ASSERT_TRUE(pactl(std::string("load-module module-null-sink sink_name=") + kOtherSink));
-    NoticeQueue window;
-    CAudioRecorImpl entry({daemon_.server()});
-    entry.command(kCommandMagic, kRegisterWindow, &window);
-    entry.command(kCommandMagic, kStartCapture);
-    ASSERT_TRUE(entry.capturing());
-    {
-        ToneSource tone(daemon_.server(), kHeadsetSinkName, tone_hz_for_bin(20));
-        EXPECT_TRUE(wait_for_tone(window, 20));
-    }
+    ASSERT_NO_FATAL_FAILURE(start_capture_and_hear_a_tone());
     // A tone only in the other output reaches the levels once that output is the default.
     ToneSource other_tone(daemon_.server(), kOtherSink, tone_hz_for_bin(45));
     ASSERT_TRUE(pactl(std::string("set-default-sink ") + kOtherSink));
-    EXPECT_TRUE(wait_for_tone(window, 45));
-    EXPECT_TRUE(entry.capturing());
-    entry.command(kCommandMagic, kRegisterWindow, nullptr);
+    EXPECT_TRUE(hears_tone(45));
+    EXPECT_TRUE(entry_->capturing());
 }
 
 TEST_F(RealCapture, CaptureComesBackAfterTheServerRestarts) {
-    NoticeQueue window;
-    CAudioRecorImpl entry({daemon_.server()});
-    entry.command(kCommandMagic, kRegisterWindow, &window);
-    entry.command(kCommandMagic, kStartCapture);
-    ASSERT_TRUE(entry.capturing());
-    {
-        ToneSource tone(daemon_.server(), kHeadsetSinkName, tone_hz_for_bin(20));
-        EXPECT_TRUE(wait_for_tone(window, 20));
-    }
+    ASSERT_NO_FATAL_FAILURE(start_capture_and_hear_a_tone());
     daemon_.kill_now();
     ASSERT_TRUE(daemon_.start_again()) << daemon_.why();
     ToneSource tone(daemon_.server(), kHeadsetSinkName, tone_hz_for_bin(30));
-    EXPECT_TRUE(wait_for_tone(window, 30));
-    EXPECT_TRUE(entry.capturing());
-    entry.command(kCommandMagic, kStopCapture);
-    EXPECT_FALSE(entry.capturing());
+    EXPECT_TRUE(hears_tone(30));
+    EXPECT_TRUE(entry_->capturing());
+    entry_->command(kCommandMagic, kStopCapture);
+    EXPECT_FALSE(entry_->capturing());
 }
 
 // Counts what the recorder reports, and notes any call that comes after stop() returned.
