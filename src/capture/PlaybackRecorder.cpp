@@ -1,10 +1,10 @@
 #include "capture/PlaybackRecorder.h"
 
-#include "capture/CaptureTiming.h"
-#include "capture/MonitorStream.h"
-
 #include <functional>
 #include <utility>
+
+#include "capture/CaptureTiming.h"
+#include "capture/MonitorStream.h"
 
 namespace ilmo::capture {
 
@@ -27,7 +27,8 @@ bool PlaybackRecorder::running() const {
 
 bool PlaybackRecorder::start() {
     if (!listener_) return false;
-    if (running()) return true;
+    // A thread asked to stop (from inside a listener call) is ending, not running.
+    if (running() && !stop_requested_) return true;
     join_ended_thread();
     {
         std::lock_guard lock(mutex_);
