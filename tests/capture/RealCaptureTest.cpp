@@ -100,12 +100,13 @@ public:
         late_calls += stop_returned;
     }
     bool failed_or_changed() override {
+        ++failures;
         late_calls += stop_returned;
-        return false;
+        return go_on;
     }
 
-    std::atomic<int> starts{0}, stops{0}, formats{0}, packets{0}, late_calls{0};
-    std::atomic<bool> stop_returned{false};
+    std::atomic<int> starts{0}, stops{0}, formats{0}, packets{0}, failures{0}, late_calls{0};
+    std::atomic<bool> stop_returned{false}, go_on{false};
 };
 
 template <class Condition>
@@ -146,6 +147,25 @@ TEST_F(RealCapture, RecorderStartsOnlyOnARunningStreamAndStopsCompletely) {
     // Packets come every few milliseconds: a thread left running would be heard from.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(listener.late_calls, 0);
+}
+
+TEST_F(RealCapture, RetriesBackOffWhileTheServerIsAwayAndCaptureReturnsWithIt) {
+    CountingListener listener;
+    listener.go_on = true;
+    PlaybackRecorder recorder({daemon_.server()});
+    ASSERT_TRUE(recorder.initialise(listener));
+    ASSERT_TRUE(recorder.start());
+    daemon_.kill_now();
+    // Pauses of 100, 200, 400 and 800 ms fit in this time: a handful of attempts, where
+    // retries without a pause would be thousands. A slow machine only makes fewer.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_GE(listener.failures, 1);
+    EXPECT_LE(listener.failures, 10);
+    EXPECT_TRUE(recorder.running());
+
+    ASSERT_TRUE(daemon_.start_again()) << daemon_.why();
+    EXPECT_TRUE(eventually([&] { return listener.starts == 2; }));
+    recorder.stop();
 }
 
 }  // namespace
