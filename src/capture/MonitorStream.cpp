@@ -19,7 +19,8 @@ namespace ilmo::capture {
 struct MonitorStream::Loop {
     Loop(std::string server_address, IPlaybackCaptureEvent& capture_listener,
          std::function<void()> running)
-        : server(std::move(server_address)), listener(capture_listener),
+        : server(std::move(server_address)),
+          listener(capture_listener),
           on_running(std::move(running)) {}
 
     std::string server;
@@ -80,8 +81,8 @@ void MonitorStream::Loop::on_context_state(pa_context* context, void* self) {
     }
 }
 
-void MonitorStream::Loop::on_server_event(pa_context*, pa_subscription_event_type_t type,
-                                          uint32_t, void* self) {
+void MonitorStream::Loop::on_server_event(pa_context*, pa_subscription_event_type_t type, uint32_t,
+                                          void* self) {
     auto& loop = *static_cast<Loop*>(self);
     if ((type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK) != PA_SUBSCRIPTION_EVENT_SERVER) return;
     if (!loop.sink_name.empty()) loop.ask_default_output();
@@ -100,8 +101,7 @@ void MonitorStream::Loop::on_server_info(pa_context*, const pa_server_info* info
     }
 }
 
-void MonitorStream::Loop::on_sink_info(pa_context*, const pa_sink_info* info, int eol,
-                                       void* self) {
+void MonitorStream::Loop::on_sink_info(pa_context*, const pa_sink_info* info, int eol, void* self) {
     auto& loop = *static_cast<Loop*>(self);
     if (eol < 0) {
         loop.finish(StreamEnd::failed);
@@ -132,8 +132,8 @@ void MonitorStream::Loop::open_stream(const char* monitor_source,
     buffer.tlength = buffer.prebuf = buffer.minreq = static_cast<uint32_t>(-1);
     buffer.fragsize = fragment_bytes(format, kPacketLength);
     // Not moved by the server: another output means a new stream, opened by the recorder.
-    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |
-                                                      PA_STREAM_DONT_MOVE);
+    const auto flags =
+        static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
     if (pa_stream_connect_record(stream, monitor_source, &buffer, flags) < 0) {
         finish(StreamEnd::failed);
     }

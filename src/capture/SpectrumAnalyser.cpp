@@ -31,8 +31,8 @@ SpectrumAnalyser::SpectrumAnalyser() : plan_(std::make_unique<Plan>()) {
     plan_->out = fftw_alloc_complex(kBlockValues);
     // The positive exponent, as in the levels' own transform. Estimated rather than measured:
     // the same plan on every run, made without a pause at start-up.
-    plan_->plan = fftw_plan_dft_1d(kBlockValues, plan_->in, plan_->out, FFTW_BACKWARD,
-                                   FFTW_ESTIMATE);
+    plan_->plan =
+        fftw_plan_dft_1d(kBlockValues, plan_->in, plan_->out, FFTW_BACKWARD, FFTW_ESTIMATE);
 }
 
 SpectrumAnalyser::~SpectrumAnalyser() {

@@ -19,7 +19,8 @@ using SpectrumLevels = std::array<int32_t, kLevelCount>;
 SpectrumLevels spectrum_levels(const SampleBlock& block);
 
 // The transform's input for a block: each sample less 32768, as a real value.
-void transform_input(const SampleBlock& block, std::span<std::complex<double>, kBlockValues> values);
+void transform_input(const SampleBlock& block,
+                     std::span<std::complex<double>, kBlockValues> values);
 
 // The level rule alone, over the transform's first 500 bins (or more).
 SpectrumLevels levels_from_bins(std::span<const std::complex<double>> bins);

@@ -12,10 +12,10 @@
 #include "capture/BlockCollector.h"
 #include "capture/CAudioManager.h"
 #include "capture/Fft.h"
+#include "capture/NoticeQueue.h"
 #include "capture/PacketBytes.h"
 #include "capture/SpectrumAnalyser.h"
 #include "capture/SpectrumLevels.h"
-#include "capture/NoticeQueue.h"
 
 namespace ilmo::capture::testing {
 namespace {
@@ -65,8 +65,9 @@ TEST(Analysis, TransformEqualsTheDftItDefines) {
     for (const size_t bin : {0u, 1u, 2u, 3u, 100u, 511u, 512u, 777u, 1023u}) {
         std::complex<double> expected;
         for (size_t n = 0; n < kBlockValues; ++n) {
-            expected += input[n] * std::polar(1.0, 6.2831852 * static_cast<double>(n * bin % kBlockValues) /
-                                                       kBlockValues);
+            expected +=
+                input[n] * std::polar(1.0, 6.2831852 * static_cast<double>(n * bin % kBlockValues) /
+                                               kBlockValues);
         }
         EXPECT_LT(std::abs(output[bin] - expected), 1e-6 * std::abs(expected) + 1e-3) << bin;
     }
