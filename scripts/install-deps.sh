@@ -12,6 +12,8 @@ packages=(
   libjsoncpp-dev
   # update service, audio capture, headset mixer, global input hooks
   libcurl4-openssl-dev libpulse-dev libasound2-dev libx11-dev libxi-dev libxtst-dev
+  # the spectrum of captured sound
+  libfftw3-dev
   # the monitors and their sizes, for the window's density
   libxrandr-dev
   # windows

@@ -5,7 +5,8 @@
 #                                      build-asan/: every Qt-free test and corpus replay, and
 #                                      each fuzz target fuzzed for ILMO_FUZZ_SECONDS (3) seconds
 #   bash scripts/sanitize.sh thread    ThreadSanitizer, into build-tsan/: the device, emulator,
-#                                      presence, lighting, keyboard, mouse and headset tests, where the threads are
+#                                      presence, lighting, keyboard, mouse, headset and capture
+#                                      tests, where the threads are
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:-}
@@ -30,8 +31,9 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$top/s
 
 if [ "$kind" = thread ]; then
   cmake --build "$build" -j "$(nproc)" --target test_device test_sim test_presence \
-    test_lighting test_keyboard test_mouse test_headset
-  bash "$top/scripts/ctest.sh" "$build" --timeout 600 -L '^(device|sim|presence|lighting|keyboard|mouse|headset)$'
+    test_lighting test_keyboard test_mouse test_headset test_capture
+  bash "$top/scripts/ctest.sh" "$build" --timeout 600 \
+    -L '^(device|sim|presence|lighting|keyboard|mouse|headset|capture)$'
   exit
 fi
 

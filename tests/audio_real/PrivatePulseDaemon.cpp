@@ -73,6 +73,13 @@ bool PrivatePulseDaemon::start() {
         return false;
     }
     folder_ = name;
+    if (start_again()) return true;
+    stop();
+    return false;
+}
+
+bool PrivatePulseDaemon::start_again() {
+    kill_now();
     pid_ = fork();
     if (pid_ == 0) run_daemon(folder_);
     if (pid_ < 0) {
@@ -92,17 +99,21 @@ bool PrivatePulseDaemon::start() {
     }
     std::ifstream log(folder_ + "/daemon.log");
     why_ = "pulseaudio did not come up: " + std::string(std::istreambuf_iterator<char>(log), {});
-    stop();
+    kill_now();
     return false;
 }
 
-void PrivatePulseDaemon::stop() {
+void PrivatePulseDaemon::kill_now() {
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
         int status = 0;
         waitpid(pid_, &status, 0);
         pid_ = -1;
     }
+}
+
+void PrivatePulseDaemon::stop() {
+    kill_now();
     if (!folder_.empty()) {
         std::error_code error;
         std::filesystem::remove_all(folder_, error);

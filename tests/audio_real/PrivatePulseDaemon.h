@@ -19,6 +19,10 @@ public:
 
     // False when the daemon does not come up; why() then says why (with its own output).
     bool start();
+    // Ends the daemon, as a sound server that crashed; start_again() starts a new one on
+    // the same socket, as a restarted sound server.
+    void kill_now();
+    bool start_again();
     // For PULSE_SERVER.
     std::string server() const { return "unix:" + folder_ + "/native"; }
     const std::string& why() const { return why_; }

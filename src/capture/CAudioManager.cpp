@@ -1,0 +1,59 @@
+#include "capture/CAudioManager.h"
+
+#include <utility>
+
+#include "capture/SpectrumLevels.h"
+
+namespace ilmo::capture {
+
+CAudioManager::CAudioManager(RecorderOptions options) : recorder_(std::move(options)) {}
+
+CAudioManager::~CAudioManager() {
+    stop_capture();
+}
+
+void CAudioManager::set_window(CaptureWindow* window) {
+    std::lock_guard lock(window_mutex_);
+    window_ = window;
+}
+
+void CAudioManager::notify(CopyData notice) {
+    std::lock_guard lock(window_mutex_);
+    if (window_) window_->copy_data(std::move(notice));
+}
+
+bool CAudioManager::start_capture() {
+    wanted_ = true;
+    if (recorder_.running()) return true;
+    collector_.clear();
+    return recorder_.initialise(*this) && recorder_.start();
+}
+
+void CAudioManager::stop_capture() {
+    wanted_ = false;
+    recorder_.stop();
+}
+
+void CAudioManager::started(int /*period_ms*/) {}
+
+void CAudioManager::stopped() {
+    // The next stream starts its own blocks.
+    collector_.clear();
+}
+
+void CAudioManager::format(const CaptureFormat& record) {
+    format_ = record;
+}
+
+void CAudioManager::data(std::vector<uint8_t> bytes) {
+    collector_.add(bytes, [this](const SampleBlock& block) {
+        if (!is_silent(block)) notify(levels_notice(analyser_.levels(block)));
+    });
+}
+
+bool CAudioManager::failed_or_changed() {
+    // The recorder opens a new stream on whatever output is the default now.
+    return wanted_;
+}
+
+}  // namespace ilmo::capture

@@ -1,0 +1,33 @@
+#pragma once
+// The command entry of audio capture: command(9963, type, value) with
+//   type 0  value is the window that receives the notices from now on,
+//   type 1  tell the window capture is starting (notice 4), then start it unless it runs,
+//   type 2  tell the window capture is stopping (notice 3), then stop it.
+// Any other magic number or type changes nothing. The process uses one instance, through
+// CSingleton<CAudioRecorImpl>::instance().
+
+#include <utility>
+
+#include "capture/CAudioManager.h"
+#include "capture/CaptureWindow.h"
+#include "capture/PlaybackRecorder.h"
+
+namespace ilmo::capture {
+
+inline constexpr int kCommandMagic = 9963;
+inline constexpr int kRegisterWindow = 0, kStartCapture = 1, kStopCapture = 2;
+
+class CAudioRecorImpl {
+public:
+    CAudioRecorImpl() = default;
+    explicit CAudioRecorImpl(RecorderOptions options) : manager_(std::move(options)) {}
+
+    // Type 1 waits for the stream at most the recorder's start time-out.
+    void command(int magic, int type, CaptureWindow* value = nullptr);
+    bool capturing() const { return manager_.capturing(); }
+
+private:
+    CAudioManager manager_;
+};
+
+}  // namespace ilmo::capture
