@@ -20,6 +20,7 @@
 #include "shell/Density.h"
 #include "shell/LanguageList.h"
 #include "shell/MainWndTray.h"
+#include "shell/MusicLink.h"
 #include "shell/PresenceWorkers.h"
 #include "shell/SessionService.h"
 #include "shell/SkinResources.h"
@@ -99,6 +100,8 @@ CMainWnd::CMainWnd(ShellContext context, SkinResources& skin, SessionService& se
 }
 
 CMainWnd::~CMainWnd() {
+    // No notice of the music may reach a controller that is going.
+    music_.reset();
     // The pages own the controllers that device work still uses: it ends first.
     stop_workers();
     devices_.reset();
@@ -150,6 +153,12 @@ void CMainWnd::stop_workers() {
     // Device work waiting for the user's answer would keep the stop below waiting for it.
     for (CDevicePage* page : pages_) page->close_questions();
     if (devices_) devices_->stop();
+}
+
+void CMainWnd::start_music_capture() {
+    if (music_ || exiting_) return;
+    music_ = std::make_unique<MusicLink>([this] { return presence(); });
+    music_->start();
 }
 
 presence::DevicePresence* CMainWnd::presence() const {

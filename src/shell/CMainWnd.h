@@ -36,6 +36,7 @@ class CMpDevicePowerUI;
 class CSetWnd;
 class CSkinFrame;
 class MainWndTray;
+class MusicLink;
 class PresenceWorkers;
 class SessionService;
 class SkinResources;
@@ -71,6 +72,8 @@ public:
 
     // nullptr before initialise().
     presence::DevicePresence* presence() const;
+    // Where audio capture's notices arrive; null until the window was first fitted.
+    MusicLink* music_link() const { return music_.get(); }
     device::CTavrinUSBDevice* selected_device() const;
     CDevicePage* page(int index) const;
     int page_count() const { return static_cast<int>(pages_.size()); }
@@ -152,6 +155,8 @@ private:
     void put_away();
     void toggle_from_tray();
     void fit_to_monitor();
+    // The music the computer plays drives the keyboard's music lighting from now on.
+    void start_music_capture();
     void show_title_buttons();
     void show_lighting_control_label();
     void announce_lighting_control();
@@ -173,6 +178,8 @@ private:
 
     std::unique_ptr<ui::ControlTimers> timers_;
     std::unique_ptr<PresenceWorkers> devices_;
+    // Audio capture's window; made when the window is fitted, gone before the devices.
+    std::unique_ptr<MusicLink> music_;
     MainWndTray* tray_ = nullptr;
     std::vector<CDevicePage*> pages_;
     std::vector<CDeviceOptionUI*> items_;

@@ -175,6 +175,7 @@ void CMainWnd::on_timer(const ui::Notification& n) {
         case kFitTimer:
             fit_to_monitor();
             update();
+            start_music_capture();
             break;
         case kTrayMenuTimer: tray_->popup_menu(); break;
         case kGameEventTimer: on_game_event_timer(); break;

@@ -9,7 +9,11 @@
 #include <thread>
 
 #include "ShellSupport.h"
+#include "capture/CaptureWindow.h"
+#include "keyboard/CTavrinKeyboardDevice.h"
 #include "keyboard/LightingDevice.h"
+#include "profiles/JsonFile.h"
+#include "shell/MusicLink.h"
 #include "presence/DevicePresence.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
@@ -210,6 +214,42 @@ private slots:
             return f.counters().light_status_on;
         });
         QCOMPARE(after, before + 1);
+    }
+
+    // Capture's notices come on its own thread: the window takes the levels, and every third
+    // notice's bands reach the connected keyboard, whose beat ripple fires on loud music.
+    void musicNoticesReachTheKeyboardFromTheCaptureThread() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        rig.bus().plug(SimProduct::Keyboard);
+        QTRY_VERIFY(rig.window().item(kKeyboardPage)->isVisibleTo(&rig.window()));
+        auto* keyboard = dynamic_cast<keyboard::CTavrinKeyboardDevice*>(
+            rig.window().page(kKeyboardPage)->controller());
+        QVERIFY(keyboard != nullptr);
+        const std::filesystem::path document = keyboard->profile_data().document_path();
+        Json::Value doc = profiles::read_json_file(document);
+        doc["Device"][0]["LightInfo"]["SelectItem"] = 21;
+        doc["Device"][0]["AudioLightInfo"]["AudioMode"] = 2;  // the beat ripple
+        QVERIFY(profiles::write_json_file(document, doc));
+        static_cast<void>(keyboard->load_profile(document));
+        QTRY_VERIFY(rig.window().music_link() != nullptr);
+
+        // Loud and quiet in turn: the changes between notices are the beat.
+        const auto notice = [](int level, uint32_t bytes) {
+            capture::CopyData data{capture::kLevelsNotice, bytes, {}};
+            for (int i = 0; i < capture::kLevelCount; ++i)
+                for (int b = 0; b < 4; ++b) data.bytes.push_back(uint8_t(uint32_t(level) >> (8 * b)));
+            data.bytes.resize(bytes);
+            return data;
+        };
+        std::thread capture_thread([&] {
+            for (int i = 0; i < 60; ++i) {
+                rig.window().music_link()->copy_data(notice(i % 2 ? 8192 : 0, 1999));  // ignored
+                rig.window().music_link()->copy_data(notice(i % 2 ? 8192 : 0, capture::kLevelsBytes));
+            }
+        });
+        capture_thread.join();
+        QTRY_VERIFY(keyboard->beat_ripples() > 0);
     }
 
     void receiverLinkWaitLeavesTheWindowFree() {
