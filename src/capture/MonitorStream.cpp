@@ -1,5 +1,6 @@
 #include "capture/MonitorStream.h"
 
+#include <pulse/channelmap.h>
 #include <pulse/context.h>
 #include <pulse/introspect.h>
 #include <pulse/mainloop.h>
@@ -48,7 +49,8 @@ struct MonitorStream::Loop {
     // The answer goes to on_server_info: the output to record, or the check that it still
     // is the default one.
     void ask_default_output() { take(pa_context_get_server_info(context, on_server_info, this)); }
-    void open_stream(const char* monitor_source, const pa_sample_spec& output_spec);
+    void open_stream(const char* monitor_source, const pa_sample_spec& output_spec,
+                     const pa_channel_map& output_channels);
     void deliver_packets();
     void stream_ready();
 
@@ -106,12 +108,12 @@ void MonitorStream::Loop::on_sink_info(pa_context*, const pa_sink_info* info, in
     if (eol < 0) {
         loop.finish(StreamEnd::failed);
     } else if (info && !loop.stream) {
-        loop.open_stream(info->monitor_source_name, info->sample_spec);
+        loop.open_stream(info->monitor_source_name, info->sample_spec, info->channel_map);
     }
 }
 
-void MonitorStream::Loop::open_stream(const char* monitor_source,
-                                      const pa_sample_spec& output_spec) {
+void MonitorStream::Loop::open_stream(const char* monitor_source, const pa_sample_spec& output_spec,
+                                      const pa_channel_map& output_channels) {
     const auto sixteen_bit = sixteen_bit_format(output_spec.rate, output_spec.channels);
     if (!monitor_source || !sixteen_bit) {
         finish(StreamEnd::failed);
@@ -120,7 +122,12 @@ void MonitorStream::Loop::open_stream(const char* monitor_source,
     format = *sixteen_bit;
     const pa_sample_spec spec{PA_SAMPLE_S16LE, format.sample_rate_hz,
                               static_cast<uint8_t>(format.channels)};
-    stream = pa_stream_new(context, "spectrum capture", &spec, nullptr);
+    // The output's own channel layout: libpulse has no default one past six channels, so a
+    // 7.1 output would refuse a stream without it.
+    const bool layout_fits =
+        pa_channel_map_valid(&output_channels) != 0 && output_channels.channels == spec.channels;
+    stream =
+        pa_stream_new(context, "spectrum capture", &spec, layout_fits ? &output_channels : nullptr);
     if (!stream) {
         finish(StreamEnd::failed);
         return;

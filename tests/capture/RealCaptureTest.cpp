@@ -77,6 +77,21 @@ TEST_F(RealCapture, CaptureComesBackAfterTheServerRestarts) {
     EXPECT_FALSE(entry_->capturing());
 }
 
+TEST_F(RealCapture, AnOutputOfEightChannelsAt192kHzIsCaptured) {
+    // More channels than libpulse's default layouts name: the stream needs the output's own.
+    ASSERT_TRUE(
+        pactl("load-module module-null-sink sink_name=surround_out channels=8 rate=192000"));
+    ASSERT_TRUE(pactl("set-default-sink surround_out"));
+    CAudioRecorImpl entry(RecorderOptions{daemon_.server()});
+    entry.command(kCommandMagic, kRegisterWindow, &window_);
+    entry.command(kCommandMagic, kStartCapture);
+    ASSERT_TRUE(entry.capturing());
+    ToneSource tone(daemon_.server(), "surround_out", 1000);
+    EXPECT_TRUE(window_.wait_for([](const CopyData& notice) {
+        return notice.number == kLevelsNotice && peak_bin(notice_levels(notice)) > 0;
+    }));
+}
+
 // Counts what the recorder reports, and notes any call that comes after stop() returned.
 class CountingListener final : public IPlaybackCaptureEvent {
 public:
