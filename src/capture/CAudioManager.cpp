@@ -46,7 +46,12 @@ void CAudioManager::format(const CaptureFormat& record) {
 }
 
 void CAudioManager::data(std::vector<uint8_t> bytes) {
-    collector_.add(bytes, [this](const SampleBlock& block) {
+    // One analysis per packet, on the first block it completes: a packet of a fast
+    // many-channel output holds a dozen blocks, and a notice for each would flood the window.
+    bool analysed = false;
+    collector_.add(bytes, [this, &analysed](const SampleBlock& block) {
+        if (analysed) return;
+        analysed = true;
         if (!is_silent(block)) notify(levels_notice(analyser_.levels(block)));
     });
 }

@@ -120,7 +120,7 @@ TEST(Analysis, PacketsOfAnyLengthFillBlocksInOrder) {
     EXPECT_EQ(collector.values_waiting(), 3000u - 2048u);
 }
 
-TEST(Analysis, ManagerSendsOneLevelsNoticePerSoundingBlockAndNothingForSilence) {
+TEST(Analysis, ManagerSendsOneLevelsNoticePerSoundingPacketAndNothingForSilence) {
     NoticeQueue window;
     CAudioManager manager;
     manager.set_window(&window);
@@ -136,6 +136,10 @@ TEST(Analysis, ManagerSendsOneLevelsNoticePerSoundingBlockAndNothingForSilence) 
     EXPECT_EQ(notices[0].byte_count, kLevelsBytes);
     ASSERT_EQ(notices[0].bytes.size(), kLevelsBytes);
     expect_same_levels(notice_levels(notices[0]), spectrum_levels(block_of(values)));
+
+    // 10 ms of a 192 kHz 7.1 output holds 15 blocks: still one analysis for the packet.
+    manager.data(le_bytes(tone(37, 300, 15 * kBlockValues)));
+    EXPECT_EQ(window.taken().size(), 2u);
 }
 
 TEST(Analysis, AHoleIsSilenceThatKeepsItsPlace) {
