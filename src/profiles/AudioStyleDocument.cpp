@@ -23,7 +23,9 @@ AudioStyleDocument::AudioStyleDocument(const std::filesystem::path& default_data
     : default_path_(default_data_folder / kFileName), user_path_(user_data_folder / kFileName) {}
 
 bool AudioStyleDocument::load() {
-    document_ = merge_audio_documents(read_json_file(default_path_), read_json_file(user_path_));
+    // The user file is written back below: one that does not read is kept aside first.
+    document_ =
+        merge_audio_documents(read_json_file(default_path_), read_json_file_to_rewrite(user_path_));
     record_ = default_audio_style();
     merge_audio_style(member(document_, "AudioLightInfo"), record_);
     return save();

@@ -71,5 +71,15 @@ TEST_F(AudioStyleDocumentTest, StartWritesTheUserFileAndAChangeIsSaved) {
     EXPECT_EQ(reread.record(), changed);
 }
 
+TEST_F(AudioStyleDocumentTest, AnUnreadableUserFileIsKeptAsideNotOverwritten) {
+    const auto user_folder = root_ / "ILMO RQ07";
+    put_file(user_folder / "AudioFile.json", R"({"AudioLightInfo": {"nStyleR2": 6)");
+    AudioStyleDocument styles(root_ / "DefaultData", user_folder);
+    ASSERT_TRUE(styles.load());
+    EXPECT_EQ(file_text(user_folder / "AudioFile.json.unreadable"),
+              R"({"AudioLightInfo": {"nStyleR2": 6)");
+    EXPECT_TRUE(json(file_text(user_folder / "AudioFile.json")).isMember("AudioLightInfo"));
+}
+
 }  // namespace
 }  // namespace ilmo::profiles
