@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include "presence/DevicePresence.h"
+#include "profiles/AudioStyleDocument.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
 #include "shell/CSetWnd.h"
@@ -115,6 +116,11 @@ void CMainWnd::initialise() {
     if (initialised_ || root_ == nullptr) return;
     initialised_ = true;
     announce_lighting_control();
+    music_styles_ = std::make_unique<profiles::AudioStyleDocument>(
+        (context_.program_folder + "/DefaultData").toStdString(),
+        context_.user_data_folder.toStdString());
+    // A failed write leaves the merged styles in memory; the next start tries again.
+    static_cast<void>(music_styles_->load());
     QSettings settings;
     const auto languages = read_language_list(
         (context_.program_folder + "/DefaultData/Language.config").toStdString());

@@ -25,6 +25,10 @@ namespace ilmo::presence {
 class DevicePresence;
 }
 
+namespace ilmo::profiles {
+class AudioStyleDocument;
+}
+
 namespace ilmo::shell {
 
 namespace ui {
@@ -180,6 +184,8 @@ private:
     std::unique_ptr<PresenceWorkers> devices_;
     // Audio capture's window; made when the window is fitted, gone before the devices.
     std::unique_ptr<MusicLink> music_;
+    // The music styles ("AudioFile.json"), merged from the shipped and the user file at start.
+    std::unique_ptr<profiles::AudioStyleDocument> music_styles_;
     MainWndTray* tray_ = nullptr;
     std::vector<CDevicePage*> pages_;
     std::vector<CDeviceOptionUI*> items_;

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -214,6 +215,17 @@ private slots:
             return f.counters().light_status_on;
         });
         QCOMPARE(after, before + 1);
+    }
+
+    // The music styles are merged from the shipped and the user file at start, and the user
+    // file is there from then on.
+    void startWritesTheUserMusicStyles() {
+        testing::ShellRig rig;
+        const QString styles = rig.user_data_folder() + "/AudioFile.json";
+        QVERIFY(!QFile::exists(styles));
+        rig.window().initialise();
+        QVERIFY(QFile::exists(styles));
+        QVERIFY(profiles::read_json_file(styles.toStdString()).isMember("AudioLightInfo"));
     }
 
     // Capture's notices come on its own thread: the window takes the levels, and every third
