@@ -76,11 +76,7 @@ profiles::AudioStyleRecord changed_styles(profiles::AudioStyleRecord record,
                                           const MusicStylesChange& change) {
     if (change.selected) record.selected_style = *change.selected;
     for (size_t style = 0; style < record.names.size(); ++style) {
-        if (const auto& name = change.names[style]) {
-            record.names[style] = name->empty()
-                                      ? std::string(profiles::default_style_name(static_cast<int>(style)))
-                                      : *name;
-        }
+        if (const auto& name = change.names[style]) record.names[style] = *name;
         if (const auto& colour = change.colours[style]) record.colors[style] = *colour;
     }
     return record;

@@ -29,8 +29,8 @@ std::string format_style_colour(const profiles::StyleColor& colour);
 // What "music styles set" takes: "selected 0-3", "name-N TEXT", "colour-N RGB" (N 0-3).
 SettingSyntax music_styles_syntax(MusicStylesChange& change);
 
-// `record` with the change made; an empty name becomes the style's default name, as the
-// music window restores it.
+// `record` with the change made. An empty name is kept: the style document stores it as the
+// style's default name.
 profiles::AudioStyleRecord changed_styles(profiles::AudioStyleRecord record,
                                           const MusicStylesChange& change);
 
