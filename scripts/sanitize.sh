@@ -31,7 +31,7 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$top/s
 
 if [ "$kind" = thread ]; then
   cmake --build "$build" -j "$(nproc)" --target test_device test_sim test_presence \
-    test_lighting test_keyboard test_mouse test_headset test_capture
+    test_lighting test_keyboard test_mouse test_headset test_capture test_ilmoctl_listen
   bash "$top/scripts/ctest.sh" "$build" --timeout 600 \
     -L '^(device|sim|presence|lighting|keyboard|mouse|headset|capture)$'
   exit

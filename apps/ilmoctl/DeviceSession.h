@@ -55,6 +55,7 @@ public:
     ~DeviceSession();
 
     device::HidBackend& backend() { return backend_; }
+    const device::DeviceFolders& folders() const { return folders_; }
     const device::Survey& survey() const { return survey_; }
     const device::SlotTable& slots() const { return slots_; }
     const device::TraceSink& trace() const { return trace_; }

@@ -20,6 +20,9 @@ Keyboard (changes go to the profile in use, and to the keyboard when it is conne
       mode N|NAME  brightness 0-4  speed 0-4  direction 0|1  colour #RRGGBB  colourful on|off
       six-key on|off  w-key on|off  win-lock on|off  polling-rate 0-3  repeat-rate 0-31
       repeat-delay 0-3
+      audio-mode 0-6  audio-background #RRGGBB  audio-foreground #RRGGBB  audio-wheel on|off
+                (the music lighting: visualiser, colours, foreground from the colour wheel;
+                shown in mode 21 while the program hears sound)
   keyboard assign [normal|fn] KEY FUNCTION
       KEY       page key index 0-125, or its name (keyboard_key_Esc, or Esc)
       FUNCTION  a display key (keyboard_key_F5, media_play, custem_copy, mouse_key_left),
@@ -58,6 +61,14 @@ lights in the profile in use, and on the headset when its HID interface is conne
   headset curve choose NAME apply custom curve NAME
   headset curve delete [NAME]
                             delete curve NAME, or the selected one
+
+Music (what the computer plays, as the music lighting hears it; the music styles):
+  music listen [SECONDS]    capture for SECONDS (1-600, default 5) and print every set of 25
+                            band values the keyboard would be handed, then a summary
+  music styles [get]        the four music styles of AudioFile.json and the selected one
+  music styles set SETTING VALUE [SETTING VALUE ...]
+      selected 0-3  name-N TEXT ("" for the default name)  colour-N RGB (digits 0-9: 930 or
+      9,3,0); N is a style 0-3
 
 Options:
   --demo    use the built-in emulator with every product attached and the emulated audio

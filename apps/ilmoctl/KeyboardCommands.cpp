@@ -83,9 +83,13 @@ int Run::get_settings(What what) const {
     Reading shown = reading();
     if (link.connected() && (what == What::Settings || what == What::Onboard))
         shown.add_group("onboard").add("source", source).add("profile", settings.profile);
-    if (what == What::Settings || what == What::Lighting)
+    if (what == What::Settings || what == What::Lighting) {
         add_lighting_fields(shown.add_group("lighting").add("source", source), settings.light,
                             kb.modes(), kNumbering, true);
+        // The music mode's frames are made by the program: its settings are the profile's.
+        add_audio_light_fields(shown.add_group("music").add("source", std::string("profile")),
+                               kb.audio_light());
+    }
     if (what == What::Settings || what == What::Options) {
         add_device_option_fields(shown.add_group("options").add("source", source), settings.options);
         // No command carries them: they live in the profile alone.
@@ -149,6 +153,14 @@ int Run::operator()(const KeyboardSet& set) const {
     if (set.options.any() &&
         !kb.change_system_options(apply_options_change(kb.system_options(), set.options)))
         return not_saved();
+    if (set.audio.any() && !kb.change_audio_light(apply_audio_light_change(kb.audio_light(), set.audio)))
+        return not_saved();
+    if (set.audio.any() && !set.lighting.any() && !set.options.any()) {
+        output.note("keyboard: music lighting stored in " + profile_text() +
+                    "; the keyboard shows it in mode 21 (keyboard set mode 21) while the "
+                    "program hears sound");
+        return kExitOk;
+    }
     if (!link.connected()) return changed("settings changed");
     if (set.lighting.any()) {
         const Result written = kb.write_lighting();

@@ -38,9 +38,15 @@ KeyboardRequestParse parse_set(std::span<const std::string> words) {
     KeyboardSet set;
     const SettingSyntax syntax = lighting_syntax_with(
         set.lighting, {[&set](std::string_view name, std::string_view value) {
-                           return take_option_setting(set.options, name, value);
+                           const SettingTake taken = take_option_setting(set.options, name, value);
+                           return taken != SettingTake::NotThisKind
+                                      ? taken
+                                      : take_audio_light_setting(set.audio, name, value);
                        },
-                       option_values});
+                       [](std::string_view name) {
+                           const std::string_view values = option_values(name);
+                           return values.empty() ? audio_light_values(name) : values;
+                       }});
     std::string error = take_setting_pairs(words, syntax);
     if (!error.empty()) return failed(std::move(error));
     return {set, {}};

@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "AudioLightSettings.h"
 #include "KeyNames.h"
 #include "KeyboardOptions.h"
 #include "LightingSettings.h"
@@ -23,6 +24,7 @@ struct KeyboardGet {
 struct KeyboardSet {
     LightingChange lighting;
     OptionsChange options;
+    AudioLightChange audio;
 };
 
 struct KeyboardAssign {

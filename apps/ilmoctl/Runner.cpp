@@ -6,6 +6,7 @@
 #include "KeyboardCommands.h"
 #include "LinkCommands.h"
 #include "MouseCommands.h"
+#include "MusicCommands.h"
 #include "PadCommands.h"
 #include "SettingValues.h"
 
@@ -20,7 +21,7 @@ struct InfoCommand {
 struct DetectCommand {};
 
 using Command = std::variant<ListCommand, InfoCommand, DetectCommand, KeyboardRequest, PadRequest,
-                             MouseRequest, HeadsetRequest>;
+                             MouseRequest, HeadsetRequest, MusicRequest>;
 
 struct CommandParse {
     Command command;
@@ -44,6 +45,10 @@ CommandParse parse_command(const CommandWords& words) {
     }
     if (verb == "headset") {
         HeadsetRequestParse parse = parse_headset_request(rest);
+        return {std::move(parse.request), std::move(parse.error)};
+    }
+    if (verb == "music") {
+        MusicRequestParse parse = parse_music_request(rest);
         return {std::move(parse.request), std::move(parse.error)};
     }
     if (verb == "info" && rest.size() <= 1) {
@@ -79,6 +84,10 @@ struct Execute {
     // The headset's sound side needs no HID interface.
     int operator()(const HeadsetRequest& request) const {
         return run_headset_request(session, request, output);
+    }
+    // Capture and the music styles need no device.
+    int operator()(const MusicRequest& request) const {
+        return run_music_request(session.folders(), request, output);
     }
 };
 

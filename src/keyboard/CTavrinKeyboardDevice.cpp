@@ -473,6 +473,12 @@ void CTavrinKeyboardDevice::show_music_lighting() {
     });
 }
 
+bool CTavrinKeyboardDevice::change_audio_light(const profiles::AudioLightRecord& record) {
+    const bool saved = LightingDevice::change_audio_light(record);
+    show_music_lighting();
+    return saved;
+}
+
 void CTavrinKeyboardDevice::audio_input(std::span<const int> bands) {
     bands = bands.first(std::min(bands.size(), kMaxAudioValues));
     bool beat_chosen = false;

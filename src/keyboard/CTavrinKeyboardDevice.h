@@ -99,6 +99,8 @@ public:
     // Replaces them (entry i is light i) and saves the profile; false when the save failed.
     // Nothing is sent: write_per_key_colours() does, in the per-key mode.
     bool change_custom_colours(const std::vector<profiles::KeyColor>& colours);
+    // The preview's music mode draws with the new record at once.
+    bool change_audio_light(const profiles::AudioLightRecord& record) override;
     std::vector<KeyCaption> key_captions() const;
     std::vector<profiles::KeyEntry> key_records() const;
     // Shows the profile's captions and options on the page.

@@ -90,6 +90,17 @@ bool LightingDevice::change_lighting(const device::LightRecord& record) {
     return saved;
 }
 
+profiles::AudioLightRecord LightingDevice::audio_light() const {
+    std::lock_guard lock(state_mutex_);
+    return profile_->audio_light_record();
+}
+
+bool LightingDevice::change_audio_light(const profiles::AudioLightRecord& record) {
+    std::lock_guard lock(state_mutex_);
+    profile_->write_audio_light(record);
+    return profile_->save();
+}
+
 std::vector<profiles::EffectStep> LightingDevice::user_effect_steps(size_t builtin_modes) {
     profile_->load_light_config(folders().profile_folder(device_folder_name()) / kUserEffectsFile);
     return profile_->read_user_effect(profile_->light_record().mode, builtin_modes,

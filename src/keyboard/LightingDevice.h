@@ -51,6 +51,10 @@ public:
     // and the preview takes it at once. Nothing is sent: the caller writes the device.
     device::LightRecord lighting() const { return lighting_state(); }
     bool change_lighting(const device::LightRecord& record);
+    // The music lighting ("AudioLightInfo"); setting it stores it in the profile and saves it
+    // (false when the save failed). Nothing is sent: the music mode's frames are the host's.
+    profiles::AudioLightRecord audio_light() const;
+    virtual bool change_audio_light(const profiles::AudioLightRecord& record);
 
     void set_preview_paused(bool paused) override;
     bool preview_paused() const { return lighting_thread_.paused(); }
