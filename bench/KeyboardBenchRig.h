@@ -4,12 +4,14 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
 #include "device/DeviceTables.h"
 #include "keyboard/CTavrinKeyboardDevice.h"
 #include "sim/DemoRig.h"
+#include "sim/UsbFrameClock.h"
 
 namespace ilmo::bench {
 
@@ -56,6 +58,17 @@ private:
 // Whole packets a transfer of `bytes` takes at `chunk_bytes` a packet.
 constexpr int packets_for(int bytes, int chunk_bytes) {
     return (bytes + chunk_bytes - 1) / chunk_bytes;
+}
+
+// How long the USB model takes for `packets` request-and-answer pairs sent back to back:
+// every report reserves its own frame, and an answer cannot share its request's frame.
+inline std::chrono::duration<double, std::milli> model_frame_time(int packets) {
+    const sim::UsbFrameClock::Clock::time_point epoch{};
+    sim::UsbFrameClock out(1, epoch);
+    sim::UsbFrameClock in(1, epoch);
+    auto now = epoch;
+    for (int i = 0; i < packets; ++i) now = in.reserve(0, out.reserve(0, now));
+    return now - epoch;
 }
 
 inline const char* goal_verdict(bool met) {

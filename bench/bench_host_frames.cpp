@@ -14,7 +14,6 @@
 #include "KeyboardBenchRig.h"
 #include "keyboard/SettingsRecord.h"
 #include "presence/ItemTimer.h"
-#include "sim/UsbFrameClock.h"
 
 namespace {
 
@@ -25,17 +24,6 @@ constexpr double kGoalRatio = 0.9;
 constexpr std::chrono::seconds kRunTime{6};
 constexpr uint8_t kLightFrameCommand = 0x12;
 constexpr size_t kCommandByte = 3;
-
-// How long the USB model takes for `packets` request-and-answer pairs sent back to back:
-// every report reserves its own frame, and an answer cannot share its request's frame.
-std::chrono::duration<double, std::milli> model_frame_time(int packets) {
-    const sim::UsbFrameClock::Clock::time_point epoch{};
-    sim::UsbFrameClock out(1, epoch);
-    sim::UsbFrameClock in(1, epoch);
-    auto now = epoch;
-    for (int i = 0; i < packets; ++i) now = in.reserve(0, out.reserve(0, now));
-    return now - epoch;
-}
 
 int64_t light_packets_received(sim::SimBus& bus, sim::SimProduct product) {
     int64_t packets = 0;
@@ -60,7 +48,7 @@ bool run_route(sim::SimProduct product, const char* route, std::chrono::millisec
     const int frame_bytes = keyboard.information().key_positions() * 3;
     const int chunk_bytes = keyboard.command_channel().chunk_bytes();
     const int packets_per_frame = bench::packets_for(frame_bytes, chunk_bytes);
-    const double model_fps = 1000.0 / model_frame_time(packets_per_frame).count();
+    const double model_fps = 1000.0 / bench::model_frame_time(packets_per_frame).count();
     const double pacing_fps = 1000.0 / static_cast<double>(period.count());
     const double allowed_fps = std::min(model_fps, pacing_fps);
 

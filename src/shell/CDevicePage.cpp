@@ -314,6 +314,10 @@ void CDevicePage::lights_changed() {
         [this] {
             // Cleared first: a change made while the lights are read queues the next repaint.
             lights_repaint_queued_ = false;
+            // A minimised window shows nothing, yet a host-driven mode ticks on: painting each
+            // tick would cost more than the lighting itself. The first tick after it comes
+            // back repaints.
+            if (window()->isMinimized()) return;
             refresh_lights();
         },
         Qt::QueuedConnection);

@@ -1,7 +1,8 @@
 #pragma once
 // The emulator as the demos run it: every product plugged in, USB frame timing on and the
 // devices' keep-alive running. The tray program and the command-line tool both take it from
-// here, so a demo behaves the same in each.
+// here, so a demo behaves the same in each. ILMO_DEMO_KEYBOARD_MODE presets the keyboard's
+// lighting mode (see DemoRig.cpp).
 
 #include <memory>
 

@@ -268,6 +268,21 @@ private slots:
         QCOMPARE(kb.page->light_control(kStripLight)->light_color(), kRed);
         QCOMPARE(kb.page->light_control(kStripLight)->brightness(), 255);
     }
+
+    void aMinimisedWindowIsRepaintedOnlyOnceItComesBack() {
+        KeyboardPage kb;
+        constexpr int kStripLight = 130;
+        constexpr QRgb kBlue = 0x1E0AC8;
+        kb.page->controller()->set_color(kStripLight, {0x1E, 0x0A, 0xC8, 255});
+        kb.page->showMinimized();
+        kb.page->lights_changed();
+        QTest::qWait(0);
+        QVERIFY(kb.page->light_control(kStripLight)->light_color() != kBlue);
+        kb.page->showNormal();
+        kb.page->lights_changed();
+        QTest::qWait(0);
+        QCOMPARE(kb.page->light_control(kStripLight)->light_color(), kBlue);
+    }
 };
 
 QTEST_MAIN(KeyboardPageTest)

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 
 #include "SimTestSupport.h"
+#include "sim/DemoRig.h"
 
 namespace ilmo::sim {
 namespace {
@@ -96,6 +98,21 @@ TEST(FactorySettings, PadHoldsItsRecordAtAddressZero) {
     const Bytes record = read_configuration(*pad, 0, 34);
     ASSERT_EQ(record.size(), 34u);
     expect_lit(record, 8);  // the pad's mode codes run to 8
+}
+
+// The demo keyboard can start in a mode the environment names; a malformed name changes nothing.
+TEST(FactorySettings, DemoKeyboardStartsInTheModeTheEnvironmentNames) {
+    const auto demo_keyboard_mode = [](const char* value) {
+        setenv("ILMO_DEMO_KEYBOARD_MODE", value, 1);
+        DemoRig demo;
+        unsetenv("ILMO_DEMO_KEYBOARD_MODE");
+        return demo.bus()->with_firmware(
+            SimProduct::Keyboard, [](Firmware& firmware) { return firmware.lighting_mode(); });
+    };
+    const int factory_mode = demo_keyboard_mode("21x");
+    EXPECT_NE(factory_mode, 21);
+    EXPECT_EQ(demo_keyboard_mode("21"), 21);
+    EXPECT_EQ(demo_keyboard_mode("256"), factory_mode);
 }
 
 }  // namespace
