@@ -17,6 +17,11 @@ void CAudioManager::set_window(CaptureWindow* window) {
     window_ = window;
 }
 
+const CaptureWindow* CAudioManager::window() const {
+    std::lock_guard lock(window_mutex_);
+    return window_;
+}
+
 void CAudioManager::notify(CopyData notice) {
     std::lock_guard lock(window_mutex_);
     if (window_) window_->copy_data(std::move(notice));

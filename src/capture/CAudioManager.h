@@ -24,6 +24,7 @@ public:
     // The window that receives the notices from now on; null for none. Once this returns,
     // the previous window gets no more calls.
     void set_window(CaptureWindow* window);
+    const CaptureWindow* window() const;
     // Hands a notice to the registered window, if any.
     void notify(CopyData notice);
 
@@ -40,7 +41,7 @@ public:
     bool failed_or_changed() override;
 
 private:
-    std::mutex window_mutex_;  // held while a notice is handed over
+    mutable std::mutex window_mutex_;  // held while a notice is handed over
     CaptureWindow* window_ = nullptr;
     std::atomic<bool> wanted_{false};
     // Touched only on the capture thread, or while no capture thread runs.

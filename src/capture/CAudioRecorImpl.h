@@ -25,6 +25,8 @@ public:
     // Type 1 waits for the stream at most the recorder's start time-out.
     void command(int magic, int type, CaptureWindow* value = nullptr);
     bool capturing() const { return manager_.capturing(); }
+    // The window the notices go to; null when none is registered.
+    const CaptureWindow* registered_window() const { return manager_.window(); }
 
 private:
     CAudioManager manager_;

@@ -10,6 +10,8 @@
 #include <thread>
 
 #include "ShellSupport.h"
+#include "capture/CAudioRecorImpl.h"
+#include "capture/CSingleton.h"
 #include "capture/CaptureWindow.h"
 #include "keyboard/CTavrinKeyboardDevice.h"
 #include "keyboard/LightingDevice.h"
@@ -262,6 +264,11 @@ private slots:
         });
         capture_thread.join();
         QTRY_VERIFY(keyboard->beat_ripples() > 0);
+        // The window is taken off capture before it goes: no notice may reach it afterwards.
+        const auto& entry = capture::CSingleton<capture::CAudioRecorImpl>::instance();
+        QTRY_VERIFY(entry.registered_window() == rig.window().music_link());
+        rig.destroy_window();
+        QCOMPARE(entry.registered_window(), nullptr);
     }
 
     void receiverLinkWaitLeavesTheWindowFree() {
