@@ -81,6 +81,9 @@ public:
     // host-driven lighting mode to the device. Returns whether the device needs host frames
     // now; when it does not, the frame timer rests until the page resumes it.
     virtual bool build_and_send_frame() { return false; }
+    // The device's frames are made from the preview and go out when its lights change, not
+    // at the frame timer's pace: the page builds a frame at each change of the lights.
+    virtual bool frames_follow_lights() const { return false; }
     // Band values of the music lighting, on the UI thread at most every third levels notice
     // (at most 500 values are looked at). Only the keyboard shows them; the others take no
     // notice.

@@ -170,7 +170,8 @@ bool CTavrinHS6533Device::build_and_send_frame() {
     const LightFrame frame = current_frame();
     {
         std::lock_guard lock(frame_mutex_);
-        if (last_frame_posted_ == frame) return true;
+        // Unchanged: the frame timer rests; the next change of the lights sends the frame.
+        if (last_frame_posted_ == frame) return false;
         last_frame_posted_ = frame;
     }
     if (view() != nullptr) view()->lights_changed();

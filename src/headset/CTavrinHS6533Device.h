@@ -36,9 +36,10 @@ public:
     device::Result load_after_attach() override;
     // Nothing to write over HID but the light frame, which the frame timer sends.
     device::Result write_profile_to_device() override { return device::Result::kOk; }
-    // Frame timer: hands the frame to the sender thread when it differs from the last one,
-    // only while connected. True while the preview runs.
+    // Hands the frame to the sender thread when it differs from the last one, only while
+    // connected; true when it did. The page calls it at each change of the lights.
     bool build_and_send_frame() override;
+    bool frames_follow_lights() const override { return true; }
     // Device work, for a caller without a frame timer (the command line): the frame of the
     // lights as they are now, sent at once on the caller's thread. kNoAnswer while not
     // connected.

@@ -314,6 +314,8 @@ void CDevicePage::lights_changed() {
         [this] {
             // Cleared first: a change made while the lights are read queues the next repaint.
             lights_repaint_queued_ = false;
+            if (controller_ && controller_->frames_follow_lights())
+                static_cast<void>(controller_->build_and_send_frame());
             // A minimised window shows nothing, yet a host-driven mode ticks on: painting each
             // tick would cost more than the lighting itself. The first tick after it comes
             // back repaints.

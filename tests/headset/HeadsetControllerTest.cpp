@@ -65,7 +65,8 @@ TEST_F(HeadsetControllerTest, FrameGoesOutWhileConnectedAndOnlyWhenItChanged) {
     // The sender thread sends what the frame timer hands it.
     EXPECT_TRUE(headset.build_and_send_frame());
     ASSERT_TRUE(keyboard::testing::eventually([&] { return reports_sent() == 12u; }));
-    EXPECT_TRUE(headset.build_and_send_frame());
+    // An unchanged frame is not sent, and the frame timer rests until the lights change.
+    EXPECT_FALSE(headset.build_and_send_frame());
     EXPECT_EQ(reports_sent(), 12u);
 
     headset.set_color(8, {0, 160, 0, 0xFF});

@@ -291,6 +291,19 @@ private slots:
             "playback EQ_Slider9 9",    "playback EQ_Slider10 8"};
         QCOMPARE(emulated_writes().mid(before), expected);
         QCOMPARE(ui::find_control<QSlider>(page, latin("6533_eq_hz_slider_5"))->value(), -7);
+
+        // The lights' frames follow the lights, not a clock: a new colour reaches the headset.
+        const auto reports = [&] { return rig.bus().packet_log().reports_of(sim::SimProduct::Headset).size(); };
+        QTRY_VERIFY(reports() > 0);
+        device::LightRecord light = headset->lighting();
+        light.mode = 0;  // steady: nothing changes until the colour does
+        light.red = light.red == 200 ? 100 : 200;
+        QVERIFY(headset->change_lighting(light));
+        QTest::qWait(200);
+        const size_t before_colour = reports();
+        light.red = light.red == 200 ? 100 : 200;
+        QVERIFY(headset->change_lighting(light));
+        QTRY_VERIFY(reports() > before_colour);
     }
 };
 
