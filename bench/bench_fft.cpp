@@ -1,4 +1,4 @@
-// The spectrum's cost per 1024-value block (transform plus the 499 levels), with the
+// The frequency analysis' cost per 1024-value block (transform plus the 499 levels), with the
 // hand-written transform the levels are defined by and with FFTW, which capture uses; first a
 // check that both give the same levels (to within rounding of the floor). Goal: < 20 us a
 // block; blocks come about 86 times a second from a 44.1 kHz stereo output.
@@ -11,8 +11,8 @@
 #include <random>
 #include <vector>
 
-#include "capture/SpectrumAnalyser.h"
-#include "capture/SpectrumLevels.h"
+#include "capture/FrequencyAnalyser.h"
+#include "capture/FrequencyLevels.h"
 
 namespace {
 
@@ -31,12 +31,12 @@ SampleBlock music_like_block(unsigned seed) {
 }
 
 void compare_levels() {
-    SpectrumAnalyser fftw;
+    FrequencyAnalyser fftw;
     int differing = 0, largest = 0;
     for (unsigned seed = 0; seed < 200; ++seed) {
         const SampleBlock block = music_like_block(seed);
-        const SpectrumLevels own = spectrum_levels(block);
-        const SpectrumLevels theirs = fftw.levels(block);
+        const FrequencyLevels own = frequency_levels(block);
+        const FrequencyLevels theirs = fftw.levels(block);
         for (size_t bin = 0; bin < own.size(); ++bin) {
             const int difference = std::abs(own[bin] - theirs[bin]);
             differing += difference != 0;
@@ -49,12 +49,12 @@ void compare_levels() {
 
 void BM_HandWrittenLevels(benchmark::State& state) {
     const SampleBlock block = music_like_block(1);
-    for (auto _ : state) benchmark::DoNotOptimize(spectrum_levels(block));
+    for (auto _ : state) benchmark::DoNotOptimize(frequency_levels(block));
 }
 BENCHMARK(BM_HandWrittenLevels)->Unit(benchmark::kMicrosecond);
 
 void BM_FftwLevels(benchmark::State& state) {
-    SpectrumAnalyser fftw;
+    FrequencyAnalyser fftw;
     const SampleBlock block = music_like_block(1);
     for (auto _ : state) benchmark::DoNotOptimize(fftw.levels(block));
 }

@@ -152,7 +152,7 @@ private:
 class TonePlayer {
 public:
     explicit TonePlayer(const std::string& server) {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, kRateHz, kChannels};
+        const pa_sample_spec sample_format{PA_SAMPLE_S16LE, kRateHz, kChannels};
         pa_buffer_attr buffer{};
         buffer.maxlength = static_cast<uint32_t>(-1);
         buffer.tlength = static_cast<uint32_t>(2 * chunk_bytes());
@@ -160,8 +160,8 @@ public:
         buffer.minreq = static_cast<uint32_t>(-1);
         buffer.fragsize = static_cast<uint32_t>(-1);
         int error = 0;
-        stream_ = pa_simple_new(server.c_str(), "bench", PA_STREAM_PLAYBACK, nullptr, "tone", &spec,
-                                nullptr, &buffer, &error);
+        stream_ = pa_simple_new(server.c_str(), "bench", PA_STREAM_PLAYBACK, nullptr, "tone",
+                                &sample_format, nullptr, &buffer, &error);
         if (!stream_) std::fprintf(stderr, "no playback stream: %s\n", pa_strerror(error));
     }
     ~TonePlayer() {

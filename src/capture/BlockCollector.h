@@ -1,5 +1,5 @@
 #pragma once
-// Gathers captured 16-bit samples into blocks of 1024 values for the spectrum. Packets are
+// Gathers captured 16-bit samples into blocks of 1024 values for the frequency analysis. Packets are
 // often shorter than a block (480 stereo frames are 960 values): they are collected, and what
 // is left over after a full block starts the next one. Only the bytes given are read.
 

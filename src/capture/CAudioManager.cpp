@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "capture/SpectrumLevels.h"
+#include "capture/FrequencyLevels.h"
 
 namespace ilmo::capture {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The capture listener of the application: owns the recorder, turns the captured samples
-// into spectrum levels and sends them to the registered window, and keeps capture going
+// into frequency levels and sends them to the registered window, and keeps capture going
 // after a failure or a change of the default output until it is stopped.
 
 #include <atomic>
@@ -8,9 +8,9 @@
 
 #include "capture/BlockCollector.h"
 #include "capture/CaptureWindow.h"
+#include "capture/FrequencyAnalyser.h"
 #include "capture/PlaybackCaptureEvent.h"
 #include "capture/PlaybackRecorder.h"
-#include "capture/SpectrumAnalyser.h"
 
 namespace ilmo::capture {
 
@@ -46,7 +46,7 @@ private:
     std::atomic<bool> wanted_{false};
     // Touched only on the capture thread, or while no capture thread runs.
     BlockCollector collector_;
-    SpectrumAnalyser analyser_;
+    FrequencyAnalyser analyser_;
     CaptureFormat format_;
     // Last, so it is destroyed first: its thread is joined while the rest still exists.
     PlaybackRecorder recorder_;

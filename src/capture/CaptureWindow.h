@@ -1,6 +1,6 @@
 #pragma once
 // What the capture side hands to the one window that listens to it: copy-data notices with
-// the spectrum levels, and notices that capture is starting or stopping.
+// the frequency levels, and notices that capture is starting or stopping.
 
 #include <cstdint>
 #include <vector>

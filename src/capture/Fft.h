@@ -1,5 +1,5 @@
 #pragma once
-// The in-place radix-2 transform the spectrum levels are defined by: bit-reversal, then
+// The in-place radix-2 transform the frequency levels are defined by: bit-reversal, then
 // butterflies for block sizes 2, 4, … n, with each block's twiddle advanced by a recurrence
 // from theta = 6.2831852 / block size. No window, no normalisation. The slightly short
 // value of 2π is part of the definition: the levels are calibrated against it.

@@ -120,14 +120,14 @@ void MonitorStream::Loop::open_stream(const char* monitor_source, const pa_sampl
         return;
     }
     format = *sixteen_bit;
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, format.sample_rate_hz,
-                              static_cast<uint8_t>(format.channels)};
+    const pa_sample_spec sample_format{PA_SAMPLE_S16LE, format.sample_rate_hz,
+                                       static_cast<uint8_t>(format.channels)};
     // The output's own channel layout: libpulse has no default one past six channels, so a
     // 7.1 output would refuse a stream without it.
-    const bool layout_fits =
-        pa_channel_map_valid(&output_channels) != 0 && output_channels.channels == spec.channels;
-    stream =
-        pa_stream_new(context, "spectrum capture", &spec, layout_fits ? &output_channels : nullptr);
+    const bool layout_fits = pa_channel_map_valid(&output_channels) != 0 &&
+                             output_channels.channels == sample_format.channels;
+    stream = pa_stream_new(context, "music capture", &sample_format,
+                           layout_fits ? &output_channels : nullptr);
     if (!stream) {
         finish(StreamEnd::failed);
         return;

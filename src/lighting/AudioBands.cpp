@@ -35,10 +35,14 @@ std::optional<std::array<int32_t, Count>> read_values(int number, uint32_t byte_
     return values;
 }
 
-int clamp_level(int level) { return std::clamp(level, 0, kMaxSpectrumLevel); }
+int clamp_level(int level) {
+    return std::clamp(level, 0, kMaxFrequencyLevel);
+}
 
 // v × 600 / 2000 without overflow for any int.
-int64_t scaled_drop(int value) { return int64_t{value} * kHeightScale / kFullBand; }
+int64_t scaled_drop(int value) {
+    return int64_t{value} * kHeightScale / kFullBand;
+}
 
 int64_t floor_sqrt(int64_t value) {
     if (value <= 0) return 0;
@@ -56,11 +60,11 @@ bool any_of_kinds(std::span<const device::DeviceKind> slots, device::DeviceKind 
 
 }  // namespace
 
-std::optional<SpectrumLevels> parse_levels_notice(int number, uint32_t byte_count,
-                                                  std::span<const uint8_t> bytes) {
-    const auto values = read_values<kSpectrumLevels>(number, byte_count, bytes, kLevelsNotice);
+std::optional<FrequencyLevels> parse_levels_notice(int number, uint32_t byte_count,
+                                                   std::span<const uint8_t> bytes) {
+    const auto values = read_values<kFrequencyLevels>(number, byte_count, bytes, kLevelsNotice);
     if (!values) return std::nullopt;
-    SpectrumLevels levels{};
+    FrequencyLevels levels{};
     std::transform(values->begin(), values->end(), levels.begin(), clamp_level);
     return levels;
 }
@@ -70,13 +74,15 @@ std::optional<KeyboardNoticeValues> parse_keyboard_values_notice(int number, uin
     return read_values<kKeyboardValueCount>(number, byte_count, bytes, kKeyboardValuesNotice);
 }
 
-int band_height(int value) { return static_cast<int>(kHeightScale - scaled_drop(value)); }
+int band_height(int value) {
+    return static_cast<int>(kHeightScale - scaled_drop(value));
+}
 
 int band_height_capped(int value) {
     return scaled_drop(value) > kHeightScale ? kCappedHeight : band_height(value);
 }
 
-BandOutput BandStep::step(std::span<const int, kSpectrumLevels> levels,
+BandOutput BandStep::step(std::span<const int, kFrequencyLevels> levels,
                           std::span<const device::DeviceKind> slots_in_use) {
     ++keyboard_notices_;
     ++mouse_notices_;
@@ -112,8 +118,8 @@ BandOutput BandStep::step(std::span<const int, kSpectrumLevels> levels,
 
 void BandStep::update_bands(int first, int count) {
     for (int b = 0; b < count; ++b) {
-        const auto changes = std::span(changes_).subspan(static_cast<size_t>(b * kLevelsPerBand),
-                                                         kChangesPerBand);
+        const auto changes =
+            std::span(changes_).subspan(static_cast<size_t>(b * kLevelsPerBand), kChangesPerBand);
         int& mean = means_[static_cast<size_t>(first + b)];
         int& spread = spreads_[static_cast<size_t>(first + b)];
         int64_t sum = mean;  // the running mean weighs in with the four new changes

@@ -1,5 +1,5 @@
 #pragma once
-// From the capture's spectrum levels to the band values the keyboard and the mouse show:
+// From the capture's frequency levels to the band values the keyboard and the mouse show:
 // the notices as they arrive from the capture, and the band step that turns the change
 // between two notices into 25 keyboard and 10 mouse bands.
 
@@ -12,13 +12,13 @@
 
 namespace ilmo::lighting {
 
-inline constexpr int kSpectrumLevels = 500;
-inline constexpr int kMaxSpectrumLevel = 8192;
+inline constexpr int kFrequencyLevels = 500;
+inline constexpr int kMaxFrequencyLevel = 8192;
 inline constexpr int kKeyboardBands = 25;
 inline constexpr int kMouseBands = 10;
 inline constexpr int kKeyboardValueCount = 6;
 
-using SpectrumLevels = std::array<int, kSpectrumLevels>;
+using FrequencyLevels = std::array<int, kFrequencyLevels>;
 using KeyboardBands = std::array<int, kKeyboardBands>;
 using MouseBands = std::array<int, kMouseBands>;
 using KeyboardNoticeValues = std::array<int32_t, kKeyboardValueCount>;
@@ -26,8 +26,8 @@ using KeyboardNoticeValues = std::array<int32_t, kKeyboardValueCount>;
 // Notice 1 of exactly 2000 bytes: 500 signed 32-bit little-endian levels, each clamped to
 // 0..8192 (the bands square their differences, and a level from outside may be anything).
 // Any other notice or size: nullopt.
-std::optional<SpectrumLevels> parse_levels_notice(int number, uint32_t byte_count,
-                                                  std::span<const uint8_t> bytes);
+std::optional<FrequencyLevels> parse_levels_notice(int number, uint32_t byte_count,
+                                                   std::span<const uint8_t> bytes);
 // Notice 2 of exactly 24 bytes: six signed 32-bit little-endian values the keyboard keeps.
 std::optional<KeyboardNoticeValues> parse_keyboard_values_notice(int number, uint32_t byte_count,
                                                                  std::span<const uint8_t> bytes);
@@ -51,7 +51,7 @@ class BandStep {
 public:
     static constexpr int kNoticesPerHandover = 3;
 
-    BandOutput step(std::span<const int, kSpectrumLevels> levels,
+    BandOutput step(std::span<const int, kFrequencyLevels> levels,
                     std::span<const device::DeviceKind> slots_in_use);
 
     // Keyboard bands 0-24, then mouse bands 25-34.
@@ -64,8 +64,8 @@ private:
     // Bands [first, first + count) from the changes of this notice.
     void update_bands(int first, int count);
 
-    SpectrumLevels previous_{};
-    SpectrumLevels changes_{};
+    FrequencyLevels previous_{};
+    FrequencyLevels changes_{};
     std::array<int, kBandTotal> means_{};
     std::array<int, kBandTotal> spreads_{};
     int keyboard_notices_ = 0;

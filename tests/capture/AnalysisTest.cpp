@@ -1,4 +1,4 @@
-// The spectrum levels from captured samples: the transform against a plain DFT, where a tone
+// The frequency levels from captured samples: the transform against a plain DFT, where a tone
 // lands, clipping, silence, and how packets of any length become blocks.
 
 #include <gtest/gtest.h>
@@ -12,10 +12,10 @@
 #include "capture/BlockCollector.h"
 #include "capture/CAudioManager.h"
 #include "capture/Fft.h"
+#include "capture/FrequencyAnalyser.h"
+#include "capture/FrequencyLevels.h"
 #include "capture/NoticeQueue.h"
 #include "capture/PacketBytes.h"
-#include "capture/SpectrumAnalyser.h"
-#include "capture/SpectrumLevels.h"
 
 namespace ilmo::capture::testing {
 namespace {
@@ -47,7 +47,7 @@ std::vector<uint8_t> le_bytes(const std::vector<int16_t>& values) {
 
 // Equal but for the rounding of the last unit, where the transforms' rounding differs.
 template <class Levels>
-void expect_same_levels(const Levels& levels, const SpectrumLevels& defined) {
+void expect_same_levels(const Levels& levels, const FrequencyLevels& defined) {
     ASSERT_EQ(levels.size(), defined.size());
     for (size_t bin = 0; bin < defined.size(); ++bin) {
         EXPECT_LE(std::abs(levels[bin] - defined[bin]), 1) << "bin " << bin;
@@ -74,27 +74,27 @@ TEST(Analysis, TransformEqualsTheDftItDefines) {
 }
 
 TEST(Analysis, ToneLevelsPeakInItsBinAndFullScaleClips) {
-    const SpectrumLevels quiet = spectrum_levels(block_of(tone(37, 300)));
+    const FrequencyLevels quiet = frequency_levels(block_of(tone(37, 300)));
     EXPECT_EQ(peak_bin(quiet), 37);
     // |X| of a sine is amplitude × 1024 / 2, and the level is |X| / 32.
     EXPECT_NEAR(quiet[37], 300 * 16, 16);
     EXPECT_EQ(quiet[0], 0);
     EXPECT_LT(quiet[36] + quiet[38], 50);
 
-    const SpectrumLevels loud = spectrum_levels(block_of(tone(100, 32767)));
+    const FrequencyLevels loud = frequency_levels(block_of(tone(100, 32767)));
     EXPECT_EQ(loud[100], kLevelLimit);
     EXPECT_EQ(*std::max_element(loud.begin(), loud.end()), kLevelLimit);
     EXPECT_GE(*std::min_element(loud.begin(), loud.end()), 0);
 }
 
 TEST(Analysis, TheFasterAnalyserGivesTheDefinedLevels) {
-    SpectrumAnalyser analyser;
+    FrequencyAnalyser analyser;
     std::mt19937 random(11);
     std::uniform_int_distribution<int> sample(-32768, 32767);
     SampleBlock noise{};
     for (auto& value : noise) value = static_cast<int16_t>(sample(random));
     for (const SampleBlock& block : {block_of(tone(37, 300)), block_of(tone(3.3, 32767)), noise}) {
-        expect_same_levels(analyser.levels(block), spectrum_levels(block));
+        expect_same_levels(analyser.levels(block), frequency_levels(block));
     }
 }
 
@@ -135,7 +135,7 @@ TEST(Analysis, ManagerSendsOneLevelsNoticePerSoundingPacketAndNothingForSilence)
     EXPECT_EQ(notices[0].number, kLevelsNotice);
     EXPECT_EQ(notices[0].byte_count, kLevelsBytes);
     ASSERT_EQ(notices[0].bytes.size(), kLevelsBytes);
-    expect_same_levels(notice_levels(notices[0]), spectrum_levels(block_of(values)));
+    expect_same_levels(notice_levels(notices[0]), frequency_levels(block_of(values)));
 
     // 10 ms of a 192 kHz 7.1 output holds 15 blocks: still one analysis for the packet.
     manager.data(le_bytes(tone(37, 300, 15 * kBlockValues)));

@@ -22,8 +22,8 @@ std::vector<uint8_t> little_endian(std::span<const int32_t> values) {
     return bytes;
 }
 
-SpectrumLevels steady(int level) {
-    SpectrumLevels levels;
+FrequencyLevels steady(int level) {
+    FrequencyLevels levels;
     levels.fill(level);
     return levels;
 }
@@ -31,7 +31,7 @@ SpectrumLevels steady(int level) {
 constexpr DeviceKind kKeyboardOnly[] = {DeviceKind::Keyboard};
 
 TEST(AudioNotices, OnlyNoticesOfTheirNumberAndExactSizeAreTakenAndLevelsAreClamped) {
-    std::vector<int32_t> values(kSpectrumLevels, 100);
+    std::vector<int32_t> values(kFrequencyLevels, 100);
     values[0] = INT_MAX;  // from outside anything may come
     values[1] = -5;
     values[2] = 8192;
@@ -61,7 +61,7 @@ TEST(AudioNotices, OnlyNoticesOfTheirNumberAndExactSizeAreTakenAndLevelsAreClamp
 
 TEST(BandStep, MeansAndSpreadsFollowTheChangesAndSkipEveryFifthLevel) {
     BandStep bands;
-    SpectrumLevels levels{};
+    FrequencyLevels levels{};
     levels[0] = 100, levels[1] = 200, levels[2] = 300, levels[3] = 400;
     levels[4] = 8000;  // between bands 0 and 1: no band reads it
     bands.step(levels, kKeyboardOnly);
@@ -124,7 +124,7 @@ TEST(BandStep, CableAndReceiverOfOneProductStepItsBandsOncePerNotice) {
 
 TEST(BandStep, LevelsPastTheTopAreClampedBeforeTheArithmetic) {
     BandStep bands;
-    SpectrumLevels levels;
+    FrequencyLevels levels;
     levels.fill(INT_MAX);
     levels[5] = INT_MIN;
     bands.step(levels, kKeyboardOnly);

@@ -1,4 +1,4 @@
-#include "capture/SpectrumAnalyser.h"
+#include "capture/FrequencyAnalyser.h"
 
 #include <fftw3.h>
 
@@ -19,13 +19,13 @@ std::span<std::complex<double>, kBlockValues> as_values(fftw_complex* buffer) {
 
 }  // namespace
 
-struct SpectrumAnalyser::Plan {
+struct FrequencyAnalyser::Plan {
     fftw_complex* in = nullptr;
     fftw_complex* out = nullptr;
     fftw_plan plan = nullptr;
 };
 
-SpectrumAnalyser::SpectrumAnalyser() : plan_(std::make_unique<Plan>()) {
+FrequencyAnalyser::FrequencyAnalyser() : plan_(std::make_unique<Plan>()) {
     std::lock_guard lock(planner_mutex);
     plan_->in = fftw_alloc_complex(kBlockValues);
     plan_->out = fftw_alloc_complex(kBlockValues);
@@ -35,14 +35,14 @@ SpectrumAnalyser::SpectrumAnalyser() : plan_(std::make_unique<Plan>()) {
         fftw_plan_dft_1d(kBlockValues, plan_->in, plan_->out, FFTW_BACKWARD, FFTW_ESTIMATE);
 }
 
-SpectrumAnalyser::~SpectrumAnalyser() {
+FrequencyAnalyser::~FrequencyAnalyser() {
     std::lock_guard lock(planner_mutex);
     fftw_destroy_plan(plan_->plan);
     fftw_free(plan_->in);
     fftw_free(plan_->out);
 }
 
-SpectrumLevels SpectrumAnalyser::levels(const SampleBlock& block) {
+FrequencyLevels FrequencyAnalyser::levels(const SampleBlock& block) {
     transform_input(block, as_values(plan_->in));
     fftw_execute(plan_->plan);
     return levels_from_bins(as_values(plan_->out));

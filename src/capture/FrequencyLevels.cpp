@@ -1,4 +1,4 @@
-#include "capture/SpectrumLevels.h"
+#include "capture/FrequencyLevels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,15 +15,15 @@ void transform_input(const SampleBlock& block,
                    [](int16_t sample) { return std::complex<double>(sample - 32768.0, 0.0); });
 }
 
-SpectrumLevels spectrum_levels(const SampleBlock& block) {
+FrequencyLevels frequency_levels(const SampleBlock& block) {
     std::array<std::complex<double>, kBlockValues> values;
     transform_input(block, values);
     fft_in_place(values);
     return levels_from_bins(values);
 }
 
-SpectrumLevels levels_from_bins(std::span<const std::complex<double>> bins) {
-    SpectrumLevels levels{};
+FrequencyLevels levels_from_bins(std::span<const std::complex<double>> bins) {
+    FrequencyLevels levels{};
     for (int bin = 1; bin < kLevelCount; ++bin) {
         const double power = std::norm(bins[static_cast<size_t>(bin)]) / kBlockValues;
         // Compared as a double first: a full-scale tone would overflow the integer.
@@ -38,7 +38,7 @@ bool is_silent(const SampleBlock& block) {
     return std::all_of(block.begin(), block.end(), [](int16_t sample) { return sample == 0; });
 }
 
-CopyData levels_notice(const SpectrumLevels& levels) {
+CopyData levels_notice(const FrequencyLevels& levels) {
     CopyData notice{kLevelsNotice, kLevelsBytes, {}};
     notice.bytes.reserve(kLevelsBytes);
     for (const int32_t level : levels) {
