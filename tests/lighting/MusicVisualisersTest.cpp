@@ -246,6 +246,7 @@ TEST(KeyboardMusicMode, TheRippleModeAnswersTheBeatInTheMusicColours) {
 TEST(KeyboardMusicMode, BandsArriveFromAnotherThread) {
     MusicPreview page;
     page.preview.set_music_lighting(music(0));
+    page.step();  // enter the mode first: entering drops what was stored before
     std::atomic<bool> done{false};
     std::thread audio([&] {
         for (int i = 0; i < 500; ++i) page.preview.set_band_levels(std::vector<int>(25, i * 8));
