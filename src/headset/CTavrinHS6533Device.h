@@ -44,6 +44,7 @@ public:
     // lights as they are now, sent at once on the caller's thread. kNoAnswer while not
     // connected.
     device::Result send_frame_now();
+    device::Result write_lighting_to_device() override { return send_frame_now(); }
 
     // Device work: loads the library (once), then the page start's sound steps.
     audio::AudioOutcome start_audio();

@@ -59,6 +59,7 @@ public:
     // The lighting as the page writes it after a change: the settings record of the active
     // on-board profile, and in the per-key mode the per-key colours too.
     device::Result write_lighting();
+    device::Result write_lighting_to_device() override { return write_lighting(); }
     // The settings record of on-board profile `profile` (byte 0 = `byte0`) from the profile's
     // lighting and system options. The record is read again first, inside the transfer, and
     // only what the host owns is changed; without that read nothing is written.

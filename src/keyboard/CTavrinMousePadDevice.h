@@ -31,6 +31,7 @@ public:
     // The pad's record of profile 0 from the profile's lighting; the record is read again
     // inside the transfer and only what the host owns is changed.
     device::Result write_lighting_settings();
+    device::Result write_lighting_to_device() override { return write_lighting_settings(); }
     // The lighting the pad runs, read afresh as a refresh reads it; nothing is stored.
     device::Result read_device_lighting(device::LightRecord& light);
     // No pause while the window is hidden and no link query: the pad is always linked.

@@ -55,6 +55,10 @@ public:
     // (false when the save failed). Nothing is sent: the music mode's frames are the host's.
     profiles::AudioLightRecord audio_light() const;
     virtual bool change_audio_light(const profiles::AudioLightRecord& record);
+    // Device work: the lighting in memory goes to the device the way this kind takes it
+    // after a change (keyboard settings record, mouse settings block, pad record, headset
+    // frame).
+    virtual device::Result write_lighting_to_device() = 0;
 
     void set_preview_paused(bool paused) override;
     bool preview_paused() const { return lighting_thread_.paused(); }

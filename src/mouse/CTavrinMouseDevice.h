@@ -62,6 +62,7 @@ public:
     device::Result write_profile_to_device() override;
     // Profile 0's block from the profile, at address 0.
     device::Result write_settings_block();
+    device::Result write_lighting_to_device() override { return write_settings_block(); }
     // The button table; refused (no answer) until the table was read at start.
     device::Result write_buttons();
     MemoryDownload write_macros(const std::vector<int>& used_macros);
