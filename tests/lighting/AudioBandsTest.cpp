@@ -174,6 +174,14 @@ TEST(BeatRipple, ASteadyToneNeverFiresAndTopBandsFireOnTheThirdSet) {
     KeyboardBands past_top;
     past_top.fill(4200);  // capped at height 500
     EXPECT_EQ(BeatRipple::beat_of(past_top), 5);
+
+    KeyboardBands ten;
+    ten.fill(800);  // height 360: beat 10
+    KeyboardBands one;
+    one.fill(80);  // height 576: beat 1
+    BeatRipple edge;
+    for (int i = 0; i < 7; ++i) EXPECT_FALSE(edge.add(ten)) << i;  // 70 is not yet a ripple
+    EXPECT_TRUE(edge.add(one));
 }
 
 }  // namespace
