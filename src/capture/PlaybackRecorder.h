@@ -19,8 +19,8 @@ class MonitorStream;
 
 struct RecorderOptions {
     std::string server;  // as libpulse takes it; empty for the usual sound server
-    // The longest start() waits for the first stream (the caller may be a window's thread),
-    // and the longest any attempt waits for its stream before it counts as failed.
+    // The longest any attempt waits for its stream before it counts as failed, and so about
+    // the longest start() waits (its caller may be a window's thread).
     std::chrono::milliseconds start_timeout{3000};
 };
 
