@@ -36,6 +36,7 @@ public:
     void stop_capture();
     // Whether a stream runs now.
     bool capturing() const { return recorder_.streaming(); }
+    bool running() const { return recorder_.running(); }
 
     void started(int period_ms) override;
     void stopped() override;

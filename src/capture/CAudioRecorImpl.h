@@ -27,6 +27,8 @@ public:
     void command(int magic, int type, CaptureWindow* value = nullptr);
     // Whether a stream runs now.
     bool capturing() const { return manager_.capturing(); }
+    // Whether the capture thread is alive: a stream runs, or it tries to connect.
+    bool running() const { return manager_.running(); }
     // The window the notices go to; null when none is registered.
     const CaptureWindow* registered_window() const { return manager_.window(); }
 
