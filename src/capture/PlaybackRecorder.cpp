@@ -53,9 +53,8 @@ bool PlaybackRecorder::start() {
     // The first attempt ends itself at the start time-out, and the thread then settles at once
     // on whether to go on; the extra second only guards the caller should it be held up.
     std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, options_.start_timeout + std::chrono::seconds(1), [this] {
-        return started_ || retrying_ || thread_ended_ || stop_requested_;
-    });
+    changed_.wait_for(lock, options_.start_timeout + std::chrono::seconds(1),
+                      [this] { return started_ || retrying_ || thread_ended_ || stop_requested_; });
     return started_;
 }
 

@@ -68,9 +68,9 @@ private:
     IPlaybackCaptureEvent* listener_ = nullptr;
     std::thread::id capture_thread_id_;
     std::atomic<bool> stop_requested_{false};  // written under mutex_, read by the stream loop
-    bool started_ = false;    // a stream of this start has run
-    bool streaming_ = false;  // a stream runs now
-    bool retrying_ = false;   // an attempt of this start failed and the thread tries again
+    bool started_ = false;                     // a stream of this start has run
+    bool streaming_ = false;                   // a stream runs now
+    bool retrying_ = false;  // an attempt of this start failed and the thread tries again
     bool thread_ended_ = true;
     MonitorStream* current_ = nullptr;  // to wake it for a stop
 };
