@@ -29,8 +29,8 @@ void CAudioManager::notify(CopyData notice) {
 
 bool CAudioManager::start_capture() {
     wanted_ = true;
-    if (recorder_.running()) return true;
-    collector_.clear();
+    // A thread that is still trying to connect keeps trying.
+    if (recorder_.running()) return recorder_.streaming();
     return recorder_.initialise(*this) && recorder_.start();
 }
 
@@ -39,12 +39,13 @@ void CAudioManager::stop_capture() {
     recorder_.stop();
 }
 
-void CAudioManager::started(int /*period_ms*/) {}
-
-void CAudioManager::stopped() {
-    // The next stream starts its own blocks.
+void CAudioManager::started(int /*period_ms*/) {
+    // Each stream starts its own blocks: values left from the last one would be joined to
+    // sound that did not follow them.
     collector_.clear();
 }
+
+void CAudioManager::stopped() {}
 
 void CAudioManager::format(const CaptureFormat& record) {
     format_ = record;

@@ -1,7 +1,8 @@
 #pragma once
 // The capture listener of the application: owns the recorder, turns the captured samples
 // into frequency levels and sends them to the registered window, and keeps capture going
-// after a failure or a change of the default output until it is stopped.
+// after a failure, a start that found no sound server, or a change of the default output,
+// until it is stopped.
 
 #include <atomic>
 #include <mutex>
@@ -28,11 +29,14 @@ public:
     // Hands a notice to the registered window, if any.
     void notify(CopyData notice);
 
-    // Starts capture unless it runs; whether it runs afterwards.
+    // Starts capture unless it runs; whether a stream runs afterwards. When none does, the
+    // recorder keeps trying in the background until stop_capture().
     bool start_capture();
-    // Ends capture; no listener call comes after this returns.
+    // Ends capture, a start in progress included; no listener call comes after this returns.
     void stop_capture();
-    bool capturing() const { return recorder_.running(); }
+    // Whether a stream runs now.
+    bool capturing() const { return recorder_.streaming(); }
+    bool running() const { return recorder_.running(); }
 
     void started(int period_ms) override;
     void stopped() override;

@@ -22,9 +22,13 @@ public:
     CAudioRecorImpl() = default;
     explicit CAudioRecorImpl(RecorderOptions options) : manager_(std::move(options)) {}
 
-    // Type 1 waits for the stream at most the recorder's start time-out.
+    // Type 1 waits for the stream at most the recorder's start time-out; without one, capture
+    // keeps trying in the background. Type 2 also ends a type 1 waiting on another thread.
     void command(int magic, int type, CaptureWindow* value = nullptr);
+    // Whether a stream runs now.
     bool capturing() const { return manager_.capturing(); }
+    // Whether the capture thread is alive: a stream runs, or it tries to connect.
+    bool running() const { return manager_.running(); }
     // The window the notices go to; null when none is registered.
     const CaptureWindow* registered_window() const { return manager_.window(); }
 

@@ -4,6 +4,7 @@
 #include <pulse/context.h>
 #include <pulse/introspect.h>
 #include <pulse/mainloop.h>
+#include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/subscribe.h>
 
@@ -62,6 +63,10 @@ struct MonitorStream::Loop {
     static void on_stream_state(pa_stream* stream, void* self);
     static void on_readable(pa_stream*, size_t, void* self) {
         static_cast<Loop*>(self)->deliver_packets();
+    }
+    static void on_running_limit(pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+        auto& loop = *static_cast<Loop*>(self);
+        if (!loop.ran) loop.finish(StreamEnd::failed);
     }
 };
 
@@ -219,12 +224,20 @@ void MonitorStream::wake() {
     if (loop_->mainloop) pa_mainloop_wakeup(loop_->mainloop);
 }
 
-StreamEnd MonitorStream::run(const std::atomic<bool>& stop) {
+StreamEnd MonitorStream::run(const std::atomic<bool>& stop,
+                             std::chrono::milliseconds running_limit) {
     Loop& loop = *loop_;
     if (!loop.mainloop) return StreamEnd::failed;
     loop.context = pa_context_new(pa_mainloop_get_api(loop.mainloop), "ilmo");
     if (!loop.context) return StreamEnd::failed;
     pa_context_set_state_callback(loop.context, Loop::on_context_state, &loop);
+    // Freed with the main loop.
+    const auto limit_us = std::chrono::duration_cast<std::chrono::microseconds>(running_limit);
+    if (!pa_context_rttime_new(loop.context,
+                               pa_rtclock_now() + static_cast<pa_usec_t>(limit_us.count()),
+                               Loop::on_running_limit, &loop)) {
+        return StreamEnd::failed;
+    }
     const char* server = loop.server.empty() ? nullptr : loop.server.c_str();
     if (pa_context_connect(loop.context, server, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         return StreamEnd::failed;

@@ -1,10 +1,12 @@
 #pragma once
 // One connection to the sound server that records the default output's monitor source (the
 // loopback of what is played) as 16-bit PCM, until it is told to stop, the connection or
-// stream fails, or the default output becomes another one. It runs on the calling thread,
-// asleep in libpulse's main loop between packets; wake() may be called from any thread.
+// stream fails, the stream is not running within its time limit, or the default output
+// becomes another one. It runs on the calling thread, asleep in libpulse's main loop between
+// packets; wake() may be called from any thread.
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,8 +27,10 @@ public:
     MonitorStream(const MonitorStream&) = delete;
     MonitorStream& operator=(const MonitorStream&) = delete;
 
-    // Runs until one of the ends; checks `stop` each time the loop wakes.
-    StreamEnd run(const std::atomic<bool>& stop);
+    // Runs until one of the ends; checks `stop` each time the loop wakes. A server that takes
+    // the connection but never answers would hold the loop for as long as libpulse waits:
+    // a stream not running after `running_limit` counts as failed.
+    StreamEnd run(const std::atomic<bool>& stop, std::chrono::milliseconds running_limit);
     // Makes run() look at its stop flag now. Safe from any thread.
     void wake();
     // Whether the stream got as far as delivering (the listener heard started()).

@@ -19,8 +19,9 @@ public:
     virtual void format(const CaptureFormat& record) = 0;
     // Interleaved 16-bit little-endian samples in the last format; a hole is zeros.
     virtual void data(std::vector<uint8_t> bytes) = 0;
-    // The stream failed or the default output changed: whether capture should go on (the
-    // recorder then opens a new stream after a pause that grows with each failure).
+    // The stream failed, the default output changed, or an attempt found no stream to run
+    // (a start's first one included): whether capture should go on (the recorder then opens
+    // a new stream after a pause that grows with each failure).
     virtual bool failed_or_changed() = 0;
 };
 

@@ -12,10 +12,10 @@ PlaybackRecorder::PlaybackRecorder(RecorderOptions options) : options_(std::move
 
 PlaybackRecorder::~PlaybackRecorder() {
     stop();
-    join_ended_thread();
 }
 
 bool PlaybackRecorder::initialise(IPlaybackCaptureEvent& listener) {
+    std::lock_guard lock(mutex_);
     if (!listener_) listener_ = &listener;
     return true;
 }
@@ -25,53 +25,73 @@ bool PlaybackRecorder::running() const {
     return !thread_ended_;
 }
 
+bool PlaybackRecorder::streaming() const {
+    std::lock_guard lock(mutex_);
+    return streaming_;
+}
+
 bool PlaybackRecorder::start() {
-    if (!listener_) return false;
-    // A thread asked to stop (from inside a listener call) is ending, not running.
-    if (running() && !stop_requested_) return true;
-    join_ended_thread();
     {
+        std::lock_guard threads(thread_mutex_);
+        {
+            std::lock_guard lock(mutex_);
+            if (!listener_) return false;
+            // A thread asked to stop (from inside a listener call) is ending, not running.
+            if (!thread_ended_ && !stop_requested_) return true;
+            // That thread cannot wait for its own end.
+            if (capture_thread_id_ == std::this_thread::get_id()) return false;
+        }
+        if (thread_.joinable()) thread_.join();
         std::lock_guard lock(mutex_);
-        stream_running_ = false;
+        started_ = streaming_ = retrying_ = false;
         thread_ended_ = false;
+        stop_requested_ = false;
+        // Made under the lock, so the thread finds its id set before it calls the listener.
+        thread_ = std::thread(&PlaybackRecorder::capture_thread, this, std::ref(*listener_));
+        capture_thread_id_ = thread_.get_id();
     }
-    stop_requested_ = false;
-    thread_ = std::thread(&PlaybackRecorder::capture_thread, this, std::ref(*listener_));
+    // The first attempt ends itself at the start time-out, and the thread then settles at once
+    // on whether to go on; the extra second only guards the caller should it be held up.
     std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, options_.start_timeout,
-                      [this] { return stream_running_ || thread_ended_; });
-    if (stream_running_) return true;
-    lock.unlock();
-    stop();
-    return false;
+    changed_.wait_for(lock, options_.start_timeout + std::chrono::seconds(1),
+                      [this] { return started_ || retrying_ || thread_ended_ || stop_requested_; });
+    return started_;
 }
 
 void PlaybackRecorder::stop() {
-    stop_requested_ = true;
     {
         std::lock_guard lock(mutex_);
+        if (capture_thread_id_ == std::this_thread::get_id()) {
+            // Inside a listener call: the thread ends once the call returns.
+            stop_requested_ = true;
+            listener_ = nullptr;
+            return;
+        }
+    }
+    // A start that is making its thread finishes that first, so this stop reaches the thread.
+    std::lock_guard threads(thread_mutex_);
+    {
+        std::lock_guard lock(mutex_);
+        stop_requested_ = true;
+        listener_ = nullptr;
         if (current_) current_->wake();
         changed_.notify_all();
     }
-    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
-    listener_ = nullptr;
-}
-
-void PlaybackRecorder::join_ended_thread() {
-    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
+    if (thread_.joinable()) thread_.join();
+    std::lock_guard lock(mutex_);
+    capture_thread_id_ = {};
 }
 
 void PlaybackRecorder::capture_thread(IPlaybackCaptureEvent& listener) {
     RestartBackoff backoff;
-    for (bool first = true;; first = false) {
+    for (;;) {
         const bool ran = capture_once(listener);
         if (ran) {
             listener.stopped();
             backoff.reset();
         }
-        // A first attempt that never ran is start()'s failure; later ones are retried.
-        if (stop_requested_ || (first && !ran)) break;
-        if (!listener.failed_or_changed()) break;
+        if (stop_requested_ || !listener.failed_or_changed()) break;
+        mark_retrying();
         if (!pause_unless_stopped(backoff.next())) break;
     }
     std::lock_guard lock(mutex_);
@@ -82,17 +102,24 @@ void PlaybackRecorder::capture_thread(IPlaybackCaptureEvent& listener) {
 bool PlaybackRecorder::capture_once(IPlaybackCaptureEvent& listener) {
     MonitorStream stream(options_.server, listener, [this] {
         std::lock_guard lock(mutex_);
-        stream_running_ = true;
+        started_ = streaming_ = true;
         changed_.notify_all();
     });
     {
         std::lock_guard lock(mutex_);
         current_ = &stream;
     }
-    stream.run(stop_requested_);
+    stream.run(stop_requested_, options_.start_timeout);
     std::lock_guard lock(mutex_);
     current_ = nullptr;
+    streaming_ = false;
     return stream.ran();
+}
+
+void PlaybackRecorder::mark_retrying() {
+    std::lock_guard lock(mutex_);
+    retrying_ = true;
+    changed_.notify_all();
 }
 
 bool PlaybackRecorder::pause_unless_stopped(std::chrono::milliseconds pause) {

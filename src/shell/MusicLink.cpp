@@ -31,8 +31,12 @@ MusicLink::MusicLink(std::function<presence::DevicePresence*()> devices)
     : devices_(std::move(devices)) {}
 
 MusicLink::~MusicLink() {
-    // The start registers this window: it ends before the window is taken off.
+    // The start registers this window: it ends before the window is taken off. The first
+    // stop ends a start still waiting on a sound server that never answers, so closing does
+    // not wait for it; the second ends one that only began after the first.
+    capture_entry().command(capture::kCommandMagic, capture::kStopCapture);
     if (starter_.joinable()) starter_.join();
+    capture_entry().command(capture::kCommandMagic, capture::kStopCapture);
     capture_entry().command(capture::kCommandMagic, capture::kRegisterWindow, nullptr);
 }
 

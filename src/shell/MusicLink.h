@@ -21,7 +21,8 @@ class MusicLink final : public capture::CaptureWindow {
 public:
     // `devices` is asked on the window's thread for each notice; it may answer null.
     explicit MusicLink(std::function<presence::DevicePresence*()> devices);
-    // Takes the window off the capture entry first, so no notice arrives half destroyed.
+    // Ends capture and takes the window off the capture entry first, so no notice arrives
+    // half destroyed.
     ~MusicLink() override;
     MusicLink(const MusicLink&) = delete;
     MusicLink& operator=(const MusicLink&) = delete;

@@ -142,6 +142,28 @@ TEST(Analysis, ManagerSendsOneLevelsNoticePerSoundingPacketAndNothingForSilence)
     EXPECT_EQ(window.taken().size(), 2u);
 }
 
+TEST(Analysis, ANewStreamStartsItsOwnBlock) {
+    NoticeQueue window;
+    CAudioManager manager;
+    manager.set_window(&window);
+    const CaptureFormat stereo = *sixteen_bit_format(48000, 2);
+    manager.format(stereo);
+    manager.started(10);
+    // Part of a block and half a sample are left when the stream ends.
+    std::vector<uint8_t> left_over = le_bytes(tone(100, 32767, 600));
+    left_over.push_back(0x7f);
+    manager.data(left_over);
+    manager.stopped();
+
+    manager.format(stereo);
+    manager.started(10);
+    const std::vector<int16_t> values = tone(37, 300);
+    manager.data(le_bytes(values));
+    const auto notices = window.taken();
+    ASSERT_EQ(notices.size(), 1u);
+    expect_same_levels(notice_levels(notices[0]), frequency_levels(block_of(values)));
+}
+
 TEST(Analysis, AHoleIsSilenceThatKeepsItsPlace) {
     EXPECT_EQ(packet_bytes(nullptr, 6), std::vector<uint8_t>(6, 0));
     const uint8_t data[] = {1, 2, 3};

@@ -2,17 +2,14 @@
 // number, the three commands and their notices, and a start that can never hang the caller.
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstring>
 #include <future>
 #include <string>
 
 #include "capture/CAudioRecorImpl.h"
 #include "capture/CSingleton.h"
+#include "capture/MuteServer.h"
 #include "capture/NoticeQueue.h"
 
 namespace ilmo::capture::testing {
@@ -69,40 +66,15 @@ TEST(CommandEntry, StartFailsWithoutAStreamAndEndsItsThread) {
     EXPECT_FALSE(recorder.running());
 }
 
-// A socket that takes connections and never answers: the server handshake never completes.
-class MuteServer {
-public:
-    MuteServer() {
-        std::snprintf(path_, sizeof path_, "/tmp/ilmo-mute-%d", getpid());
-        unlink(path_);
-        fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path_, sizeof address.sun_path - 1);
-        listening_ = bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                     listen(fd_, 4) == 0;
-    }
-    ~MuteServer() {
-        close(fd_);
-        unlink(path_);
-    }
-    bool listening() const { return listening_; }
-    std::string server() const { return std::string("unix:") + path_; }
-
-private:
-    char path_[64];
-    int fd_ = -1;
-    bool listening_ = false;
-};
-
 TEST(CommandEntry, StartGivesUpOnAServerThatNeverAnswers) {
-    MuteServer mute;
+    MuteServer mute("/tmp/ilmo-mute-" + std::to_string(getpid()));
     ASSERT_TRUE(mute.listening());
     SilentListener listener;
     PlaybackRecorder recorder({mute.server(), std::chrono::milliseconds(300)});
     ASSERT_TRUE(recorder.initialise(listener));
-    // libpulse itself gives up after 30 s; the start must not wait for that. The bound here
-    // is a hang guard far above the start's own time-out.
+    // libpulse itself gives up after 30 s; the attempt must not wait for that, and as the
+    // listener declines to go on, the thread ends with it. The bound here is a hang guard far
+    // above the start's own time-out.
     auto started = std::async(std::launch::async, [&] { return recorder.start(); });
     ASSERT_EQ(started.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     EXPECT_FALSE(started.get());

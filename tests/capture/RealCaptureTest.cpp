@@ -1,17 +1,20 @@
 // Capture against a sound server the test starts itself: a tone played into the default
 // output shows in the levels, capture follows a new default output, comes back after the
-// server restarts, and the recorder's start and stop keep their promises.
+// server restarts or begins when a server comes after the start, and the recorder's start
+// and stop keep their promises.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <future>
 #include <memory>
 #include <string>
 #include <thread>
 
 #include "audio_real/PrivatePulseDaemon.h"
 #include "capture/CAudioRecorImpl.h"
+#include "capture/MuteServer.h"
 #include "capture/NoticeQueue.h"
 #include "capture/ToneSource.h"
 
@@ -75,6 +78,18 @@ TEST_F(RealCapture, CaptureComesBackAfterTheServerRestarts) {
     EXPECT_TRUE(entry_->capturing());
     entry_->command(kCommandMagic, kStopCapture);
     EXPECT_FALSE(entry_->capturing());
+}
+
+TEST_F(RealCapture, CaptureStartedBeforeTheServerBeginsWhenTheServerComes) {
+    daemon_.kill_now();
+    CAudioRecorImpl entry(RecorderOptions{daemon_.server()});
+    entry.command(kCommandMagic, kRegisterWindow, &window_);
+    entry.command(kCommandMagic, kStartCapture);
+    EXPECT_FALSE(entry.capturing()) << "no server yet: the start itself fails";
+    ASSERT_TRUE(daemon_.start_again()) << daemon_.why();
+    ToneSource tone(daemon_.server(), kHeadsetSinkName, tone_hz_for_bin(20));
+    EXPECT_TRUE(hears_tone(20));
+    EXPECT_TRUE(entry.capturing());
 }
 
 TEST_F(RealCapture, AnOutputOfEightChannelsAt192kHzIsCaptured) {
@@ -162,6 +177,29 @@ TEST_F(RealCapture, RecorderStartsOnlyOnARunningStreamAndStopsCompletely) {
     // Packets come every few milliseconds: a thread left running would be heard from.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(listener.late_calls, 0);
+}
+
+TEST_F(RealCapture, AStopEndsAStartWaitingOnAServerThatNeverAnswersAndALaterStartWorks) {
+    daemon_.kill_now();
+    CountingListener listener;
+    // Only the stop can end this start within the hang guards: its own time-out is longer.
+    PlaybackRecorder recorder({daemon_.server(), std::chrono::minutes(1)});
+    {
+        MuteServer mute(daemon_.server().substr(std::string("unix:").size()));
+        ASSERT_TRUE(mute.listening());
+        ASSERT_TRUE(recorder.initialise(listener));
+        auto started = std::async(std::launch::async, [&] { return recorder.start(); });
+        ASSERT_TRUE(eventually([&] { return recorder.running(); }));
+        auto stopped = std::async(std::launch::async, [&] { recorder.stop(); });
+        ASSERT_EQ(stopped.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+        ASSERT_EQ(started.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+        EXPECT_FALSE(started.get());
+        EXPECT_FALSE(recorder.running());
+    }
+    ASSERT_TRUE(daemon_.start_again()) << daemon_.why();
+    ASSERT_TRUE(recorder.initialise(listener));
+    EXPECT_TRUE(recorder.start());
+    EXPECT_TRUE(eventually([&] { return listener.packets > 0; }));
 }
 
 TEST_F(RealCapture, RetriesBackOffWhileTheServerIsAwayAndCaptureReturnsWithIt) {

@@ -265,10 +265,12 @@ private slots:
         capture_thread.join();
         QTRY_VERIFY(keyboard->beat_ripples() > 0);
         // The window is taken off capture before it goes: no notice may reach it afterwards.
+        // Capture ends with it, even while it still waits for a sound server.
         const auto& entry = capture::CSingleton<capture::CAudioRecorImpl>::instance();
         QTRY_VERIFY(entry.registered_window() == rig.window().music_link());
         rig.destroy_window();
         QCOMPARE(entry.registered_window(), nullptr);
+        QVERIFY(!entry.running());
     }
 
     void receiverLinkWaitLeavesTheWindowFree() {
