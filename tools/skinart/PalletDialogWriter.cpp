@@ -94,12 +94,14 @@ void write_palette_column(SettingsPageWriter& page) {
     ui.begin_layout(QStringLiteral("QVBoxLayout"), QStringLiteral("pallet_left_layout"), 0, 6);
     ui.begin_item();
     ui.begin_widget(QStringLiteral("ColorPalette"), QLatin1String(names::kPallet));
-    ui.size_property(QStringLiteral("minimumSize"), {0, 240});
+    // Tall enough to take the height the swatches leave, so no gap opens between them.
+    ui.size_property(QStringLiteral("minimumSize"), {0, 296});
     ui.number_property(QStringLiteral("barHeight"), 16);
     ui.end_widget();
     ui.end_item();
     write_swatches(page, names::kPresetPrefix, "pallet_preset_text");
     write_swatches(page, names::kCollectedPrefix, "pallet_collect_text");
+    page.stretch(Qt::Vertical, QStringLiteral("pallet_left_stretch"));
     ui.end_layout();
     ui.end_item();
 }
