@@ -5,10 +5,12 @@
 // session bus. The tray (MainWndTray), the background workers (PresenceWorkers) and the name
 // routes (RouteTable) are parts of their own.
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "presence/PresenceView.h"
@@ -119,6 +121,8 @@ private:
     void build_routes();
     // The page a control sits on; nullptr for the window's own controls.
     CDevicePage* page_holding(QObject* control) const;
+    // A mouse page's DPI stage colour through the colour dialog; nothing when not chosen.
+    std::optional<QColor> choose_stage_colour(QWidget* page, QColor initial);
 
     // presence::PresenceView
     device::CTavrinUSBDevice* create_page(int page, int option_row, int slot) override;

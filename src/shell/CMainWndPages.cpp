@@ -6,12 +6,14 @@
 #include <QStackedWidget>
 
 #include "presence/DevicePresence.h"
+#include "shell/CColorSelectWnd.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
 #include "shell/CMainWnd.h"
 #include "shell/CMpDevicePowerUI.h"
 #include "shell/CMsgWnd.h"
 #include "shell/DeviceControllers.h"
+#include "shell/MousePageBinding.h"
 #include "shell/SkinResources.h"
 #include "shell/names/PageLayouts.h"
 
@@ -23,6 +25,15 @@ namespace {
 int stack_index(int page) { return page + 1; }
 
 }  // namespace
+
+std::optional<QColor> CMainWnd::choose_stage_colour(QWidget* page, QColor initial) {
+    // A stage has one colour: the seven-colour choice is not offered.
+    const CColorSelectWnd::Choice choice = CColorSelectWnd::choose(
+        page, skin_, context_.user_data_folder.toStdString(),
+        {.initial = initial.rgb(), .offer_seven_color = false, .density = density_}, context_.trace);
+    if (choice.outcome != CColorSelectWnd::kChosen) return std::nullopt;
+    return QColor::fromRgb(choice.color);
+}
 
 device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, int slot) {
     const device::DeviceOption& option = device::kDeviceOptions[static_cast<size_t>(option_row)];
@@ -60,6 +71,8 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     page->set_power_indicator(indicator);
     page->set_device_hooks(device_hooks(page_index));
     page->attach_controller(std::move(controller));
+    if (MousePageBinding* mouse = page->mouse_binding())
+        mouse->set_choose_colour([this, page](QColor initial) { return choose_stage_colour(page, initial); });
     if (CDeviceProfileUI* panel = page->attach_profile_panel(skin_, std::move(hooks))) {
         const auto& folders = raw->folders();
         panel->initialise(option.kind, folders.profile_folder(raw->device_folder_name()),

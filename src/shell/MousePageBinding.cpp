@@ -1,7 +1,6 @@
 #include "shell/MousePageBinding.h"
 
 #include <QAbstractButton>
-#include <QColorDialog>
 
 #include "mouse/CTavrinMouseDevice.h"
 #include "mouse/DpiScale.h"
@@ -14,23 +13,12 @@
 
 namespace ilmo::shell {
 
-namespace {
-
-std::optional<QColor> colour_dialog(QWidget* parent, QColor initial) {
-    const QColor chosen = QColorDialog::getColor(initial, parent);
-    if (!chosen.isValid()) return std::nullopt;
-    return chosen;
-}
-
-}  // namespace
-
 MousePageBinding::MousePageBinding(CDevicePage& page, mouse::CTavrinMouseDevice& mouse,
                                    ui::Translate translate)
     : page_(page),
       mouse_(mouse),
       translate_(std::move(translate)),
-      settings_(&page, translate_),
-      choose_colour_([&page](QColor initial) { return colour_dialog(&page, initial); }) {
+      settings_(&page, translate_) {
     for (size_t i = 0; i < callouts_.size(); ++i)
         callouts_[i] = ui::find_control<QAbstractButton>(
             &page, QString::fromLatin1(names::device_page::kKeyPrefix) + QString::number(i));

@@ -39,7 +39,8 @@ public:
     bool handle_notification(const ui::Notification& n) { return settings_.handle_notification(n); }
     void retranslate() { settings_.retranslate(); }
     CMouseSettingsUI& settings() { return settings_; }
-    // Replaces the colour dialog.
+    // How a stage's colour is chosen (the main window opens its colour dialog); without it
+    // the stage colours cannot be changed.
     void set_choose_colour(ChooseColour choose) { choose_colour_ = std::move(choose); }
 
 private:

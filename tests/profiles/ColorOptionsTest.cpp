@@ -73,5 +73,17 @@ TEST_F(ColorOptionFileTest, SavingRewritesTheWholeListsAndKeepsUnknownKeys) {
     EXPECT_EQ(reread.options(), options);
 }
 
+TEST_F(ColorOptionFileTest, AnUnreadableFileIsKeptAsideOnTheFirstSave) {
+    ColorOptionFile file(root_);
+    put_file(file.path(), "{\"coloroptioninfo\": [cut");
+    EXPECT_FALSE(file.load());
+    for (const CollectedSwatch& swatch : file.options().collected) EXPECT_FALSE(swatch.holds_color);
+    EXPECT_EQ(file_text(file.path()), "{\"coloroptioninfo\": [cut");
+
+    ASSERT_TRUE(file.save());
+    EXPECT_EQ(file_text(root_ / "color_option_info.config.unreadable"), "{\"coloroptioninfo\": [cut");
+    EXPECT_TRUE(json(file_text(file.path()))["coloroptioninfo"].isObject());
+}
+
 }  // namespace
 }  // namespace ilmo::profiles

@@ -3,6 +3,9 @@
 // change reaches the emulated mouse.
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +24,7 @@
 #include "shell/CMouseSettingsUI.h"
 #include "shell/names/DevicePageNames.h"
 #include "shell/names/MouseSettingsNames.h"
+#include "shell/names/PalletDialogNames.h"
 #include "shell/ui/ControlLookup.h"
 #include "shell/ui/NotificationSink.h"
 
@@ -262,6 +266,42 @@ private slots:
             return f.read(sim::FirmwareMemory::Configuration, kStage4, 3);
         });
         QCOMPARE(record, (std::vector<uint8_t>{0, 0, 60}));
+    }
+
+    void aStageColourChosenInTheColourDialogReachesTheMouse() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        CDevicePage* page = rig.window().page(kMousePage);
+        auto* mouse = dynamic_cast<mouse::CTavrinMouseDevice*>(page->controller());
+        QVERIFY(mouse != nullptr);
+        rig.bus().plug(sim::SimProduct::Mouse);
+        const auto idle = [&] { return !rig.window().presence()->device_work_running(kMousePage); };
+        QVERIFY(QTest::qWaitFor([&] { return mouse->loaded() && idle(); }, kDeviceWorkGuardMs));
+
+        bool seven_colour_offered = true;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() != latin(names::pallet_dialog::kWindowClass) || !top->isVisible())
+                    continue;
+                seven_colour_offered =
+                    ui::find_control<QWidget>(top, latin(names::pallet_dialog::kSevenColor))->isEnabled();
+                ui::find_control<QAbstractButton>(top, latin("color_option_9"))->click();  // 0x8000FF
+                ui::find_control<QAbstractButton>(top, latin(names::pallet_dialog::kOkBtn))->click();
+            }
+        });
+        QTimer::singleShot(kDeviceWorkGuardMs, [] {  // hang guard: a dialog nobody drives
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QDialog*>(top)) dialog->reject();
+        });
+        ui::find_control<QAbstractButton>(page, latin(settings_names::kColourPrefix) + "0")->click();
+        QVERIFY(!seven_colour_offered);
+        QVERIFY(QTest::qWaitFor(idle, kDeviceWorkGuardMs));
+        // Stage 0's record in the mouse's block: its colour follows the two step values.
+        constexpr size_t kStage0Colour = 14 + 6;
+        const auto colour = rig.bus().with_firmware(sim::SimProduct::Mouse, [](sim::Firmware& f) {
+            return f.read(sim::FirmwareMemory::Configuration, kStage0Colour, 3);
+        });
+        QCOMPARE(colour, (std::vector<uint8_t>{0x80, 0x00, 0xFF}));
     }
 };
 

@@ -27,6 +27,7 @@
 #include "../../src/shell/names/MouseSettingsNames.h"
 #include "../../src/shell/names/MsgWndNames.h"
 #include "../../src/shell/names/MusicWndNames.h"
+#include "../../src/shell/names/PalletDialogNames.h"
 #include "../../src/shell/names/PowerIndicatorNames.h"
 #include "../../src/shell/names/ProfilePanelNames.h"
 #include "../../src/shell/names/SetWndNames.h"
@@ -196,6 +197,13 @@ void SkinLayoutsTest::namedControlsExist_data() {
     add(names::msg_wnd::kUiFile, names::msg_wnd::kControls);
     add(names::set_wnd::kUiFile, names::set_wnd::kControls);
     add(names::music_wnd::kUiFile, names::music_wnd::kControls);
+    add(names::pallet_dialog::kUiFile, names::pallet_dialog::kControls);
+    for (const char* prefix : {names::pallet_dialog::kPresetPrefix, names::pallet_dialog::kCollectedPrefix})
+        for (int swatch = 0; swatch < 20; ++swatch) {
+            const QByteArray name = numbered(prefix, swatch).toLatin1();
+            add(names::pallet_dialog::kUiFile,
+                std::initializer_list<names::NamedControl>{{name.constData(), "QAbstractButton"}});
+        }
     add(names::skin_frame::kUiFile, names::skin_frame::kControls);
     add(names::device_option::kUiFile, names::device_option::kControls);
     add(names::power_indicator::kUiFile, names::power_indicator::kControls);

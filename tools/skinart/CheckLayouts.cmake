@@ -1,5 +1,6 @@
-# Regenerates the device page layouts into a scratch folder and fails when they differ from
-# the skin's: the layouts and the device pictures come from one geometry and must not drift.
+# Regenerates the layouts skinart writes (the device pages and the colour dialog) into a
+# scratch folder and fails when they differ from the skin's: the layouts and the device
+# pictures come from one geometry, and the names from the code's headers; they must not drift.
 # Arguments: -DSKINART=<skinart> -DSKIN=<source skin folder> -DSCRATCH=<scratch folder>
 file(REMOVE_RECURSE ${SCRATCH})
 file(COPY ${SKIN}/lang DESTINATION ${SCRATCH})
@@ -11,6 +12,7 @@ file(GLOB pages RELATIVE ${SCRATCH} ${SCRATCH}/XML/DeviceXml/*.ui)
 if(NOT pages)
   message(FATAL_ERROR "skinart wrote no device pages")
 endif()
+list(APPEND pages PalletDialog.ui)
 foreach(page ${pages})
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH}/${page} ${SKIN}/${page}
                   RESULT_VARIABLE differs)

@@ -4,12 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <vector>
 
+#include "Captions.h"
 #include "HeadsetPages.h"
 #include "KeyboardLayout.h"
 #include "KeyboardSystemPage.h"
@@ -34,28 +33,6 @@ constexpr int kCalloutFontId = 8;   // 12 px
 // Keys and lights draw their outline in the palette's Mid colour: a dim one, so the lights'
 // own colours stand out.
 constexpr QRgb kKeyOutline = 0xFF3A424D;
-
-// English wording of the language keys, so the layouts read right before any language is
-// applied (in Designer, and in the first frame).
-class Captions {
-public:
-    explicit Captions(const QString& language_file) {
-        QFile file(language_file);
-        if (!file.open(QIODevice::ReadOnly)) return;
-        QXmlStreamReader xml(&file);
-        while (xml.readNextStartElement()) {
-            if (xml.name() == u"Language") continue;
-            if (xml.name() == u"Text")
-                texts_.insert(xml.attributes().value(QLatin1String("id")).toString(), xml.readElementText());
-            else
-                xml.skipCurrentElement();
-        }
-    }
-    QString text(const QString& key) const { return texts_.value(key, key); }
-
-private:
-    QHash<QString, QString> texts_;
-};
 
 struct Key {
     int index;

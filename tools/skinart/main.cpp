@@ -1,6 +1,7 @@
 // skinart draws the skin's images and writes the device page layouts.
 //   skinart images <skin folder>   every image, as PNG, into the (built) skin folder
-//   skinart layouts <skin folder>  skin/XML/DeviceXml/*.ui, from the picture geometry
+//   skinart layouts <skin folder>  skin/XML/DeviceXml/*.ui, from the picture geometry, and
+//                                  the colour dialog's skin/PalletDialog.ui
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -11,8 +12,10 @@
 #include "DeviceIconArt.h"
 #include "EmblemArt.h"
 #include "PageWriter.h"
+#include "PalletDialogWriter.h"
 #include "PictureArt.h"
 #include "PowerArt.h"
+#include "SevenColourArt.h"
 
 namespace {
 
@@ -38,7 +41,9 @@ int main(int argc, char* argv[]) {
     if (args.size() != 3) return usage(err);
 
     const QString& folder = args[2];
-    if (args[1] == u"layouts") return report(err, ilmo::skinart::write_device_pages(folder));
+    if (args[1] == u"layouts")
+        return report(err, ilmo::skinart::write_device_pages(folder) +
+                               ilmo::skinart::write_pallet_dialog(folder));
     if (args[1] != u"images") return usage(err);
 
     ilmo::skinart::ArtSink sink(folder);
@@ -48,5 +53,6 @@ int main(int argc, char* argv[]) {
     ilmo::skinart::draw_power_images(sink);
     ilmo::skinart::draw_device_pictures(sink);
     ilmo::skinart::draw_emblems(sink);
+    ilmo::skinart::draw_seven_colour_sample(sink);
     return report(err, sink.failures());
 }
