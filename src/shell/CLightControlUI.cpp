@@ -103,6 +103,20 @@ void CLightControlUI::fill_mode_list(const QStringList& names, const std::vector
     }
     panel::set_slider(control<QSlider>(light_names::kBrightnessSlider), 0, brightness_max, 0);
     panel::set_slider(control<QSlider>(light_names::kSpeedSlider), 0, speed_max, 0);
+    fill_numbered(light_names::kSecondaryCombo, light_names::kSecondaryModeTextPrefix,
+                  light_names::kSecondaryModes);
+    if (device_type_ == kPanelKeyboard || device_type_ == kPanelMouse)
+        fill_numbered(light_names::kAudioModeCombo, light_names::kAudioModeTextPrefix,
+                      light_names::kAudioModes);
+}
+
+void CLightControlUI::fill_numbered(const char* combo_name, const char* key_prefix, int count) {
+    auto* combo = control<QComboBox>(combo_name);
+    if (combo == nullptr) return;
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (int i = 0; i < count; ++i)
+        combo->addItem(translated(QLatin1String(key_prefix) + QString::number(i)));
 }
 
 void CLightControlUI::fill_custom_groups(int count) {

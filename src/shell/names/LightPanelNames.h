@@ -67,9 +67,12 @@ inline constexpr const char* kSwatchColourProperty = "bkcolor";
 
 // Language keys of the panel's own texts.
 inline constexpr const char* kCustomGroupText = "light_custom_group_text";  // "%1": number
+inline constexpr const char* kAudioModeTextPrefix = "light_audio_mode_";       // + 0-6
+inline constexpr const char* kSecondaryModeTextPrefix = "light_zzcc_mode_";    // + 0-3
+inline constexpr int kSecondaryModes = 4;
 
 inline constexpr NamedControl kControls[] = {
-    {kPanel, "ilmo::shell::CLightControlUI"},
+    {kPanel, "QWidget"},
     {kModeCombo, "QComboBox"},
     {kSecondaryCombo, "QComboBox"},
     {kBrightnessSlider, "QSlider"},
