@@ -101,8 +101,13 @@ void CLightControlUI::fill_mode_list(const QStringList& names, const std::vector
                 view->setRowHidden(static_cast<int>(i), !shown);
         }
     }
-    panel::set_slider(control<QSlider>(light_names::kBrightnessSlider), 0, brightness_max, 0);
-    panel::set_slider(control<QSlider>(light_names::kSpeedSlider), 0, speed_max, 0);
+    for (auto [name, maximum] : {std::pair{light_names::kBrightnessSlider, brightness_max},
+                                 std::pair{light_names::kSpeedSlider, speed_max}}) {
+        auto* slider = control<QSlider>(name);
+        panel::set_slider(slider, 0, maximum, 0);
+        // A level is taken when the slider is let go, not at every step of a drag.
+        if (slider != nullptr) slider->setTracking(false);
+    }
     fill_numbered(light_names::kSecondaryCombo, light_names::kSecondaryModeTextPrefix,
                   light_names::kSecondaryModes);
     if (device_type_ == kPanelKeyboard || device_type_ == kPanelMouse)
@@ -228,12 +233,12 @@ int CLightControlUI::secondary_mode_index() const {
 
 int CLightControlUI::brightness() const {
     auto* slider = control<QSlider>(light_names::kBrightnessSlider);
-    return slider != nullptr ? slider->value() : 0;
+    return slider != nullptr ? slider->value() : -1;
 }
 
 int CLightControlUI::speed() const {
     auto* slider = control<QSlider>(light_names::kSpeedSlider);
-    return slider != nullptr ? slider->value() : 0;
+    return slider != nullptr ? slider->value() : -1;
 }
 
 bool CLightControlUI::direction_left() const {

@@ -59,8 +59,8 @@ public:
     int mode_index() const;            // -1 without the combo
     int custom_group_index() const;    // -1 without the combo
     int secondary_mode_index() const;  // -1 without the combo
-    int brightness() const;
-    int speed() const;
+    int brightness() const;            // -1 without the slider
+    int speed() const;                 // -1 without the slider
     bool direction_left() const;  // "deng_FXL_check" selected
     bool seven_colour() const;
     QString edit_text(int component) const;  // 0 red, 1 green, 2 blue
