@@ -214,6 +214,8 @@ private slots:
         w.choose_mode(20);
         QTRY_VERIFY_WITH_TIMEOUT(!w.work_running(), kDeviceWorkGuardMs);
         w.control<QAbstractButton>("color_option_5")->click();
+        // Its write is done before the keys are painted: only the painting writes them then.
+        QTRY_VERIFY_WITH_TIMEOUT(!w.work_running(), kDeviceWorkGuardMs);
         const QRgb colour = w.panel()->swatch_colour(5);
         auto* board = w.control<ui::CSelectPanelUI>(names::device_page::kKeyboard.picture);
         ui::CDeviceKeyButtonUI* a = w.page()->key_button(64);
