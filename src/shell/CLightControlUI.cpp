@@ -37,9 +37,14 @@ int component_of(const QString& text) {
 
 void paint_button(QAbstractButton* button, QRgb colour) {
     if (button == nullptr) return;
-    const QString name = QColor::fromRgb(colour).name();
-    button->setProperty(names::light_panel::kSwatchColourProperty, name);
-    button->setStyleSheet(QStringLiteral("background-color: %1;").arg(name));
+    const QColor shown = QColor::fromRgb(colour);
+    button->setProperty(names::light_panel::kSwatchColourProperty, shown.name());
+    // Unusable, the colour sinks into the dark skin as the other controls' texts do.
+    const QColor sunk = QColor::fromRgbF(shown.redF() * 0.35f, shown.greenF() * 0.35f,
+                                         shown.blueF() * 0.35f);
+    button->setStyleSheet(QStringLiteral("QAbstractButton { background-color: %1; }"
+                                         " QAbstractButton:disabled { background-color: %2; }")
+                              .arg(shown.name(), sunk.name()));
 }
 
 QRgb button_colour(const QAbstractButton* button) {
@@ -108,11 +113,23 @@ void CLightControlUI::fill_mode_list(const QStringList& names, const std::vector
         // A level is taken when the slider is let go, not at every step of a drag.
         if (slider != nullptr) slider->setTracking(false);
     }
+    paint_swatches();
     fill_numbered(light_names::kSecondaryCombo, light_names::kSecondaryModeTextPrefix,
                   light_names::kSecondaryModes);
     if (device_type_ == kPanelKeyboard || device_type_ == kPanelMouse)
         fill_numbered(light_names::kAudioModeCombo, light_names::kAudioModeTextPrefix,
                       light_names::kAudioModes);
+}
+
+void CLightControlUI::paint_swatches() {
+    const bool music = device_type_ == kPanelKeyboard || device_type_ == kPanelMouse;
+    for (const char* prefix : {light_names::kSwatchPrefix, light_names::kAudioSwatchPrefix}) {
+        if (!music && prefix == light_names::kAudioSwatchPrefix) continue;
+        for (int n = 0; n < light_names::kSwatches; ++n) {
+            auto* swatch = control<QAbstractButton>(prefix, n);
+            paint_button(swatch, button_colour(swatch));
+        }
+    }
 }
 
 void CLightControlUI::fill_numbered(const char* combo_name, const char* key_prefix, int count) {

@@ -91,6 +91,8 @@ private:
     // Missing controls are traced once each.
     void missing(const QString& name) const;
     void apply_look(const LightPanelLook& look);
+    // The swatches show the colours the layout gave them.
+    void paint_swatches();
     // The combo's items are the language keys key_prefix + 0 .. count - 1.
     void fill_numbered(const char* combo_name, const char* key_prefix, int count);
     void set_layout_enabled(const char* name, bool enabled);

@@ -16,7 +16,7 @@ namespace names = ilmo::shell::names::light_panel;
 // Under the picture a tab has some 185 px of height: three cards side by side, the effect,
 // its settings and the colour.
 constexpr QSize kSwatchSize{24, 24};
-constexpr QSize kEditSize{40, 24};
+constexpr QSize kEditSize{48, 24};
 constexpr QSize kPaletteSize{200, 118};
 constexpr int kSwatchesPerRow = 4;
 constexpr int kCardMargin = 10;
@@ -85,7 +85,7 @@ void chip(SettingsPageWriter& w, const char* name, const char* langkey, const ch
     ui.end_item();
 }
 
-// A colour button: its colour is its background, and its "bkcolor" property.
+// A colour button: its colour is its "bkcolor" property, which the panel paints.
 void swatch(UiWriter& ui, const QString& name, QRgb rgb) {
     const QString colour = QColor::fromRgb(rgb).name();
     ui.begin_item();
@@ -94,7 +94,6 @@ void swatch(UiWriter& ui, const QString& name, QRgb rgb) {
     ui.enum_property(QStringLiteral("focusPolicy"), QStringLiteral("Qt::NoFocus"));
     ui.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("swatch"));
     ui.dynamic_string(QLatin1String(names::kSwatchColourProperty), colour);
-    ui.string_property(QStringLiteral("styleSheet"), QStringLiteral("background-color: %1;").arg(colour));
     ui.end_widget();
     ui.end_item();
 }
