@@ -17,10 +17,10 @@ namespace names = ilmo::shell::names::light_panel;
 // its settings and the colour.
 constexpr QSize kSwatchSize{24, 24};
 constexpr QSize kEditSize{48, 24};
-constexpr QSize kPaletteSize{200, 118};
+constexpr QSize kPaletteSize{140, 118};
 constexpr int kSwatchesPerRow = 4;
 constexpr int kCardMargin = 10;
-constexpr int kComboWidth = 190;
+constexpr int kComboWidth = 150;
 
 // The swatches' colours, the same on the light's and the music's side.
 constexpr QRgb kSwatchColours[names::kSwatches] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00,
@@ -75,7 +75,7 @@ void chip(SettingsPageWriter& w, const char* name, const char* langkey, const ch
     ui.begin_item();
     ui.begin_widget(QStringLiteral("QPushButton"), QLatin1String(name));
     w.text(QLatin1String(langkey));
-    ui.size_property(QStringLiteral("minimumSize"), {96, 26});
+    ui.size_property(QStringLiteral("minimumSize"), {84, 26});
     ui.enum_property(QStringLiteral("focusPolicy"), QStringLiteral("Qt::NoFocus"));
     ui.bool_property(QStringLiteral("checkable"), true);
     ui.dynamic_string(QStringLiteral("group"), QLatin1String(group));
@@ -103,7 +103,7 @@ void slider_row(SettingsPageWriter& w, const char* layout, const char* slider) {
     begin_group(ui, layout, "QHBoxLayout", 8);
     w.label(QLatin1String(layout) + QStringLiteral("_title"),
             QByteArray(layout).append("_text").constData(), kHintFont, "muted");
-    w.slider({QLatin1String(slider), 0, 4, 1, {150, 22}});
+    w.slider({QLatin1String(slider), 0, 4, 1, {100, 22}});
     end_group(ui);
 }
 
@@ -248,7 +248,6 @@ void write_light_page(UiWriter& ui, const CaptionOf& caption, const Kind& kind) 
     effect_card(w, kind);
     settings_card(w);
     colour_card(w, kind);
-    w.stretch(Qt::Horizontal, QStringLiteral("light_panel_stretch"));
     ui.end_layout();
     ui.end_widget();
     ui.end_item();
