@@ -17,6 +17,7 @@ namespace names = ilmo::shell::names::light_panel;
 // its settings and the colour.
 constexpr QSize kSwatchSize{24, 24};
 constexpr QSize kEditSize{48, 24};
+constexpr QSize kChipSize{84, 26};
 constexpr QSize kPaletteSize{140, 118};
 constexpr int kSwatchesPerRow = 4;
 constexpr int kCardMargin = 10;
@@ -66,21 +67,6 @@ void button(SettingsPageWriter& w, const char* name, bool hidden = false) {
     ui.enum_property(QStringLiteral("focusPolicy"), QStringLiteral("Qt::NoFocus"));
     ui.dynamic_number(QStringLiteral("fontid"), kHintFont);
     if (hidden) ui.bool_property(QStringLiteral("visible"), false);
-    ui.end_widget();
-    ui.end_item();
-}
-
-void chip(SettingsPageWriter& w, const char* name, const char* langkey, const char* group) {
-    UiWriter& ui = w.ui();
-    ui.begin_item();
-    ui.begin_widget(QStringLiteral("QPushButton"), QLatin1String(name));
-    w.text(QLatin1String(langkey));
-    ui.size_property(QStringLiteral("minimumSize"), {84, 26});
-    ui.enum_property(QStringLiteral("focusPolicy"), QStringLiteral("Qt::NoFocus"));
-    ui.bool_property(QStringLiteral("checkable"), true);
-    ui.dynamic_string(QStringLiteral("group"), QLatin1String(group));
-    ui.dynamic_number(QStringLiteral("fontid"), kCaptionFont);
-    ui.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("chip"));
     ui.end_widget();
     ui.end_item();
 }
@@ -186,8 +172,10 @@ void settings_card(SettingsPageWriter& w) {
     slider_row(w, names::kBrightnessLayout, names::kBrightnessSlider);
     slider_row(w, names::kSpeedLayout, names::kSpeedSlider);
     begin_group(ui, names::kDirectionLayout, "QHBoxLayout", 6);
-    chip(w, names::kLeftOption, "light_set_right_to_left_text", names::kDirectionGroup);
-    chip(w, names::kRightOption, "light_set_left_to_right_text", names::kDirectionGroup);
+    w.chip(QLatin1String(names::kLeftOption), names::kDirectionGroup, kChipSize,
+           QStringLiteral("light_set_right_to_left_text"));
+    w.chip(QLatin1String(names::kRightOption), names::kDirectionGroup, kChipSize,
+           QStringLiteral("light_set_left_to_right_text"));
     end_group(ui);
     w.check_box(names::kSevenColour);
     w.stretch(Qt::Vertical, QStringLiteral("light_settings_stretch"));
@@ -214,8 +202,8 @@ void music_colour_page(SettingsPageWriter& w) {
     ui.begin_layout(QStringLiteral("QHBoxLayout"), QStringLiteral("light_audiocolor_box"), 0, 10);
     begin_group(ui, names::kAudioColourLayout, "QVBoxLayout", 6);
     w.begin_row(QStringLiteral("audio_color_which_row"), 6);
-    chip(w, names::kAudioBackground, "audio_BkColor_check_text", names::kAudioColourGroup);
-    chip(w, names::kAudioForeground, "audio_FgColor_check_text", names::kAudioColourGroup);
+    w.chip(QLatin1String(names::kAudioBackground), names::kAudioColourGroup, kChipSize);
+    w.chip(QLatin1String(names::kAudioForeground), names::kAudioColourGroup, kChipSize);
     w.end_row();
     w.check_box(names::kAudioSevenColour);
     swatch_rows(w, names::kAudioSwatchPrefix);
