@@ -21,6 +21,9 @@ namespace page_names = names::device_page;
 
 namespace {
 
+// The function tab of the lighting panel; 0 before any tab was chosen, when it shows too.
+constexpr int kLightingTab = 1;
+
 // The light a key button of the keyboard's picture stands for: "key_N" is the light under
 // key N, "light_N" light N. -1 for anything else.
 int light_of(const QString& name) {
@@ -52,7 +55,10 @@ bool LightPageBinding::handle_per_key(const ui::Notification& n) {
         n.sender != QLatin1String(page_names::kKeyboard.picture))
         return false;
     auto* picture = qobject_cast<ui::CSelectPanelUI*>(n.control);
-    if (picture == nullptr) return true;
+    // The picture serves the other tabs too: keys picked there for their functions keep
+    // their colours.
+    const int tab = keyboard_->function_switch_page();
+    if (picture == nullptr || (tab != 0 && tab != kLightingTab)) return false;
     std::vector<int> lights;
     for (const ui::CDeviceKeyButtonUI* key : picture->selected_keys())
         if (const int light = light_of(key->objectName()); light >= 0) lights.push_back(light);

@@ -222,16 +222,24 @@ private slots:
         ui::CDeviceKeyButtonUI* s = w.page()->key_button(65);
         const QPoint from = a->geometry().center();
         const QPoint to = s->geometry().center();
-        QTest::mousePress(board, Qt::LeftButton, {}, from);
-        QTest::mouseMove(board, (from + to) / 2);
-        QTest::mouseMove(board, to);
-        QTest::mouseRelease(board, Qt::LeftButton, {}, to);
-        QCOMPARE(board->selected_keys().size(), 2);
-
-        const std::vector<profiles::KeyColor> colours = w.keyboard()->custom_key_colours();
+        const auto drag = [&] {
+            QTest::mousePress(board, Qt::LeftButton, {}, from);
+            QTest::mouseMove(board, (from + to) / 2);
+            QTest::mouseMove(board, to);
+            QTest::mouseRelease(board, Qt::LeftButton, {}, to);
+        };
         const profiles::KeyColor painted{static_cast<uint8_t>(qRed(colour)),
                                          static_cast<uint8_t>(qGreen(colour)),
                                          static_cast<uint8_t>(qBlue(colour)), 0};
+        // Keys picked on the key assignment tab keep their colours.
+        w.keyboard()->set_function_switch_page(2);
+        drag();
+        QCOMPARE(board->selected_keys().size(), 2);
+        QVERIFY(w.keyboard()->custom_key_colours()[64] != painted);
+        w.keyboard()->set_function_switch_page(1);
+        drag();
+
+        const std::vector<profiles::KeyColor> colours = w.keyboard()->custom_key_colours();
         QCOMPARE(colours[64], painted);
         QCOMPARE(colours[65], painted);
         QVERIFY(colours[66] != painted);
