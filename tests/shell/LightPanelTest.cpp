@@ -3,9 +3,11 @@
 // (a colour swatch, per-key colours from a rubber band) and its music lighting.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "ShellSupport.h"
 #include "keyboard/CTavrinKeyboardDevice.h"
@@ -282,6 +284,18 @@ private slots:
         w.control<QAbstractButton>(light_names::kAudioBackground)->click();
         QCOMPARE(w.keyboard()->audio_light().edits_foreground, 0);
         QCOMPARE(panel->audio_edit_text(0), latin("200"));
+
+        // The music button opens the music styles (closed again once it shows).
+        bool opened = false;
+        QTimer::singleShot(0, [&opened] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == QLatin1String("MusicWnd") && top->isVisible()) {
+                    opened = true;
+                    top->close();
+                }
+        });
+        w.control<QAbstractButton>(light_names::kMusicSettingsButton)->click();
+        QVERIFY(opened);
     }
 
     void directionByteSelectsItsOption() {
