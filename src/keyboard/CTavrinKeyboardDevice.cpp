@@ -22,7 +22,6 @@ namespace {
 constexpr std::string_view kLightingExitTrace = "KB灯光线程设定退出";
 constexpr std::string_view kReaderExitTrace = "MS 设备同步线程设定退出";
 constexpr int kPerKeyRecordBytes = 512;
-constexpr int kCustomGroups = 16;
 // An on-board profile switch names its profile in a nibble.
 constexpr uint8_t kOnboardProfiles = 16;
 // The audio mode (of "AudioLightInfo") whose music lighting is the beat ripple alone.
@@ -35,7 +34,7 @@ constexpr size_t kMaxAudioValues = 500;
 // it is asked for: a number past any sensible count, from a file or from the keyboard, would
 // fill the document with groups of nothing.
 uint8_t usable_custom_group(uint8_t group, uint8_t otherwise) {
-    return group < kCustomGroups ? group : otherwise;
+    return group < CTavrinKeyboardDevice::kCustomGroups ? group : otherwise;
 }
 
 }  // namespace

@@ -44,6 +44,8 @@ public:
     static constexpr int kRefreshDelayMs = 50;
     // On-board profiles the keyboard's own profile switch can name (a four-bit index).
     static constexpr int kOnboardProfiles = 16;
+    // Groups of per-key colours a profile keeps.
+    static constexpr int kCustomGroups = 16;
 
     CTavrinKeyboardDevice(device::HidBackend& backend, int page_row,
                           device::DeviceFolders folders, std::string device_folder_name,

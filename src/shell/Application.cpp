@@ -11,6 +11,7 @@
 #include "platform/MonitorSize.h"
 #include "shell/AccessNoticeDisplay.h"
 #include "shell/CDevicePage.h"
+#include "shell/CLightControlUI.h"
 #include "shell/CMainWnd.h"
 #include "shell/CMsgWnd.h"
 #include "shell/Density.h"
@@ -22,6 +23,7 @@
 #include "shell/SleepWatch.h"
 #include "shell/TerminationSignals.h"
 #include "shell/names/DevicePageNames.h"
+#include "shell/names/LightPanelNames.h"
 #include "sim/DemoRig.h"
 
 namespace ilmo::shell {
@@ -99,6 +101,8 @@ void register_program_controls(SkinResources& skin) {
                            [](QWidget* parent) { return new CDevicePage(parent); });
     }
     skin.factory().add_subtree("DeviceProfileUI", "XML\\CustomControlXML\\DeviceProfile.xml");
+    skin.factory().add(QString::fromLatin1(names::light_panel::kPanelClass),
+                       [](QWidget* parent) { return new CLightControlUI(parent); });
 }
 
 bool parse_start_options(int argc, char** argv, StartOptions& options) {

@@ -15,6 +15,7 @@
 #include "shell/CKeyboardSystemUI.h"
 #include "shell/CMpDevicePowerUI.h"
 #include "shell/HeadsetPageBinding.h"
+#include "shell/LightPageBinding.h"
 #include "shell/KeyCaptions.h"
 #include "shell/MousePageBinding.h"
 #include "shell/UiThreadCall.h"
@@ -66,6 +67,7 @@ CDevicePage::~CDevicePage() {
         if (auto* keyboard = keyboard_controller()) keyboard->set_keyboard_view(nullptr);
         mouse_binding_.reset();
         headset_binding_.reset();
+        light_binding_.reset();
         controller_->set_view(nullptr);
     }
 }
@@ -92,7 +94,14 @@ void CDevicePage::attach_controller(std::unique_ptr<device::CTavrinUSBDevice> co
     if (auto* headset = dynamic_cast<headset::CTavrinHS6533Device*>(controller_.get()))
         headset_binding_ = std::make_unique<HeadsetPageBinding>(
             *this, *headset, [this](QStringView key) { return translate(key); });
+    if (auto* lighting = dynamic_cast<keyboard::LightingDevice*>(controller_.get()))
+        light_binding_ = LightPageBinding::bind(
+            *this, *lighting, [this](QStringView key) { return translate(key); });
     refresh_lights();
+}
+
+CLightControlUI* CDevicePage::light_panel() const {
+    return light_binding_ ? &light_binding_->panel() : nullptr;
 }
 
 QString CDevicePage::translate(QStringView key) const {
@@ -103,6 +112,7 @@ void CDevicePage::retranslate() {
     if (keyboard_system_) keyboard_system_->retranslate();
     if (mouse_binding_) mouse_binding_->retranslate();
     if (headset_binding_) headset_binding_->retranslate();
+    if (light_binding_) light_binding_->retranslate();
 }
 
 void CDevicePage::close_questions() {
@@ -273,11 +283,13 @@ void CDevicePage::start_page_timer(device::PageTimer timer, int delay_ms) {
 void CDevicePage::redraw() {
     if (deferred_to_owner_thread(this, [this] { redraw(); })) return;
     refresh_lights();
+    if (light_binding_) light_binding_->refresh();
     // The headset's controller redraws when its sound side started or a profile loaded.
     if (headset_binding_) headset_binding_->refresh();
 }
 
 bool CDevicePage::handle_notification(const ui::Notification& n) {
+    if (light_binding_ && light_binding_->handle_notification(n)) return true;
     if (keyboard_system_ && keyboard_system_->handle_notification(n)) return true;
     if (mouse_binding_ && mouse_binding_->handle_notification(n)) return true;
     if (headset_binding_ && headset_binding_->handle_notification(n)) return true;

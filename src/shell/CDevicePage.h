@@ -34,7 +34,9 @@ struct Notification;
 }
 class CKeyboardSystemUI;
 class CMpDevicePowerUI;
+class CLightControlUI;
 class HeadsetPageBinding;
+class LightPageBinding;
 class MousePageBinding;
 class SkinResources;
 
@@ -92,6 +94,9 @@ public:
     MousePageBinding* mouse_binding() const { return mouse_binding_.get(); }
     // The sound tabs of a headset page; null on other pages.
     HeadsetPageBinding* headset_binding() const { return headset_binding_.get(); }
+    // The lighting panel and what joins it to the controller; null without either.
+    LightPageBinding* light_binding() const { return light_binding_.get(); }
+    CLightControlUI* light_panel() const;
 
     // DeviceView
     void show_power(const device::PowerStatus& status) override;
@@ -130,6 +135,7 @@ private:
     std::unique_ptr<CKeyboardSystemUI> keyboard_system_;
     std::unique_ptr<MousePageBinding> mouse_binding_;
     std::unique_ptr<HeadsetPageBinding> headset_binding_;
+    std::unique_ptr<LightPageBinding> light_binding_;
     const ui::LanguageTexts* texts_ = nullptr;
     Confirm confirm_;
     // Shared with device work waiting for an answer, which may outlive the page.

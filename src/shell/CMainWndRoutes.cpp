@@ -10,6 +10,8 @@
 #include "shell/CMainWnd.h"
 #include "shell/CSkinFrame.h"
 #include "shell/MainWndTray.h"
+#include "shell/MusicWnd.h"
+#include "shell/names/LightPanelNames.h"
 #include "shell/names/MainWindowNames.h"
 #include "shell/ui/ControlTimers.h"
 #include "shell/ui/Notification.h"
@@ -56,6 +58,17 @@ void CMainWnd::build_routes() {
     click_routes_.add(latin(m::kControlLightStatus), route([this] { on_control_light_status(); }));
     click_routes_.add(latin(m::kDeviceSelectPrev), route([this] { select_neighbour(-1); }));
     click_routes_.add(latin(m::kDeviceSelectNext), route([this] { select_neighbour(+1); }));
+    // The music button of a lighting panel: the page leaves it to the window, which keeps the
+    // music styles.
+    click_routes_.add(latin(names::light_panel::kMusicSettingsButton), route([this] {
+        if (!music_styles_) return;
+        const auto outcome = MusicWnd::edit_styles(
+            this, skin_, *music_styles_, density_,
+            [this](std::string_view line) {
+                trace(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+            });
+        if (outcome == MusicWnd::Outcome::SaveFailed) trace(QStringLiteral("music styles not saved"));
+    }));
     click_routes_.add_prefix(latin(kWindowDeviceSetPrefix),
                              [this](const ui::Notification& n) { on_window_device_set(n); });
     // The light status switch may be drawn as an option; it acts like a button either way.

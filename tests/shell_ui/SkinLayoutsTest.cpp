@@ -22,6 +22,7 @@
 #include "../../src/shell/names/DeviceOptionNames.h"
 #include "../../src/shell/names/DevicePageNames.h"
 #include "../../src/shell/names/HeadsetPanelNames.h"
+#include "../../src/shell/names/LightPanelNames.h"
 #include "../../src/shell/names/KeyboardSystemNames.h"
 #include "../../src/shell/names/MainWindowNames.h"
 #include "../../src/shell/names/MouseSettingsNames.h"
@@ -137,6 +138,8 @@ public:
         }
         factory_.add_subtree(QString::fromLatin1(names::profile_panel::kPanelClass),
                              QString::fromLatin1(names::profile_panel::kUiFile));
+        factory_.add(QString::fromLatin1(names::light_panel::kPanelClass),
+                     [](QWidget* parent) { return new QWidget(parent); });
     }
 
 private slots:
@@ -211,8 +214,12 @@ void SkinLayoutsTest::namedControlsExist_data() {
     add(page_names::kKeyboard.ui_file, names::keyboard_system::kControls);
     add(page_names::kMouse.ui_file, names::mouse_settings::kControls);
     add(page_names::kHeadset.ui_file, names::headset_panels::kControls);
+    add(page_names::kKeyboard.ui_file, names::light_panel::kCustomControls);
+    add(page_names::kKeyboard.ui_file, names::light_panel::kAudioControls);
+    add(page_names::kMouse.ui_file, names::light_panel::kAudioControls);
     for (const page_names::DevicePage& page : page_names::kPages) {
         add(page.ui_file, page_names::kControls);
+        add(page.ui_file, names::light_panel::kControls);
         const names::NamedControl own[] = {
             {names::profile_panel::kPanelItem, "QWidget"},
             {page.picture, "ilmo::shell::ui::CSelectPanelUI"},
@@ -264,7 +271,7 @@ void SkinLayoutsTest::emptyPagesSitAtTheIndicesTheirTabsSelect() {
             auto* widget = qobject_cast<QWidget*>(find(root, stack_page.name));
             QVERIFY2(stack && widget, stack_page.name);
             QCOMPARE(stack->indexOf(widget), stack_page.index);
-            // Panels are built into the pages later; the picture page, the keyboard's and
+            // Panels are built into the pages later; the picture page, the lighting tab, the keyboard's and
             // the mouse's system tabs, the mouse's DPI tab and the headset's sound tabs
             // alone come with their content.
             const auto is = [&](const page_names::DevicePage& device, const char* name) {
@@ -273,6 +280,7 @@ void SkinLayoutsTest::emptyPagesSitAtTheIndicesTheirTabsSelect() {
             };
             const bool written =
                 QLatin1String(stack_page.name) == QLatin1String(page_names::kPicturePage) ||
+                QLatin1String(stack_page.name) == QLatin1String(page_names::kLightPage) ||
                 is(page_names::kKeyboard, page_names::kSystemPage) ||
                 is(page_names::kMouse, page_names::kSystemPage) || is(page_names::kMouse, page_names::kDpiPage) ||
                 is(page_names::kHeadset, page_names::kVoicePage) || is(page_names::kHeadset, page_names::kMagicPage) ||

@@ -25,22 +25,6 @@ QString numbered(const char* prefix, int index) {
     return QLatin1String(prefix) + QString::number(index);
 }
 
-// A small exclusive option with its wording under "<name>_text".
-void chip(SettingsPageWriter& w, const QString& name, const char* group, QSize size) {
-    UiWriter& ui = w.ui();
-    ui.begin_item();
-    ui.begin_widget(QStringLiteral("QPushButton"), name);
-    w.text(name + QStringLiteral("_text"));
-    ui.fixed_size(size);
-    ui.enum_property(QStringLiteral("focusPolicy"), QStringLiteral("Qt::NoFocus"));
-    ui.bool_property(QStringLiteral("checkable"), true);
-    ui.dynamic_string(QStringLiteral("group"), QLatin1String(group));
-    ui.dynamic_number(QStringLiteral("fontid"), kCaptionFont);
-    ui.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("chip"));
-    ui.end_widget();
-    ui.end_item();
-}
-
 void push_button(SettingsPageWriter& w, const char* name, const char* langkey) {
     UiWriter& ui = w.ui();
     ui.begin_item();
@@ -96,7 +80,7 @@ void preset_rows(SettingsPageWriter& w) {
          first += kPresetsPerRow) {
         w.begin_row(QStringLiteral("hs_eq_presets_") + QString::number(first), 4);
         for (int n = first; n < first + kPresetsPerRow && n <= names::kCustomEqOption; ++n)
-            chip(w, numbered(names::kEqOptionPrefix, n), names::kEqOptionGroup, kPresetSize);
+            w.chip(numbered(names::kEqOptionPrefix, n), names::kEqOptionGroup, kPresetSize);
         w.stretch(Qt::Horizontal,
                   QStringLiteral("hs_eq_presets_stretch_") + QString::number(first));
         w.end_row();
@@ -231,7 +215,7 @@ void write_headset_magic_page(UiWriter& ui, const CaptionOf& caption) {
     w.check_box(names::kMagicEnable);
     begin_widget_with_layout(ui, QLatin1String(names::kMagicLayout), "QHBoxLayout", 8);
     for (int n = 1; n <= names::kMagicEffects; ++n)
-        chip(w, numbered(names::kMagicOptionPrefix, n), names::kMagicOptionGroup, kEffectSize);
+        w.chip(numbered(names::kMagicOptionPrefix, n), names::kMagicOptionGroup, kEffectSize);
     w.stretch(Qt::Horizontal, QStringLiteral("hs_magic_options_stretch"));
     end_widget_with_layout(ui);
     w.label(QStringLiteral("hs_magic_hint"), "hs_magic_hint_text", kHintFont, "muted");

@@ -10,6 +10,8 @@
 
 #include "Captions.h"
 #include "HeadsetPages.h"
+#include "LightPanelPage.h"
+#include "shell/names/LightPanelNames.h"
 #include "KeyboardLayout.h"
 #include "KeyboardSystemPage.h"
 #include "MouseSettingsPage.h"
@@ -25,6 +27,7 @@ namespace {
 
 namespace page_names = ilmo::shell::names::device_page;
 namespace profile_names = ilmo::shell::names::profile_panel;
+namespace light_names = ilmo::shell::names::light_panel;
 
 constexpr int kProfileColumnWidth = 220;
 constexpr int kPageMargin = 10;
@@ -147,6 +150,10 @@ void write_tab(UiWriter& ui, const page_names::DevicePage& page, const char* nam
         {&page_names::kHeadset, page_names::kVirtualPage, write_headset_surround_page},
         {&page_names::kHeadset, page_names::kVoicePage, write_headset_voice_page},
         {&page_names::kHeadset, page_names::kMagicPage, write_headset_magic_page},
+        {&page_names::kKeyboard, page_names::kLightPage, write_keyboard_light_page},
+        {&page_names::kMouse, page_names::kLightPage, write_mouse_light_page},
+        {&page_names::kMousePad, page_names::kLightPage, write_plain_light_page},
+        {&page_names::kHeadset, page_names::kLightPage, write_plain_light_page},
     };
     for (const Writer& writer : writers) {
         if (writer.page == &page && QLatin1String(writer.name) == QLatin1String(name))
@@ -216,6 +223,8 @@ QByteArray write_page(const page_names::DevicePage& page, const Picture& picture
         ui.declare_custom(QLatin1String(profile_names::kPanelClass), QStringLiteral("QWidget"), true);
         ui.declare_custom(QStringLiteral("SelectPanel"), QStringLiteral("QWidget"), true);
         ui.declare_custom(QStringLiteral("DeviceKeyButton"), QStringLiteral("QPushButton"), false);
+        ui.declare_custom(QLatin1String(light_names::kPanelClass), QStringLiteral("QWidget"), true);
+        ui.declare_custom(QStringLiteral("ColorPalette"), QStringLiteral("QWidget"), false);
     }
     return out;
 }

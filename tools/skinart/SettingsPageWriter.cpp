@@ -99,6 +99,21 @@ void SettingsPageWriter::check_box(const char* name) {
     ui_.end_item();
 }
 
+void SettingsPageWriter::chip(const QString& name, const char* group, QSize size,
+                              const QString& langkey) {
+    ui_.begin_item();
+    ui_.begin_widget(QStringLiteral("QPushButton"), name);
+    text(langkey.isEmpty() ? name + QStringLiteral("_text") : langkey);
+    ui_.fixed_size(size);
+    ui_.enum_property(QStringLiteral("focusPolicy"), QStringLiteral("Qt::NoFocus"));
+    ui_.bool_property(QStringLiteral("checkable"), true);
+    ui_.dynamic_string(QStringLiteral("group"), QLatin1String(group));
+    ui_.dynamic_number(QStringLiteral("fontid"), kCaptionFont);
+    ui_.dynamic_string(QStringLiteral("skinrole"), QStringLiteral("chip"));
+    ui_.end_widget();
+    ui_.end_item();
+}
+
 void SettingsPageWriter::slider(const SliderSpec& spec) {
     ui_.begin_item();
     ui_.begin_widget(QStringLiteral("QSlider"), spec.name);

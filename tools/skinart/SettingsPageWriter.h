@@ -57,6 +57,9 @@ public:
                int segment_width);
     // Its text is the language key name + "_text".
     void check_box(const char* name);
+    // A small exclusive option of `group` at a fixed size; its wording under `langkey`, by
+    // default name + "_text".
+    void chip(const QString& name, const char* group, QSize size, const QString& langkey = {});
     void slider(const SliderSpec& spec);
     void hidden_label(const char* name);
     // A notice the page fills in when it has something to say; hidden until then, and
