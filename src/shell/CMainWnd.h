@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "device/LightingTypes.h"
 #include "presence/PresenceView.h"
 #include "profiles/TimestampId.h"
 #include "shell/CDeviceProfileUI.h"
@@ -146,6 +147,19 @@ private:
     void on_window_size(const ui::Notification& n);
     void on_game_event_timer();
 
+    // Synchronised lighting and game events (CMainWndSync.cpp).
+    // "deng_same_mode": the selected page's effect becomes the common one, and every
+    // connected device taking part switches to it.
+    void start_sync_lighting();
+    // The lighting panels offer "deng_same_mode" only while the selector offers the sync
+    // choice.
+    void show_sync_offer_on_panels(bool offered);
+    // The page's device leaves synchronised lighting.
+    void leave_sync(int page_index);
+    // Keeps `record` as the page's lighting, writes it to the device as device work, then
+    // redraws the page.
+    void apply_page_lighting(int page_index, const device::LightRecord& record);
+
     CDeviceProfileUI::Hooks profile_hooks(CDevicePage* page);
     DeviceHooks device_hooks(int page_index);
     void start_scanning();
@@ -207,6 +221,8 @@ private:
     bool display_change_pending_ = false;
     bool start_in_tray_ = false;
     bool first_scan_complete_ = false;
+    // The page whose lighting a game event replaced until the restore timer fires; -1 none.
+    int game_lit_page_ = -1;
 };
 
 }  // namespace ilmo::shell

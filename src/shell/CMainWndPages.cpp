@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QStackedWidget>
 
+#include "lighting/SyncLighting.h"
 #include "presence/DevicePresence.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
@@ -12,6 +13,7 @@
 #include "shell/CMpDevicePowerUI.h"
 #include "shell/CMsgWnd.h"
 #include "shell/DeviceControllers.h"
+#include "shell/PresenceWorkers.h"
 #include "shell/SkinResources.h"
 #include "shell/names/PageLayouts.h"
 
@@ -60,6 +62,7 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     page->set_power_indicator(indicator);
     page->set_device_hooks(device_hooks(page_index));
     page->attach_controller(std::move(controller));
+    devices_->sync_lighting().add_device(raw);
     if (CDeviceProfileUI* panel = page->attach_profile_panel(skin_, std::move(hooks))) {
         const auto& folders = raw->folders();
         panel->initialise(option.kind, folders.profile_folder(raw->device_folder_name()),
@@ -93,6 +96,8 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     });
     connect(option_item, &CDeviceOptionUI::sync_toggled, this, [this, page_index](bool chosen) {
         if (presence()) presence()->set_sync_choice(page_index, chosen);
+        // A device that now takes part ends the sync worker's idle wait.
+        if (devices_) devices_->sync_lighting().wake();
     });
     return raw;
 }
@@ -164,6 +169,7 @@ void CMainWnd::show_no_device(bool shown) {
 
 void CMainWnd::set_sync_offered(bool offered) {
     for (CDeviceOptionUI* option : items_) option->set_sync_offered(offered);
+    show_sync_offer_on_panels(offered);
 }
 
 void CMainWnd::clear_sync_choices() {
