@@ -1,5 +1,7 @@
 #include "lighting/SyncLighting.h"
 
+#include <pthread.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -8,6 +10,8 @@ namespace ilmo::lighting {
 namespace {
 
 constexpr std::string_view kExitTrace = "同步灯光线程设定退出";
+// What the worker is called among the process's threads (at most 15 characters).
+constexpr const char* kThreadName = "sync lighting";
 
 int64_t steady_now_ms() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -55,6 +59,7 @@ void SyncLighting::wake() {
 }
 
 void SyncLighting::run(const device::StopEvent& stop) {
+    pthread_setname_np(pthread_self(), kThreadName);
     std::unique_lock lock(mutex_);
     cadence_.restart();
     while (!stop.is_set()) {

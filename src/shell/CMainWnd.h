@@ -101,6 +101,10 @@ public:
     // A companion program asks the program to stop (false) or resume (true) driving lights.
     void set_lighting_control(bool drive);
     void handle_game_event(const QString& name, int wparam, int lparam);
+    // For the demo's benchmark: ticks the sync choice of every shown device as the user
+    // would, then starts synchronised lighting from the selected page. Returns how many
+    // devices take part.
+    int take_part_in_sync_everywhere();
     void apply_skin_background(bool use_colour, QRgb colour, const QString& image);
     // Adds an item to the tray menu before "exit"; its text is the language key's wording.
     void add_tray_action(const QString& name, const QString& text_key, std::function<void()> action);

@@ -2,6 +2,8 @@
 // effect on the devices that take part, and the lighting a game asks for on the selected
 // device until the page's own comes back.
 
+#include <QAbstractButton>
+
 #include "keyboard/SyncMode.h"
 #include "lighting/SyncLighting.h"
 #include "presence/DevicePresence.h"
@@ -52,6 +54,17 @@ void CMainWnd::start_sync_lighting() {
             lighting::sync_mode_for(keyboard::controller_kind(*device), *type));
         apply_page_lighting(index, record);
     }
+}
+
+int CMainWnd::take_part_in_sync_everywhere() {
+    for (CDeviceOptionUI* item : items_)
+        if (item->isVisibleTo(this) && !item->sync_chosen() && item->sync_button() != nullptr)
+            item->sync_button()->click();
+    start_sync_lighting();
+    int taking_part = 0;
+    for (int index = 0; index < page_count(); ++index)
+        taking_part += presence()->page(index).controller->sync_flag() ? 1 : 0;
+    return taking_part;
 }
 
 void CMainWnd::show_sync_offer_on_panels(bool offered) {
