@@ -70,8 +70,10 @@ int run_sync_request(DeviceSession& session, const SyncRequest& request, const O
                                                  " has no synchronised effect; nothing changed");
     for (const Product& p : kProducts) {
         keyboard::LightingDevice* device = connected(session, p.kind);
-        if (device == nullptr) continue;
-        if (!keyboard::take_sync_mode(*device, *type))
+        const std::optional<device::LightRecord> record =
+            device != nullptr ? keyboard::sync_lighting_for(*device, *type) : std::nullopt;
+        if (!record) continue;
+        if (!device->change_lighting(*record))
             return output.not_saved(device->profile_data().document_path());
         const device::Result written = device->write_lighting_to_device();
         if (!device::succeeded(written))

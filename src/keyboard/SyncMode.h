@@ -11,8 +11,9 @@ namespace ilmo::keyboard {
 
 device::ControllerKind controller_kind(const device::CTavrinUSBDevice& device);
 
-// Puts `device` in its kind's mode for `type`, keeping the rest of its lighting, and saves its
-// profile; nothing is sent. False when its kind takes no part or the save failed.
-bool take_sync_mode(LightingDevice& device, lighting::SyncType type);
+// `device`'s lighting in its own kind's mode for `type`, the rest kept; nothing for a kind
+// that takes no part.
+std::optional<device::LightRecord> sync_lighting_for(const LightingDevice& device,
+                                                     lighting::SyncType type);
 
 }  // namespace ilmo::keyboard

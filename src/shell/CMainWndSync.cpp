@@ -49,10 +49,8 @@ void CMainWnd::start_sync_lighting() {
         const presence::PresencePage& entry = presence()->page(index);
         keyboard::LightingDevice* device = lighting_device(entry.controller);
         if (device == nullptr || !entry.connected || !device->sync_flag()) continue;
-        device::LightRecord record = device->lighting();
-        record.mode = static_cast<uint8_t>(
-            lighting::sync_mode_for(keyboard::controller_kind(*device), *type));
-        apply_page_lighting(index, record);
+        if (const auto record = keyboard::sync_lighting_for(*device, *type))
+            apply_page_lighting(index, *record);
     }
 }
 
@@ -68,8 +66,8 @@ int CMainWnd::take_part_in_sync_everywhere() {
 }
 
 void CMainWnd::show_sync_offer_on_panels(bool offered) {
-    // The lead connects this to each page's lighting panel (set_same_mode) once the panel is
-    // in; until then the panels have no button to show.
+    // Each page's lighting panel is to take the offer here (its same-mode flag lets
+    // "deng_same_mode" show); the pages have no lighting panel yet.
     Q_UNUSED(offered);
 }
 
