@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <mutex>
@@ -26,6 +27,16 @@ constexpr int kEndlessIdleMs = 3'600'000;
 // Only keeps a broken build from hanging.
 constexpr auto kHangGuard = std::chrono::seconds(20);
 
+// Counts the pages' repaint requests (which also send a frame to devices whose frames follow
+// their lights).
+class CountingView : public device::DeviceView {
+public:
+    void show_power(const device::PowerStatus&) override {}
+    void select_function_tabs(const device::FunctionSwitchTabs&) override {}
+    void lights_changed() override { ++changes; }
+    std::atomic<int> changes{0};
+};
+
 template <typename Condition>
 bool eventually(Condition condition) {
     const auto give_up = std::chrono::steady_clock::now() + kHangGuard;
@@ -47,6 +58,7 @@ protected:
           }, {}, kEndlessIdleMs) {
         bus->plug_all();
     }
+    // Each test stops the worker before its devices go; this only catches a failed one.
     ~SyncLightingTest() override { stop_worker(); }
 
     std::unique_ptr<CTavrinUSBDevice> attached(int page_row, SimProduct product) {
@@ -91,6 +103,9 @@ TEST_F(SyncLightingTest, OnlyDevicesTakingPartShowTheCommonColour) {
     auto keyboard = attached(kKeyboardPage, SimProduct::Keyboard);
     auto pad = attached(kPadPage, SimProduct::MousePad);
     auto mouse = attached(kMousePage, SimProduct::Mouse);
+    CountingView keyboard_page, mouse_page;
+    keyboard->set_view(&keyboard_page);
+    mouse->set_view(&mouse_page);
     const ColorRecord mouse_before = mouse->color(0);
     start_worker();  // idle: nobody takes part yet
     const device::LightRecord steady_green{.mode = 6, .brightness = 1, .green = 200};
@@ -105,10 +120,13 @@ TEST_F(SyncLightingTest, OnlyDevicesTakingPartShowTheCommonColour) {
                pad->color(pad->light_count() - 1) == green;
     }));
     EXPECT_EQ(mouse->color(0), mouse_before);
+    EXPECT_GT(keyboard_page.changes, 0);
+    EXPECT_EQ(mouse_page.changes, 0);
     // A mode without a sync effect leaves the common one as it was.
     EXPECT_FALSE(sync.start(device::ControllerKind::Keyboard, {.mode = 12, .red = 9}));
     EXPECT_EQ(sync.state().type, SyncType::Steady);
     EXPECT_EQ(sync.state().colour, (device::Rgb{0, 200, 0}));
+    EXPECT_TRUE(stop_worker());  // before the devices it colours go
 }
 
 TEST_F(SyncLightingTest, StopsAtOnceWhetherIdleOrStepping) {
