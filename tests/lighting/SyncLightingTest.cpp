@@ -58,17 +58,18 @@ protected:
           }, {}, kEndlessIdleMs) {
         bus->plug_all();
     }
-    // Each test stops the worker before its devices go; this only catches a failed one.
     ~SyncLightingTest() override { stop_worker(); }
 
-    std::unique_ptr<CTavrinUSBDevice> attached(int page_row, SimProduct product) {
+    // Kept by the fixture, so they outlive the worker even when a test ends early.
+    CTavrinUSBDevice* attached(int page_row, SimProduct product) {
         auto device = std::make_unique<CTavrinUSBDevice>(backend, page_row, device::DeviceFolders{},
                                                          "", device::TraceSink{});
         EXPECT_EQ(device->attach_command_interface(bus->command_path(product),
                                                    device->option().kind),
                   device::Result::kOk);
         sync.add_device(device.get());
-        return device;
+        devices.push_back(std::move(device));
+        return devices.back().get();
     }
     // Starts the worker and gives it time to settle into its wait, so that what follows
     // has to rouse it (a slow start only makes the test less strict, never fail).
@@ -94,6 +95,8 @@ protected:
     sim::SimBackend backend;
     std::mutex mutex;
     std::vector<std::string> traces;
+    std::vector<std::unique_ptr<CTavrinUSBDevice>> devices;
+    CountingView keyboard_page, mouse_page;
     SyncLighting sync;
     device::StopEvent stop;
     std::future<void> worker;
@@ -103,7 +106,6 @@ TEST_F(SyncLightingTest, OnlyDevicesTakingPartShowTheCommonColour) {
     auto keyboard = attached(kKeyboardPage, SimProduct::Keyboard);
     auto pad = attached(kPadPage, SimProduct::MousePad);
     auto mouse = attached(kMousePage, SimProduct::Mouse);
-    CountingView keyboard_page, mouse_page;
     keyboard->set_view(&keyboard_page);
     mouse->set_view(&mouse_page);
     const ColorRecord mouse_before = mouse->color(0);
@@ -126,7 +128,6 @@ TEST_F(SyncLightingTest, OnlyDevicesTakingPartShowTheCommonColour) {
     EXPECT_FALSE(sync.start(device::ControllerKind::Keyboard, {.mode = 12, .red = 9}));
     EXPECT_EQ(sync.state().type, SyncType::Steady);
     EXPECT_EQ(sync.state().colour, (device::Rgb{0, 200, 0}));
-    EXPECT_TRUE(stop_worker());  // before the devices it colours go
 }
 
 TEST_F(SyncLightingTest, StopsAtOnceWhetherIdleOrStepping) {
