@@ -27,11 +27,16 @@ keyboard::LightingDevice* connected(DeviceSession& session, ControllerKind kind)
         return link != nullptr && link->connected() ? link->controller.get() : nullptr;
     };
     switch (kind) {
-        case ControllerKind::Keyboard: return pick(session.keyboard(ignored));
-        case ControllerKind::Mouse: return pick(session.mouse(ignored));
-        case ControllerKind::MousePad: return pick(session.pad(ignored));
-        case ControllerKind::Headset: return pick(session.headset(ignored));
-        case ControllerKind::None: break;
+        case ControllerKind::Keyboard:
+            return pick(session.keyboard(ignored));
+        case ControllerKind::Mouse:
+            return pick(session.mouse(ignored));
+        case ControllerKind::MousePad:
+            return pick(session.pad(ignored));
+        case ControllerKind::Headset:
+            return pick(session.headset(ignored));
+        case ControllerKind::None:
+            break;
     }
     return nullptr;
 }
@@ -61,7 +66,8 @@ SyncRequestParse parse_sync_request(std::span<const std::string> words) {
 int run_sync_request(DeviceSession& session, const SyncRequest& request, const Output& output) {
     const std::string source_name = name_of(request.source);
     keyboard::LightingDevice* source = connected(session, request.source);
-    if (source == nullptr) return output.fail(kExitDeviceError, "no " + source_name + " is connected");
+    if (source == nullptr)
+        return output.fail(kExitDeviceError, "no " + source_name + " is connected");
     const int source_mode = source->lighting().mode;
     const std::optional<lighting::SyncType> type =
         lighting::sync_type_for_mode(request.source, source_mode);

@@ -12,11 +12,11 @@ using device::ControllerKind;
 
 // Mode numbers per sync type (rows) for keyboard, mouse, mouse-pad and headset (columns).
 constexpr std::array<std::array<int, 4>, kSyncTypeCount> kSyncModes{{
-    {5, 2, 2, 2},     // breathing
-    {6, 3, 3, 3},     // steady colour
-    {23, 4, 4, 4},    // blinking
-    {4, 1, 1, 1},     // colour cycle
-    {28, 10, 8, 8},   // dark
+    {5, 2, 2, 2},    // breathing
+    {6, 3, 3, 3},    // steady colour
+    {23, 4, 4, 4},   // blinking
+    {4, 1, 1, 1},    // colour cycle
+    {28, 10, 8, 8},  // dark
 }};
 
 // Ticks per step by speed index; the same for every sync type. Indexes 5-14 have none.
@@ -29,11 +29,16 @@ constexpr int kBreathingDarkBelow = 2;
 
 int column(ControllerKind kind) {
     switch (kind) {
-        case ControllerKind::Keyboard: return 0;
-        case ControllerKind::Mouse: return 1;
-        case ControllerKind::MousePad: return 2;
-        case ControllerKind::Headset: return 3;
-        case ControllerKind::None: break;
+        case ControllerKind::Keyboard:
+            return 0;
+        case ControllerKind::Mouse:
+            return 1;
+        case ControllerKind::MousePad:
+            return 2;
+        case ControllerKind::Headset:
+            return 3;
+        case ControllerKind::None:
+            break;
     }
     return -1;
 }
@@ -101,19 +106,24 @@ SyncState sync_state_from(const device::LightRecord& record, SyncType type,
 }
 
 int sync_ticks_per_step(const SyncState& state) {
-    const int ticks = kSyncSpeeds[static_cast<size_t>(std::clamp(state.speed, 0, kSyncSpeedCount - 1))];
+    const int ticks =
+        kSyncSpeeds[static_cast<size_t>(std::clamp(state.speed, 0, kSyncSpeedCount - 1))];
     return ticks > 0 ? ticks : kSyncSpeeds.front();
 }
 
 device::ColorRecord sync_step(SyncState& state, int64_t now_ms) {
     switch (state.type) {
-        case SyncType::Breathing: return breathe(state);
-        case SyncType::Steady: return lit(state.colour, brightness_byte(state.brightness));
-        case SyncType::Blinking: return blink(state, now_ms);
+        case SyncType::Breathing:
+            return breathe(state);
+        case SyncType::Steady:
+            return lit(state.colour, brightness_byte(state.brightness));
+        case SyncType::Blinking:
+            return blink(state, now_ms);
         case SyncType::ColourCycle:
             state.wheel = advance_wheel(state.wheel, 1);
             return lit(spectrum_color(state.wheel), brightness_byte(state.brightness));
-        case SyncType::Dark: break;
+        case SyncType::Dark:
+            break;
     }
     return {0, 0, 0, 0};
 }

@@ -52,10 +52,12 @@ protected:
     SyncLightingTest()
         : bus(std::make_shared<sim::SimBus>()),
           backend(bus),
-          sync([this](std::string_view line) {
-              std::lock_guard lock(mutex);
-              traces.emplace_back(line);
-          }, {}, kEndlessIdleMs) {
+          sync(
+              [this](std::string_view line) {
+                  std::lock_guard lock(mutex);
+                  traces.emplace_back(line);
+              },
+              {}, kEndlessIdleMs) {
         bus->plug_all();
     }
     ~SyncLightingTest() override { stop_worker(); }
@@ -64,9 +66,9 @@ protected:
     CTavrinUSBDevice* attached(int page_row, SimProduct product) {
         auto device = std::make_unique<CTavrinUSBDevice>(backend, page_row, device::DeviceFolders{},
                                                          "", device::TraceSink{});
-        EXPECT_EQ(device->attach_command_interface(bus->command_path(product),
-                                                   device->option().kind),
-                  device::Result::kOk);
+        EXPECT_EQ(
+            device->attach_command_interface(bus->command_path(product), device->option().kind),
+            device::Result::kOk);
         sync.add_device(device.get());
         devices.push_back(std::move(device));
         return devices.back().get();
@@ -118,7 +120,8 @@ TEST_F(SyncLightingTest, OnlyDevicesTakingPartShowTheCommonColour) {
     sync.wake();
     const ColorRecord green{0, 200, 0, 80};
     ASSERT_TRUE(eventually([&] {
-        return keyboard->color(0) == green && keyboard->color(keyboard->light_count() - 1) == green &&
+        return keyboard->color(0) == green &&
+               keyboard->color(keyboard->light_count() - 1) == green &&
                pad->color(pad->light_count() - 1) == green;
     }));
     EXPECT_EQ(mouse->color(0), mouse_before);

@@ -38,8 +38,14 @@ TEST(SyncModes, EachKindNamesEveryTypeWithItsOwnMode) {
 }
 
 TEST(SyncState, RecordsAreClampedAndThePaceNeverSpins) {
-    device::LightRecord record{.mode = 6, .brightness = 9, .speed = 200, .direction = 1,
-                               .multicolor = 1, .red = 1, .green = 2, .blue = 3};
+    device::LightRecord record{.mode = 6,
+                               .brightness = 9,
+                               .speed = 200,
+                               .direction = 1,
+                               .multicolor = 1,
+                               .red = 1,
+                               .green = 2,
+                               .blue = 3};
     SyncState running;
     running.wheel = 77;
     const SyncState state = sync_state_from(record, SyncType::Steady, running);

@@ -33,8 +33,8 @@ class Rig {
 public:
     Rig() {
         rig.window().initialise();
-        for (SimProduct product : {SimProduct::Mouse, SimProduct::Keyboard, SimProduct::MousePad,
-                                   SimProduct::Headset})
+        for (SimProduct product :
+             {SimProduct::Mouse, SimProduct::Keyboard, SimProduct::MousePad, SimProduct::Headset})
             rig.bus().plug(product);
     }
     bool all_ready() {
@@ -63,14 +63,17 @@ public:
     void tick_sync(int page) { rig.window().item(page)->sync_button()->click(); }
     void select(int page) { rig.window().presence()->select_page(page, true, true); }
     void notify(const QString& type, const QString& sender, int wparam = 0) {
-        static_cast<ui::NotificationSink&>(rig.window()).notify({type, sender, nullptr, wparam, {}});
+        static_cast<ui::NotificationSink&>(rig.window())
+            .notify({type, sender, nullptr, wparam, {}});
     }
     int keyboard_mode_on_device() {
         return rig.bus().with_firmware(SimProduct::Keyboard, [](sim::Firmware& f) {
             return int{f.read(sim::FirmwareMemory::Configuration, kSettingsMode, 1).at(0)};
         });
     }
-    size_t headset_reports() { return rig.bus().packet_log().reports_of(SimProduct::Headset).size(); }
+    size_t headset_reports() {
+        return rig.bus().packet_log().reports_of(SimProduct::Headset).size();
+    }
 
     testing::ShellRig rig;
 };
@@ -109,15 +112,16 @@ private slots:
         // A device whose choice is cleared keeps its lighting; its own effect runs again.
         w.tick_sync(kPadPage);
         QVERIFY(!w.device(kPadPage)->preview_paused());
-        const device::LightRecord steady{.mode = 6, .brightness = 4, .red = 1, .green = 2, .blue = 3};
+        const device::LightRecord steady{
+            .mode = 6, .brightness = 4, .red = 1, .green = 2, .blue = 3};
         QVERIFY(w.device(kKeyboardPage)->change_lighting(steady));
         w.notify("click", "deng_same_mode");
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
         QCOMPARE(w.mode(kMousePage), 3);
         QCOMPARE(w.mode(kHeadsetPage), 3);
         QCOMPARE(w.mode(kPadPage), 2);
-        QTRY_COMPARE_WITH_TIMEOUT(w.device(kMousePage)->color(0), (device::ColorRecord{1, 2, 3, 255}),
-                                  kGuardMs);
+        QTRY_COMPARE_WITH_TIMEOUT(w.device(kMousePage)->color(0),
+                                  (device::ColorRecord{1, 2, 3, 255}), kGuardMs);
         QVERIFY(w.device(kPadPage)->color(0) != (device::ColorRecord{1, 2, 3, 255}));
 
         // A mode without a common effect starts nothing.
