@@ -4,7 +4,10 @@
 // device scan, the resident memory, the lighting modes the keyboard and the pad run (their
 // factory profiles animate, so the pages' previews have work while they are seen), and the
 // CPU time and wake-ups per second over 10 s. Goal while hidden: under 0.5 % of a core and
-// under 100 wake-ups a second. Runs the real binary (offscreen when there is no display).
+// under 100 wake-ups a second. Then the same with synchronised lighting on the four products
+// (ILMO_DEMO_SYNC), shown and hidden, and the wake-ups of the sync worker alone; with no
+// device taking part that worker should wake about once a second. Runs the real binary
+// (offscreen when there is no display).
 
 #include <signal.h>
 #include <spawn.h>
@@ -14,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -40,10 +44,27 @@ constexpr double kHiddenWakeupsGoal = 100;
 constexpr double kMusicCpuGoalPercent = 3;
 constexpr const char* kSpeakers = "speakers";
 
+// The name the program gives its synchronised lighting worker.
+constexpr const char* kSyncThreadName = "sync lighting";
+
 struct Sample {
     double cpu_seconds = 0;          // user + system, the process with its ended threads
     long long context_switches = 0;  // voluntary + involuntary, every living thread
+    long long sync_switches = 0;     // the same, of the sync worker alone
 };
+
+// Voluntary + involuntary context switches of one thread.
+long long switches_of(const std::filesystem::path& task) {
+    std::ifstream status(task / "status");
+    std::string line;
+    long long switches = 0;
+    while (std::getline(status, line)) {
+        if (line.rfind("voluntary_ctxt_switches:", 0) == 0 ||
+            line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
+            switches += std::stoll(line.substr(line.find(':') + 1));
+    }
+    return switches;
+}
 
 // utime + stime of a /proc stat file, in seconds.
 double cpu_seconds(const std::filesystem::path& stat_file) {
@@ -65,13 +86,12 @@ Sample sample(pid_t pid) {
     Sample s;
     s.cpu_seconds = cpu_seconds(process / "stat");
     for (const auto& task : std::filesystem::directory_iterator(process / "task")) {
-        std::ifstream status(task.path() / "status");
-        std::string line;
-        while (std::getline(status, line)) {
-            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 ||
-                line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
-                s.context_switches += std::stoll(line.substr(line.find(':') + 1));
-        }
+        const long long switches = switches_of(task.path());
+        s.context_switches += switches;
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        std::getline(comm, name);
+        if (name == kSyncThreadName) s.sync_switches += switches;
     }
     return s;
 }
@@ -104,6 +124,8 @@ struct Run {
     long rss_kib = 0;
     double cpu_percent = 0;
     double wakeups_per_s = 0;
+    double sync_wakeups_per_s = 0;
+    int sync_devices = 0;
     int keyboard_mode = -1;
     int pad_mode = -1;
 };
@@ -140,14 +162,15 @@ FILE* start_program(const std::string& program, bool in_tray, pid_t& pid) {
     return fdopen(out[0], "r");
 }
 
-// Reads the program's output until it reports its first complete scan; false when it ended.
-bool wait_for_first_scan(FILE* output) {
+// Reads the program's output until a line starts with `start`; that line, or nothing when
+// the program ended first.
+std::optional<std::string> wait_for_line(FILE* output, const std::string& start) {
     char line[256];
     while (std::fgets(line, sizeof line, output) != nullptr) {
-        if (std::string(line).rfind("first scan done", 0) == 0) return true;
+        if (std::string(line).rfind(start, 0) == 0) return line;
     }
-    std::fprintf(stderr, "the program ended before its first scan\n");
-    return false;
+    std::fprintf(stderr, "the program ended before it printed \"%s\"\n", start.c_str());
+    return std::nullopt;
 }
 
 // CPU and wake-ups over the sample time, after the program has settled.
@@ -161,11 +184,14 @@ void sample_rest(pid_t pid, Run& run) {
     run.cpu_percent = 100.0 * (after.cpu_seconds - before.cpu_seconds) / seconds;
     run.wakeups_per_s =
         static_cast<double>(after.context_switches - before.context_switches) / seconds;
+    run.sync_wakeups_per_s =
+        static_cast<double>(after.sync_switches - before.sync_switches) / seconds;
 }
 
 // One run of the program with user folders of its own; false when it did not get through
-// its first scan.
-bool measure(const std::string& program, bool in_tray, const char* label, Run& run) {
+// its first scan (or, with `sync`, did not start synchronised lighting).
+bool measure(const std::string& program, bool in_tray, const char* label, Run& run,
+             bool sync = false) {
     const std::string name = "ilmo-bench-" + std::to_string(getpid()) + "-" + label;
     setenv("ILMO_INSTANCE_NAME", name.c_str(), 1);
     const std::string home = std::filesystem::temp_directory_path() / name;
@@ -177,8 +203,13 @@ bool measure(const std::string& program, bool in_tray, const char* label, Run& r
     const auto started = Clock::now();
     FILE* output = start_program(program, in_tray, pid);
     if (output == nullptr) return false;
-    const bool ready = wait_for_first_scan(output);
+    bool ready = wait_for_line(output, "first scan done").has_value();
     run.startup_ms = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+    if (ready && sync) {
+        const std::optional<std::string> line = wait_for_line(output, "sync on ");
+        ready = line.has_value();
+        if (ready) run.sync_devices = std::atoi(line->c_str() + std::strlen("sync on "));
+    }
     if (ready) {
         sample_rest(pid, run);
         run.keyboard_mode =
@@ -195,9 +226,10 @@ bool measure(const std::string& program, bool in_tray, const char* label, Run& r
 void print_run(const char* state, const Run& run, const char* verdict) {
     std::printf(
         "%-12s | first scan %4.0f ms | %5.1f MiB | keyboard mode %d, pad mode %d"
-        " | CPU %5.2f %% of a core, %7.1f wake-ups/s | %s\n",
+        " | CPU %5.2f %% of a core, %7.1f wake-ups/s (sync worker %5.1f/s, %d devices) | %s\n",
         state, run.startup_ms, static_cast<double>(run.rss_kib) / 1024.0, run.keyboard_mode,
-        run.pad_mode, run.cpu_percent, run.wakeups_per_s, verdict);
+        run.pad_mode, run.cpu_percent, run.wakeups_per_s, run.sync_wakeups_per_s,
+        run.sync_devices, verdict);
 }
 
 // Capture streams the sound server has open; -1 when it cannot be asked.
@@ -274,6 +306,21 @@ bool measure_music(const std::string& program) {
     return true;
 }
 
+// Synchronised lighting on the four products, shown and hidden. With none taking part (the
+// runs above) the sync worker's goal is about one wake-up a second.
+bool measure_sync(const std::string& program) {
+    setenv("ILMO_DEMO_SYNC", "1", 1);
+    Run shown;
+    Run hidden;
+    const bool measured = measure(program, false, "sync-shown", shown, true) &&
+                          measure(program, true, "sync-tray", hidden, true);
+    unsetenv("ILMO_DEMO_SYNC");
+    if (!measured) return false;
+    print_run("sync shown", shown, "no goal");
+    print_run("sync hidden", hidden, "no goal");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -291,6 +338,7 @@ int main(int argc, char** argv) {
     const bool met =
         hidden.cpu_percent < kHiddenCpuGoalPercent && hidden.wakeups_per_s < kHiddenWakeupsGoal;
     print_run("hidden", hidden, met ? "goal met" : "goal missed");
+    if (!measure_sync(program)) return 1;
     std::printf("the music mode hidden over %d s; goal with sound: CPU < %.0f %%\n",
                 kSampleMs / 1000, kMusicCpuGoalPercent);
     return measure_music(program) ? 0 : 1;

@@ -62,6 +62,13 @@ lights in the profile in use, and on the headset when its HID interface is conne
   headset curve delete [NAME]
                             delete curve NAME, or the selected one
 
+Synchronised lighting:
+  sync [--device keyboard|mouse|pad|headset]
+                            the effect of the device's current mode (the keyboard's unless
+                            named) on every connected device, in each one's own mode number;
+                            each device then runs it on its own (only the running program
+                            keeps their colours in step)
+
 Music (what the computer plays, as the music lighting hears it; the music styles):
   music listen [SECONDS]    capture for SECONDS (1-600, default 5) and print every set of 25
                             band values the keyboard would be handed, then a summary
@@ -139,6 +146,9 @@ InvocationParse parse_invocation(std::span<const std::string> arguments) {
             words.push_back(argument);
         } else if (argument == "--") {
             options_ended = true;
+        } else if (argument == "--device" && !words.empty()) {
+            // An option of the command being written ("sync --device pad"), not of the tool.
+            words.push_back(argument);
         } else if (argument == "--demo") {
             invocation.demo = true;
         } else if (argument == "--trace") {

@@ -9,6 +9,7 @@
 #include "MusicCommands.h"
 #include "PadCommands.h"
 #include "SettingValues.h"
+#include "SyncCommand.h"
 
 namespace ilmo::ctl {
 
@@ -21,7 +22,7 @@ struct InfoCommand {
 struct DetectCommand {};
 
 using Command = std::variant<ListCommand, InfoCommand, DetectCommand, KeyboardRequest, PadRequest,
-                             MouseRequest, HeadsetRequest, MusicRequest>;
+                             MouseRequest, HeadsetRequest, MusicRequest, SyncRequest>;
 
 struct CommandParse {
     Command command;
@@ -50,6 +51,10 @@ CommandParse parse_command(const CommandWords& words) {
     if (verb == "music") {
         MusicRequestParse parse = parse_music_request(rest);
         return {std::move(parse.request), std::move(parse.error)};
+    }
+    if (verb == "sync") {
+        SyncRequestParse parse = parse_sync_request(rest);
+        return {parse.request, std::move(parse.error)};
     }
     if (verb == "info" && rest.size() <= 1) {
         if (rest.empty()) return {InfoCommand{}, {}};
@@ -84,6 +89,10 @@ struct Execute {
     // The headset's sound side needs no HID interface.
     int operator()(const HeadsetRequest& request) const {
         return run_headset_request(session, request, output);
+    }
+    int operator()(const SyncRequest& request) const {
+        if (!session.survey().listed) return run_list(session, output);
+        return run_sync_request(session, request, output);
     }
     // Capture and the music styles need no device.
     int operator()(const MusicRequest& request) const {

@@ -1,5 +1,7 @@
 #include "device/CTavrinUSBDevice.h"
 
+#include <algorithm>
+
 #include "device/CommandResult.h"
 
 namespace ilmo::device {
@@ -90,6 +92,20 @@ ColorRecord CTavrinUSBDevice::color(int light) const {
     std::lock_guard lock(lights_mutex_);
     if (light < 0 || light >= static_cast<int>(colors_.size())) return {0, 0, 0, 0};
     return colors_[static_cast<size_t>(light)];
+}
+
+void CTavrinUSBDevice::set_sync_flag(bool on) {
+    if (sync_flag_.exchange(on) != on) sync_flag_changed();
+}
+
+void CTavrinUSBDevice::apply_sync_color(ColorRecord color) {
+    if (!sync_flag_) return;
+    {
+        std::lock_guard lock(lights_mutex_);
+        std::fill(colors_.begin(), colors_.end(), color);
+    }
+    // The page repaints, and a device whose frames follow its lights is sent one.
+    if (view_ != nullptr) view_->lights_changed();
 }
 
 void CTavrinUSBDevice::set_lighting_state(const LightRecord& state) {

@@ -64,6 +64,14 @@ public:
     void set_color(int light, ColorRecord color);
     ColorRecord color(int light) const;
 
+    // Synchronised lighting: whether the device takes part (its selector item's sync choice).
+    // While it does, the common colour of every step goes into all its lights and its own
+    // effect leaves them alone. Set on the UI thread, read from any.
+    void set_sync_flag(bool on);
+    bool sync_flag() const { return sync_flag_; }
+    // Every light takes `color` when the sync flag is set; otherwise nothing happens.
+    void apply_sync_color(ColorRecord color);
+
     void set_lighting_state(const LightRecord& state);
     LightRecord lighting_state() const;
     void set_audio_lighting(const AudioLighting& audio) { audio_ = audio; }
@@ -126,6 +134,8 @@ protected:
     virtual void stopping_threads() {}
     // Event readers stop before the event channel closes under them.
     virtual void stopping_event_readers() {}
+    // The sync flag changed: device kinds with an effect of their own let it rest or resume.
+    virtual void sync_flag_changed() {}
 
     DeviceView* view() const { return view_; }
     // The colour records and the lighting state under the one lock that guards them, for
@@ -161,6 +171,7 @@ private:
     DeviceInformation information_;
     std::atomic<bool> power_reads_paused_{false};
     std::atomic<bool> light_status_{true};
+    std::atomic<bool> sync_flag_{false};
     int function_switch_page_ = 0;
     int page_parameter_ = 0;
     std::string profile_name_;

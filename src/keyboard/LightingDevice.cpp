@@ -90,6 +90,11 @@ bool LightingDevice::change_lighting(const device::LightRecord& record) {
     return saved;
 }
 
+device::LightRecord LightingDevice::stored_lighting() const {
+    std::lock_guard lock(state_mutex_);
+    return profile_->light_record();
+}
+
 profiles::AudioLightRecord LightingDevice::audio_light() const {
     std::lock_guard lock(state_mutex_);
     return profile_->audio_light_record();
@@ -130,12 +135,21 @@ void LightingDevice::set_preview_paused(bool paused) {
 }
 
 void LightingDevice::update_pause() {
-    const bool rest = window_hidden_ && !host_driven(lighting_state().mode);
+    const bool rest = sync_flag() || (window_hidden_ && !host_driven(lighting_state().mode));
     std::lock_guard lock(lighting_thread_mutex_);
     if (rest)
         lighting_thread_.pause();
     else
         lighting_thread_.resume();
+}
+
+void LightingDevice::sync_flag_changed() {
+    // Leaving synchronised lighting, the device's own effect starts over on lights that
+    // still show the common colour.
+    if (!sync_flag())
+        with_preview([](lighting::Preview& preview, device::LightRecord& lighting,
+                        std::span<device::ColorRecord>) { preview.prepare(lighting); });
+    update_pause();
 }
 
 void LightingDevice::wake_lighting_thread() {

@@ -51,6 +51,8 @@ public:
     // and the preview takes it at once. Nothing is sent: the caller writes the device.
     device::LightRecord lighting() const { return lighting_state(); }
     bool change_lighting(const device::LightRecord& record);
+    // The lighting record as the profile holds it.
+    device::LightRecord stored_lighting() const;
     // The music lighting ("AudioLightInfo"); setting it stores it in the profile and saves it
     // (false when the save failed). Nothing is sent: the music mode's frames are the host's.
     profiles::AudioLightRecord audio_light() const;
@@ -95,6 +97,7 @@ protected:
     // its device went starts nothing: the thread would outlive the attachment it serves.
     void restart_lighting_thread();
     void stopping_threads() override;
+    void sync_flag_changed() override;
     // A host-driven mode makes the frames out of the preview: it keeps running while the
     // window is hidden.
     virtual bool host_driven(int /*mode*/) const { return false; }
@@ -102,7 +105,8 @@ protected:
 private:
     // One tick of the preview; returns when the next is due.
     int64_t run_tick(int64_t now_ms);
-    // The preview rests while the window is hidden, unless the frames are made from it.
+    // The preview rests while synchronised lighting colours the lights, and while the window
+    // is hidden unless the frames are made from it.
     void update_pause();
     void wake_lighting_thread();
 

@@ -66,7 +66,10 @@ void DeviceSelector::refresh_listing() {
         if (p.listed() && p.sync_chosen) ++chosen;
     }
     if (chosen > 1 || !any_chosen) return;
-    for (PresencePage& p : pages_) p.sync_chosen = false;
+    for (PresencePage& p : pages_) {
+        p.sync_chosen = false;
+        p.controller->set_sync_flag(false);
+    }
     view_.clear_sync_choices();
 }
 
@@ -77,7 +80,9 @@ device::CTavrinUSBDevice* DeviceSelector::selected_device() const {
 }
 
 void DeviceSelector::set_sync_choice(int index, bool chosen) {
-    if (valid(index)) page(index).sync_chosen = chosen;
+    if (!valid(index)) return;
+    page(index).sync_chosen = chosen;
+    page(index).controller->set_sync_flag(chosen);
 }
 
 bool DeviceSelector::any_other_listed(int index) const {

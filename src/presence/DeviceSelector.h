@@ -36,6 +36,8 @@ public:
 
     // The controller of the first usable, selected item; nullptr when none.
     device::CTavrinUSBDevice* selected_device() const;
+    // The item's sync choice; its controller's sync flag follows it (and is cleared with it
+    // when the choice is withdrawn).
     void set_sync_choice(int index, bool chosen);
 
 private:

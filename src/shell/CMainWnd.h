@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "device/LightingTypes.h"
 #include "presence/PresenceView.h"
 #include "profiles/TimestampId.h"
 #include "shell/CDeviceProfileUI.h"
@@ -102,6 +103,10 @@ public:
     // A companion program asks the program to stop (false) or resume (true) driving lights.
     void set_lighting_control(bool drive);
     void handle_game_event(const QString& name, int wparam, int lparam);
+    // For the demo's benchmark: ticks the sync choice of every shown device as the user
+    // would, then starts synchronised lighting from the selected page. Returns how many
+    // devices take part.
+    int take_part_in_sync_everywhere();
     void apply_skin_background(bool use_colour, QRgb colour, const QString& image);
     // Adds an item to the tray menu before "exit"; its text is the language key's wording.
     void add_tray_action(const QString& name, const QString& text_key, std::function<void()> action);
@@ -149,6 +154,19 @@ private:
     void on_timer(const ui::Notification& n);
     void on_window_size(const ui::Notification& n);
     void on_game_event_timer();
+
+    // Synchronised lighting and game events (CMainWndSync.cpp).
+    // "deng_same_mode": the selected page's effect becomes the common one, and every
+    // connected device taking part switches to it.
+    void start_sync_lighting();
+    // The lighting panels offer "deng_same_mode" only while the selector offers the sync
+    // choice.
+    void show_sync_offer_on_panels(bool offered);
+    // The page's device leaves synchronised lighting.
+    void leave_sync(int page_index);
+    // Keeps `record` as the page's lighting, writes it to the device as device work, then
+    // redraws the page.
+    void apply_page_lighting(int page_index, const device::LightRecord& record);
 
     CDeviceProfileUI::Hooks profile_hooks(CDevicePage* page);
     DeviceHooks device_hooks(int page_index);
@@ -211,6 +229,8 @@ private:
     bool display_change_pending_ = false;
     bool start_in_tray_ = false;
     bool first_scan_complete_ = false;
+    // The page whose lighting a game event replaced until the restore timer fires; -1 none.
+    int game_lit_page_ = -1;
 };
 
 }  // namespace ilmo::shell

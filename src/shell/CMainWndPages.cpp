@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QStackedWidget>
 
+#include "lighting/SyncLighting.h"
 #include "presence/DevicePresence.h"
 #include "shell/CColorSelectWnd.h"
 #include "shell/CDeviceOptionUI.h"
@@ -14,6 +15,7 @@
 #include "shell/CMsgWnd.h"
 #include "shell/DeviceControllers.h"
 #include "shell/MousePageBinding.h"
+#include "shell/PresenceWorkers.h"
 #include "shell/SkinResources.h"
 #include "shell/names/PageLayouts.h"
 
@@ -73,6 +75,7 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     page->attach_controller(std::move(controller));
     if (MousePageBinding* mouse = page->mouse_binding())
         mouse->set_choose_colour([this, page](QColor initial) { return choose_stage_colour(page, initial); });
+    devices_->sync_lighting().add_device(raw);
     if (CDeviceProfileUI* panel = page->attach_profile_panel(skin_, std::move(hooks))) {
         const auto& folders = raw->folders();
         panel->initialise(option.kind, folders.profile_folder(raw->device_folder_name()),
@@ -106,6 +109,8 @@ device::CTavrinUSBDevice* CMainWnd::create_page(int page_index, int option_row, 
     });
     connect(option_item, &CDeviceOptionUI::sync_toggled, this, [this, page_index](bool chosen) {
         if (presence()) presence()->set_sync_choice(page_index, chosen);
+        // A device that now takes part ends the sync worker's idle wait.
+        if (devices_) devices_->sync_lighting().wake();
     });
     return raw;
 }
@@ -177,6 +182,7 @@ void CMainWnd::show_no_device(bool shown) {
 
 void CMainWnd::set_sync_offered(bool offered) {
     for (CDeviceOptionUI* option : items_) option->set_sync_offered(offered);
+    show_sync_offer_on_panels(offered);
 }
 
 void CMainWnd::clear_sync_choices() {

@@ -25,9 +25,6 @@ namespace {
 // "windowdeviceset_0" opens the desktop's keyboard settings, "windowdeviceset_1" its mouse
 // settings.
 constexpr const char* kWindowDeviceSetPrefix = "windowdeviceset_";
-// The game's lighting gives way to the page's own after this long.
-constexpr int kGameEventRestoreMs = 5000;
-
 QString latin(const char* text) { return QString::fromLatin1(text); }
 
 // N of "<prefix>N"; -1 when the rest is not a number.
@@ -69,6 +66,8 @@ void CMainWnd::build_routes() {
             });
         if (outcome == MusicWnd::Outcome::SaveFailed) trace(QStringLiteral("music styles not saved"));
     }));
+    // Raised by a page's lighting panel, which leaves it to the window.
+    click_routes_.add(latin(m::kSyncStartBtn), route([this] { start_sync_lighting(); }));
     click_routes_.add_prefix(latin(kWindowDeviceSetPrefix),
                              [this](const ui::Notification& n) { on_window_device_set(n); });
     // The light status switch may be drawn as an option; it acts like a button either way.
@@ -155,32 +154,7 @@ void CMainWnd::on_window_device_set(const ui::Notification& n) {
     }
 }
 
-void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
-    // While the system sleeps, nothing but the wake-up itself is handled.
-    if (!awake_) return;
-    Q_UNUSED(name);
-    Q_UNUSED(lparam);
-    const int page_index = selected_page();
-    if (page_index >= 0 && wparam >= 0 && wparam <= 2) {
-        // A game event takes the page out of synchronised lighting; its lighting record is
-        // applied by the page's lighting once that exists for the device.
-        presence()->set_sync_choice(page_index, false);
-        items_[static_cast<size_t>(page_index)]->set_sync_chosen(false);
-    }
-    // Whatever came, and whether or not a page is shown, the page's own lighting takes over
-    // again later.
-    timers_->set_timer(this, kGameEventTimer, kGameEventRestoreMs);
-}
-
 bool CMainWnd::timer_pending(Timer timer) { return timers_->is_running(this, timer); }
-
-void CMainWnd::on_game_event_timer() {
-    const int page_index = selected_page();
-    if (page_index < 0) return;
-    presence()->set_sync_choice(page_index, false);
-    items_[static_cast<size_t>(page_index)]->set_sync_chosen(false);
-    pages_[static_cast<size_t>(page_index)]->refresh_lights();
-}
 
 void CMainWnd::on_timer(const ui::Notification& n) {
     timers_->kill_timer(this, n.wparam);

@@ -1,5 +1,6 @@
 #include "shell/PresenceWorkers.h"
 
+#include "lighting/SyncLighting.h"
 #include "presence/DeviceJobs.h"
 #include "presence/DevicePresence.h"
 #include "presence/DeviceScanner.h"
@@ -10,7 +11,10 @@ namespace ilmo::shell {
 
 PresenceWorkers::PresenceWorkers(const ShellContext& context, presence::PresenceView& view,
                                  QObject* parent)
-    : QObject(parent), context_(context), view_(view) {}
+    : QObject(parent),
+      context_(context),
+      view_(view),
+      sync_(std::make_shared<lighting::SyncLighting>(context.trace)) {}
 
 PresenceWorkers::~PresenceWorkers() { stop(); }
 
@@ -54,6 +58,10 @@ void PresenceWorkers::start(Events events) {
     workers_->start(
         scan_entry, [scanner](device::StopEvent&) { scanner->run(); },
         [scanner] { scanner->request_stop(); });
+    const int sync_entry = presence::WorkerTable::kSyncLightingEntry;
+    workers_->start(
+        sync_entry, [sync = sync_](device::StopEvent& stop) { sync->run(stop); },
+        [sync = sync_] { sync->wake(); });
 }
 
 void PresenceWorkers::hand_over(std::function<void()> work) {

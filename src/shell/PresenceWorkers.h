@@ -1,6 +1,6 @@
 #pragma once
-// The main window's background work and its life: the worker table with the device scan,
-// device presence, and the threads that device work runs on. The scan hands every slot change
+// The main window's background work and its life: the worker table with the device scan and
+// synchronised lighting, device presence, and the threads that device work runs on. The scan hands every slot change
 // to the UI thread and waits until it has been handled; device work hands back what it found
 // without anyone waiting. Stopping ends all of it before the pages and their controllers go.
 
@@ -17,6 +17,10 @@ class DeviceScanner;
 class ThreadedDeviceJobs;
 class WorkerTable;
 }  // namespace ilmo::presence
+
+namespace ilmo::lighting {
+class SyncLighting;
+}
 
 namespace ilmo::shell {
 
@@ -41,6 +45,8 @@ public:
 
     // nullptr before start().
     presence::DevicePresence* presence() const { return presence_.get(); }
+    // Exists from construction, so pages made while presence starts can join it.
+    lighting::SyncLighting& sync_lighting() { return *sync_; }
 
 private:
     // Runs `work` on the UI thread while the scan thread waits for it.
@@ -52,6 +58,7 @@ private:
     bool stopped_ = false;
     std::unique_ptr<presence::ThreadedDeviceJobs> jobs_;
     std::unique_ptr<presence::WorkerTable> workers_;
+    std::shared_ptr<lighting::SyncLighting> sync_;
     std::shared_ptr<presence::DeviceScanner> scanner_;
     std::unique_ptr<presence::DevicePresence> presence_;
 };

@@ -166,6 +166,23 @@ TEST_F(DeviceCommandsTest, AnOnboardProfileIsSelectedAndItsSettingsReadIntoThePr
     EXPECT_EQ(memory(SimProduct::Keyboard, FirmwareMemory::Configuration, 66 + 2, 1)[0], 1);
 }
 
+TEST_F(DeviceCommandsTest, SyncGivesEveryConnectedDeviceTheKeyboardsEffectInItsOwnMode) {
+    bus->plug(SimProduct::Keyboard);
+    bus->plug(SimProduct::MousePad);
+    ASSERT_EQ(run({"keyboard", "set", "mode", "23"}).exit_code, kExitOk);  // blinking
+    ASSERT_EQ(run({"sync"}).exit_code, kExitOk);
+    EXPECT_EQ(json_of(run({"--json", "pad", "get"}))["lighting"]["mode"], 4);  // read from the pad
+    EXPECT_EQ(pad_profile()["LightInfo"]["SelectItem"].asInt(), 4);
+    ASSERT_EQ(run({"pad", "set", "mode", "3"}).exit_code, kExitOk);  // steady, from the pad
+    ASSERT_EQ(run({"sync", "--device", "pad"}).exit_code, kExitOk);
+    EXPECT_EQ(memory(SimProduct::Keyboard, FirmwareMemory::Configuration, 1, 1)[0], 6);
+    // A mode without a common effect changes nothing.
+    ASSERT_EQ(run({"keyboard", "set", "mode", "12"}).exit_code, kExitOk);
+    EXPECT_EQ(run({"sync"}).exit_code, kExitDeviceError);
+    EXPECT_EQ(pad_profile()["LightInfo"]["SelectItem"].asInt(), 3);
+    EXPECT_EQ(run({"sync", "--device", "lamp"}).exit_code, kExitUsage);
+}
+
 TEST_F(DeviceCommandsTest, PadModesGoByListIndexOrNameAndTheWireCarriesTheirCode) {
     bus->plug(SimProduct::MousePad);
     ASSERT_EQ(run({"pad", "set", "mode", "light_mode_pad_3", "colour", "123456"}).exit_code, kExitOk);

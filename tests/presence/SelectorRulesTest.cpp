@@ -14,17 +14,20 @@ TEST_F(PresenceTest, SyncIsOfferedOnlyWhileTwoDevicesAreUsable) {
     presence.set_sync_choice(kPadPage, true);
     presence.select_page(kPadPage, true, true);
     EXPECT_EQ(view.sync_clears, 0);  // two choices stand
+    EXPECT_TRUE(presence.page(kPadPage).controller->sync_flag());
 
     presence.set_sync_choice(kPadPage, false);
     presence.select_page(kPadPage, true, true);
     EXPECT_EQ(view.sync_clears, 1);  // a choice alone means nothing
     EXPECT_FALSE(presence.page(kKeyboardPage).sync_chosen);
+    EXPECT_FALSE(presence.page(kKeyboardPage).controller->sync_flag());
 
     presence.set_sync_choice(kKeyboardPage, true);
     presence.set_sync_choice(kPadPage, true);
     unplug(SimProduct::MousePad);
     EXPECT_FALSE(view.sync_offered);
     EXPECT_FALSE(presence.page(kKeyboardPage).sync_chosen);
+    EXPECT_FALSE(presence.page(kKeyboardPage).controller->sync_flag());  // withdrawn with the offer
 }
 
 TEST_F(PresenceTest, HidingAnItemNotLookedAtKeepsTheSelection) {

@@ -38,6 +38,10 @@ inline constexpr const char* kSettingProgress = "setting_progress";
 // Hidden label used to look up the wording of a language key.
 inline constexpr const char* kTextTest = "text_test";
 
+// The lighting panel's button that starts synchronised lighting: it sits on every device
+// page, and its click is the window's to handle.
+inline constexpr const char* kSyncStartBtn = "deng_same_mode";
+
 // Language keys of the two states of "control_light_status".
 inline constexpr const char* kControlLightOnText = "control_light_status_on_text";
 inline constexpr const char* kControlLightOffText = "control_light_status_off_text";

@@ -1,0 +1,140 @@
+// Synchronised lighting and game events as the main window handles them: starting the common
+// effect on the devices that take part, and the lighting a game asks for on the selected
+// device until the page's own comes back.
+
+#include <QAbstractButton>
+
+#include "keyboard/SyncMode.h"
+#include "lighting/SyncLighting.h"
+#include "presence/DevicePresence.h"
+#include "shell/CDeviceOptionUI.h"
+#include "shell/CDevicePage.h"
+#include "shell/CLightControlUI.h"
+#include "shell/CMainWnd.h"
+#include "shell/PresenceWorkers.h"
+#include "shell/ui/ControlTimers.h"
+
+namespace ilmo::shell {
+
+namespace {
+
+// The game's lighting gives way to the page's own after this long.
+constexpr int kGameEventRestoreMs = 5000;
+// wParam of a game event: 0 lights the mode over the page's current lighting and keeps that
+// to return to; 1 and 2 light it over the lighting the profile stores.
+constexpr int kGameOverCurrent = 0;
+constexpr int kGameOverStoredLast = 2;
+// Modes past this one are not kept to return to: the device goes back to its first mode.
+constexpr int kLastReturnMode = 20;
+constexpr uint8_t kReturnModeFallback = 1;
+
+keyboard::LightingDevice* lighting_device(device::CTavrinUSBDevice* controller) {
+    return dynamic_cast<keyboard::LightingDevice*>(controller);
+}
+
+// The mode to return to once the game's lighting ends.
+uint8_t return_mode(uint8_t mode) {
+    return mode == 0 || mode > kLastReturnMode ? kReturnModeFallback : mode;
+}
+
+}  // namespace
+
+void CMainWnd::start_sync_lighting() {
+    keyboard::LightingDevice* source = lighting_device(selected_device());
+    if (source == nullptr || !devices_) return;
+    const std::optional<lighting::SyncType> type =
+        devices_->sync_lighting().start(keyboard::controller_kind(*source), source->lighting());
+    if (!type) return;
+    // Only the devices whose sync choice is ticked follow; the others keep their lighting.
+    for (int index = 0; index < page_count(); ++index) {
+        const presence::PresencePage& entry = presence()->page(index);
+        keyboard::LightingDevice* device = lighting_device(entry.controller);
+        if (device == nullptr || !entry.connected || !device->sync_flag()) continue;
+        if (const auto record = keyboard::sync_lighting_for(*device, *type))
+            apply_page_lighting(index, *record);
+    }
+}
+
+int CMainWnd::take_part_in_sync_everywhere() {
+    for (CDeviceOptionUI* item : items_)
+        if (item->isVisibleTo(this) && !item->sync_chosen() && item->sync_button() != nullptr)
+            item->sync_button()->click();
+    start_sync_lighting();
+    int taking_part = 0;
+    for (int index = 0; index < page_count(); ++index)
+        taking_part += presence()->page(index).controller->sync_flag() ? 1 : 0;
+    return taking_part;
+}
+
+void CMainWnd::show_sync_offer_on_panels(bool offered) {
+    // The panel's same-mode flag lets "deng_same_mode" show in the modes that have a common
+    // effect.
+    for (CDevicePage* page : pages_)
+        if (CLightControlUI* panel = page->light_panel()) panel->set_same_mode(offered);
+}
+
+void CMainWnd::leave_sync(int page_index) {
+    presence()->set_sync_choice(page_index, false);
+    items_[static_cast<size_t>(page_index)]->set_sync_chosen(false);
+}
+
+void CMainWnd::apply_page_lighting(int page_index, const device::LightRecord& record) {
+    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
+    if (device == nullptr) return;
+    // A profile that could not be saved still lights the device; the next change saves again.
+    if (!device->change_lighting(record))
+        trace(QStringLiteral("saving the lighting of page %1 failed").arg(page_index));
+    presence()->run_device_work(
+        page_index, [device] { return device->write_lighting_to_device(); },
+        [this, page_index, device](device::Result outcome) {
+            if (!device::succeeded(outcome))
+                trace(QString::fromStdString(
+                    device::failure_trace("writing the lighting to the device", outcome)));
+            // A host-driven mode needs the page's frames again.
+            if (device->build_and_send_frame()) presence()->resume_frames(page_index);
+            if (CDevicePage* shown = page(page_index)) shown->redraw();
+        });
+}
+
+void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
+    // While the system sleeps, nothing but the wake-up itself is handled.
+    if (!awake_) return;
+    Q_UNUSED(name);
+    const int page_index = selected_page();
+    keyboard::LightingDevice* device =
+        page_index >= 0 ? lighting_device(page(page_index)->controller()) : nullptr;
+    if (device != nullptr && wparam >= kGameOverCurrent && wparam <= kGameOverStoredLast) {
+        leave_sync(page_index);
+        device::LightRecord record;
+        if (wparam == kGameOverCurrent) {
+            record = device->lighting();
+            // A second event while the game's lighting shows keeps the user's mode to return
+            // to, not the game's.
+            if (game_lit_page_ != page_index) record.old_mode = return_mode(record.mode);
+        } else {
+            record = device->stored_lighting();
+        }
+        record.mode = static_cast<uint8_t>(lparam & 0xFF);
+        game_lit_page_ = page_index;
+        apply_page_lighting(page_index, record);
+    }
+    // Whatever came, and whether or not a page is shown, the page's own lighting takes over
+    // again later.
+    timers_->set_timer(this, kGameEventTimer, kGameEventRestoreMs);
+}
+
+void CMainWnd::on_game_event_timer() {
+    // The page the game lit gets its lighting back, even when another is shown by now; when
+    // the game lit none, no page's lighting is touched.
+    const int page_index = game_lit_page_;
+    game_lit_page_ = -1;
+    if (page_index < 0) return;
+    leave_sync(page_index);
+    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
+    if (device == nullptr) return;
+    device::LightRecord record = device->lighting();
+    record.mode = record.old_mode;
+    apply_page_lighting(page_index, record);
+}
+
+}  // namespace ilmo::shell
