@@ -5,9 +5,11 @@
 #include <QProcess>
 
 #include "presence/DevicePresence.h"
+#include "profiles/ProfileListOutcome.h"
 #include "shell/CDeviceOptionUI.h"
 #include "shell/CDevicePage.h"
 #include "shell/CMainWnd.h"
+#include "shell/CMsgWnd.h"
 #include "shell/CSkinFrame.h"
 #include "shell/MainWndTray.h"
 #include "shell/MusicWnd.h"
@@ -59,12 +61,12 @@ void CMainWnd::build_routes() {
     // music styles.
     click_routes_.add(latin(names::light_panel::kMusicSettingsButton), route([this] {
         if (!music_styles_) return;
-        const auto outcome = MusicWnd::edit_styles(
-            this, skin_, *music_styles_, density_,
-            [this](std::string_view line) {
-                trace(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-            });
-        if (outcome == MusicWnd::Outcome::SaveFailed) trace(QStringLiteral("music styles not saved"));
+        const auto outcome =
+            MusicWnd::edit_styles(this, skin_, *music_styles_, density_, context_.trace);
+        // The user chose OK: a save that failed must not pass for a saved one.
+        if (outcome == MusicWnd::Outcome::SaveFailed)
+            CMsgWnd::ask(this, skin_, {}, QString::fromLatin1(profiles::kWriteFailedNotice),
+                         CMsgWnd::Buttons::ConfirmOnly, density_, context_.trace);
     }));
     // Raised by a page's lighting panel, which leaves it to the window.
     click_routes_.add(latin(m::kSyncStartBtn), route([this] { start_sync_lighting(); }));
