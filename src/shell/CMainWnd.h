@@ -229,8 +229,8 @@ private:
     bool display_change_pending_ = false;
     bool start_in_tray_ = false;
     bool first_scan_complete_ = false;
-    // The page whose lighting a game event replaced until the restore timer fires; -1 none.
-    int game_lit_page_ = -1;
+    // The pages whose lighting game events replaced until the restore timer fires.
+    std::vector<int> game_lit_pages_;
 };
 
 }  // namespace ilmo::shell

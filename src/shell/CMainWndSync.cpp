@@ -3,6 +3,8 @@
 // device until the page's own comes back.
 
 #include <QAbstractButton>
+#include <algorithm>
+#include <utility>
 
 #include "keyboard/SyncMode.h"
 #include "lighting/SyncLighting.h"
@@ -106,16 +108,19 @@ void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
     if (device != nullptr && wparam >= kGameOverCurrent && wparam <= kGameOverStoredLast) {
         leave_sync(page_index);
         device::LightRecord record;
+        const bool already_lit = std::find(game_lit_pages_.begin(), game_lit_pages_.end(),
+                                           page_index) != game_lit_pages_.end();
         if (wparam == kGameOverCurrent) {
             record = device->lighting();
             // A second event while the game's lighting shows keeps the user's mode to return
             // to, not the game's.
-            if (game_lit_page_ != page_index) record.old_mode = return_mode(record.mode);
+            if (!already_lit) record.old_mode = return_mode(record.mode);
         } else {
             record = device->stored_lighting();
         }
         record.mode = static_cast<uint8_t>(lparam & 0xFF);
-        game_lit_page_ = page_index;
+        // The user may switch pages between events: every page lit gets its lighting back.
+        if (!already_lit) game_lit_pages_.push_back(page_index);
         apply_page_lighting(page_index, record);
     }
     // Whatever came, and whether or not a page is shown, the page's own lighting takes over
@@ -124,17 +129,16 @@ void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
 }
 
 void CMainWnd::on_game_event_timer() {
-    // The page the game lit gets its lighting back, even when another is shown by now; when
+    // The pages the game lit get their lighting back, even when another is shown by now; when
     // the game lit none, no page's lighting is touched.
-    const int page_index = game_lit_page_;
-    game_lit_page_ = -1;
-    if (page_index < 0) return;
-    leave_sync(page_index);
-    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
-    if (device == nullptr) return;
-    device::LightRecord record = device->lighting();
-    record.mode = record.old_mode;
-    apply_page_lighting(page_index, record);
+    for (const int page_index : std::exchange(game_lit_pages_, {})) {
+        leave_sync(page_index);
+        keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
+        if (device == nullptr) continue;
+        device::LightRecord record = device->lighting();
+        record.mode = record.old_mode;
+        apply_page_lighting(page_index, record);
+    }
 }
 
 }  // namespace ilmo::shell

@@ -164,6 +164,19 @@ private slots:
         w.rig.window().handle_game_event("Game_End", 5, 7);
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
         QCOMPARE(w.mode(kKeyboardPage), 1);
+
+        // The user switches pages between two events: both pages get their lighting back.
+        w.set_mode(kMousePage, 5);
+        w.select(kMousePage);
+        w.rig.window().handle_game_event("Game_Start", 0, 7);
+        w.select(kKeyboardPage);
+        w.rig.window().handle_game_event("Game_Kill", 0, 9);
+        QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
+        QCOMPARE(w.mode(kMousePage), 7);
+        w.notify("timer", {}, CMainWnd::kGameEventTimer);
+        QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
+        QCOMPARE(w.mode(kMousePage), 5);
+        QCOMPARE(w.mode(kKeyboardPage), 1);
     }
 };
 
