@@ -22,8 +22,8 @@ namespace {
 
 // The game's lighting gives way to the page's own after this long.
 constexpr int kGameEventRestoreMs = 5000;
-// wParam of a game event: 0 lights the mode over the page's current lighting and keeps that
-// to return to; 1 and 2 light it over the lighting the profile stores.
+// wParam of a game event: 0 lights the mode over the page's current lighting, 1 and 2 over
+// the lighting the profile stores.
 constexpr int kGameOverCurrent = 0;
 constexpr int kGameOverStoredLast = 2;
 // Modes past this one are not kept to return to: the device goes back to its first mode.
@@ -107,17 +107,13 @@ void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
         page_index >= 0 ? lighting_device(page(page_index)->controller()) : nullptr;
     if (device != nullptr && wparam >= kGameOverCurrent && wparam <= kGameOverStoredLast) {
         leave_sync(page_index);
-        device::LightRecord record;
+        device::LightRecord record =
+            wparam == kGameOverCurrent ? device->lighting() : device->stored_lighting();
         const bool already_lit = std::find(game_lit_pages_.begin(), game_lit_pages_.end(),
                                            page_index) != game_lit_pages_.end();
-        if (wparam == kGameOverCurrent) {
-            record = device->lighting();
-            // A second event while the game's lighting shows keeps the user's mode to return
-            // to, not the game's.
-            if (!already_lit) record.old_mode = return_mode(record.mode);
-        } else {
-            record = device->stored_lighting();
-        }
+        // The user's mode is kept to return to, whichever record the game lights over; a
+        // second event while the game's lighting shows keeps it rather than the game's.
+        if (!already_lit) record.old_mode = return_mode(record.mode);
         record.mode = static_cast<uint8_t>(lparam & 0xFF);
         // The user may switch pages between events: every page lit gets its lighting back.
         if (!already_lit) game_lit_pages_.push_back(page_index);

@@ -165,17 +165,18 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
         QCOMPARE(w.mode(kKeyboardPage), 1);
 
-        // The user switches pages between two events: both pages get their lighting back.
-        w.set_mode(kMousePage, 5);
+        // The user switches pages between two events: both pages get their lighting back,
+        // also the one the game lit over its stored lighting.
+        w.set_mode(kMousePage, 6);
         w.select(kMousePage);
-        w.rig.window().handle_game_event("Game_Start", 0, 7);
+        w.rig.window().handle_game_event("Game_Start", 2, 7);
         w.select(kKeyboardPage);
         w.rig.window().handle_game_event("Game_Kill", 0, 9);
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
         QCOMPARE(w.mode(kMousePage), 7);
         w.notify("timer", {}, CMainWnd::kGameEventTimer);
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
-        QCOMPARE(w.mode(kMousePage), 5);
+        QCOMPARE(w.mode(kMousePage), 6);
         QCOMPARE(w.mode(kKeyboardPage), 1);
     }
 };
