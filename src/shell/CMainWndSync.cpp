@@ -86,6 +86,19 @@ void CMainWnd::apply_page_lighting(int page_index, const device::LightRecord& re
     // A profile that could not be saved still lights the device; the next change saves again.
     if (!device->change_lighting(record))
         trace(QStringLiteral("saving the lighting of page %1 failed").arg(page_index));
+    write_page_lighting(page_index);
+}
+
+void CMainWnd::show_game_lighting(int page_index, const device::LightRecord& record) {
+    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
+    if (device == nullptr) return;
+    device->show_passing_lighting(record);
+    write_page_lighting(page_index);
+}
+
+void CMainWnd::write_page_lighting(int page_index) {
+    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
+    if (device == nullptr) return;
     presence()->run_device_work(
         page_index, [device] { return device->write_lighting_to_device(); },
         [this, page_index, device](device::Result outcome) {
@@ -113,11 +126,11 @@ void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
                                            page_index) != game_lit_pages_.end();
         // The user's mode is kept to return to, whichever record the game lights over; a
         // second event while the game's lighting shows keeps it rather than the game's.
-        if (!already_lit) record.old_mode = return_mode(record.mode);
+        record.old_mode = already_lit ? device->lighting().old_mode : return_mode(record.mode);
         record.mode = static_cast<uint8_t>(lparam & 0xFF);
         // The user may switch pages between events: every page lit gets its lighting back.
         if (!already_lit) game_lit_pages_.push_back(page_index);
-        apply_page_lighting(page_index, record);
+        show_game_lighting(page_index, record);
     }
     // Whatever came, and whether or not a page is shown, the page's own lighting takes over
     // again later.

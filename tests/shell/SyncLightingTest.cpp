@@ -142,10 +142,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
         QCOMPARE(w.mode(kKeyboardPage), 7);
         QCOMPARE(w.keyboard_mode_on_device(), 7);
+        // The game's lighting passes: the profile keeps the user's.
+        QCOMPARE(w.device(kKeyboardPage)->stored_lighting().mode, 5);
         QVERIFY(!w.device(kKeyboardPage)->sync_flag());
         QVERIFY(!w.rig.window().item(kKeyboardPage)->sync_chosen());
-        // A second event before the restore keeps the mode to return to.
-        w.rig.window().handle_game_event("Game_Kill", 0, 9);
+        // A second event before the restore keeps the mode to return to, also one lighting
+        // over the stored record.
+        w.rig.window().handle_game_event("Game_Kill", 1, 9);
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
         QCOMPARE(w.keyboard_mode_on_device(), 9);
         QVERIFY(w.rig.window().timer_pending(CMainWnd::kGameEventTimer));
