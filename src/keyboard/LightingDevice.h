@@ -53,6 +53,8 @@ public:
     bool change_lighting(const device::LightRecord& record);
     // The lighting record as the profile holds it.
     device::LightRecord stored_lighting() const;
+    // Takes `record` for a while without keeping it: the profile keeps what the user chose.
+    void show_passing_lighting(const device::LightRecord& record) { apply_lighting(record); }
     // The music lighting ("AudioLightInfo"); setting it stores it in the profile and saves it
     // (false when the save failed). Nothing is sent: the music mode's frames are the host's.
     profiles::AudioLightRecord audio_light() const;

@@ -167,6 +167,10 @@ private:
     // Keeps `record` as the page's lighting, writes it to the device as device work, then
     // redraws the page.
     void apply_page_lighting(int page_index, const device::LightRecord& record);
+    // The same for a game's passing lighting: the profile keeps the user's.
+    void show_game_lighting(int page_index, const device::LightRecord& record);
+    // Device work writing the page's lighting in memory, then the page redrawn.
+    void write_page_lighting(int page_index);
 
     CDeviceProfileUI::Hooks profile_hooks(CDevicePage* page);
     DeviceHooks device_hooks(int page_index);
@@ -229,8 +233,8 @@ private:
     bool display_change_pending_ = false;
     bool start_in_tray_ = false;
     bool first_scan_complete_ = false;
-    // The page whose lighting a game event replaced until the restore timer fires; -1 none.
-    int game_lit_page_ = -1;
+    // The pages whose lighting game events replaced until the restore timer fires.
+    std::vector<int> game_lit_pages_;
 };
 
 }  // namespace ilmo::shell

@@ -3,6 +3,8 @@
 // device until the page's own comes back.
 
 #include <QAbstractButton>
+#include <algorithm>
+#include <utility>
 
 #include "keyboard/SyncMode.h"
 #include "lighting/SyncLighting.h"
@@ -20,8 +22,8 @@ namespace {
 
 // The game's lighting gives way to the page's own after this long.
 constexpr int kGameEventRestoreMs = 5000;
-// wParam of a game event: 0 lights the mode over the page's current lighting and keeps that
-// to return to; 1 and 2 light it over the lighting the profile stores.
+// wParam of a game event: 0 lights the mode over the page's current lighting, 1 and 2 over
+// the lighting the profile stores.
 constexpr int kGameOverCurrent = 0;
 constexpr int kGameOverStoredLast = 2;
 // Modes past this one are not kept to return to: the device goes back to its first mode.
@@ -84,6 +86,19 @@ void CMainWnd::apply_page_lighting(int page_index, const device::LightRecord& re
     // A profile that could not be saved still lights the device; the next change saves again.
     if (!device->change_lighting(record))
         trace(QStringLiteral("saving the lighting of page %1 failed").arg(page_index));
+    write_page_lighting(page_index);
+}
+
+void CMainWnd::show_game_lighting(int page_index, const device::LightRecord& record) {
+    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
+    if (device == nullptr) return;
+    device->show_passing_lighting(record);
+    write_page_lighting(page_index);
+}
+
+void CMainWnd::write_page_lighting(int page_index) {
+    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
+    if (device == nullptr) return;
     presence()->run_device_work(
         page_index, [device] { return device->write_lighting_to_device(); },
         [this, page_index, device](device::Result outcome) {
@@ -105,18 +120,17 @@ void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
         page_index >= 0 ? lighting_device(page(page_index)->controller()) : nullptr;
     if (device != nullptr && wparam >= kGameOverCurrent && wparam <= kGameOverStoredLast) {
         leave_sync(page_index);
-        device::LightRecord record;
-        if (wparam == kGameOverCurrent) {
-            record = device->lighting();
-            // A second event while the game's lighting shows keeps the user's mode to return
-            // to, not the game's.
-            if (game_lit_page_ != page_index) record.old_mode = return_mode(record.mode);
-        } else {
-            record = device->stored_lighting();
-        }
+        device::LightRecord record =
+            wparam == kGameOverCurrent ? device->lighting() : device->stored_lighting();
+        const bool already_lit = std::find(game_lit_pages_.begin(), game_lit_pages_.end(),
+                                           page_index) != game_lit_pages_.end();
+        // The user's mode is kept to return to, whichever record the game lights over; a
+        // second event while the game's lighting shows keeps it rather than the game's.
+        record.old_mode = already_lit ? device->lighting().old_mode : return_mode(record.mode);
         record.mode = static_cast<uint8_t>(lparam & 0xFF);
-        game_lit_page_ = page_index;
-        apply_page_lighting(page_index, record);
+        // The user may switch pages between events: every page lit gets its lighting back.
+        if (!already_lit) game_lit_pages_.push_back(page_index);
+        show_game_lighting(page_index, record);
     }
     // Whatever came, and whether or not a page is shown, the page's own lighting takes over
     // again later.
@@ -124,17 +138,16 @@ void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {
 }
 
 void CMainWnd::on_game_event_timer() {
-    // The page the game lit gets its lighting back, even when another is shown by now; when
+    // The pages the game lit get their lighting back, even when another is shown by now; when
     // the game lit none, no page's lighting is touched.
-    const int page_index = game_lit_page_;
-    game_lit_page_ = -1;
-    if (page_index < 0) return;
-    leave_sync(page_index);
-    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
-    if (device == nullptr) return;
-    device::LightRecord record = device->lighting();
-    record.mode = record.old_mode;
-    apply_page_lighting(page_index, record);
+    for (const int page_index : std::exchange(game_lit_pages_, {})) {
+        leave_sync(page_index);
+        keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
+        if (device == nullptr) continue;
+        device::LightRecord record = device->lighting();
+        record.mode = record.old_mode;
+        apply_page_lighting(page_index, record);
+    }
 }
 
 }  // namespace ilmo::shell

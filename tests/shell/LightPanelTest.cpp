@@ -174,6 +174,13 @@ private slots:
         w.choose_mode(20);
         QVERIFY(w.shown(light_names::kCustomLayout));
         QVERIFY(!w.control<QWidget>(light_names::kSevenColour)->isEnabled());
+        // The per-key buttons leave the colour edits their room: none is cut off.
+        w.rig.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.rig.window()));
+        for (const char* name : light_names::kEdits) {
+            const QWidget* edit = w.control<QWidget>(name);
+            QVERIFY2(edit->parentWidget()->rect().contains(edit->geometry()), name);
+        }
         // Leaving a mode that hid the speed shows it again.
         w.choose_mode(5);
         QVERIFY(w.shown(light_names::kSpeedLayout));

@@ -142,10 +142,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
         QCOMPARE(w.mode(kKeyboardPage), 7);
         QCOMPARE(w.keyboard_mode_on_device(), 7);
+        // The game's lighting passes: the profile keeps the user's.
+        QCOMPARE(w.device(kKeyboardPage)->stored_lighting().mode, 5);
         QVERIFY(!w.device(kKeyboardPage)->sync_flag());
         QVERIFY(!w.rig.window().item(kKeyboardPage)->sync_chosen());
-        // A second event before the restore keeps the mode to return to.
-        w.rig.window().handle_game_event("Game_Kill", 0, 9);
+        // A second event before the restore keeps the mode to return to, also one lighting
+        // over the stored record.
+        w.rig.window().handle_game_event("Game_Kill", 1, 9);
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
         QCOMPARE(w.keyboard_mode_on_device(), 9);
         QVERIFY(w.rig.window().timer_pending(CMainWnd::kGameEventTimer));
@@ -163,6 +166,20 @@ private slots:
         // An event with another wParam changes nothing.
         w.rig.window().handle_game_event("Game_End", 5, 7);
         QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
+        QCOMPARE(w.mode(kKeyboardPage), 1);
+
+        // The user switches pages between two events: both pages get their lighting back,
+        // also the one the game lit over its stored lighting.
+        w.set_mode(kMousePage, 6);
+        w.select(kMousePage);
+        w.rig.window().handle_game_event("Game_Start", 2, 7);
+        w.select(kKeyboardPage);
+        w.rig.window().handle_game_event("Game_Kill", 0, 9);
+        QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
+        QCOMPARE(w.mode(kMousePage), 7);
+        w.notify("timer", {}, CMainWnd::kGameEventTimer);
+        QTRY_VERIFY_WITH_TIMEOUT(w.idle(), kGuardMs);
+        QCOMPARE(w.mode(kMousePage), 6);
         QCOMPARE(w.mode(kKeyboardPage), 1);
     }
 };

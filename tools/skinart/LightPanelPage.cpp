@@ -148,10 +148,9 @@ void effect_card(SettingsPageWriter& w, const Kind& kind) {
     if (kind.per_key) {
         begin_group(ui, names::kCustomLayout, "QVBoxLayout", 6);
         combo(ui, names::kCustomCombo);
-        w.begin_row(QStringLiteral("light_custom_buttons"), 6);
+        // One above the other: side by side they widen the card and squeeze the colour edits.
         button(w, names::kCustomBrightButton);
         button(w, names::kCustomOffButton);
-        w.end_row();
         end_group(ui);
     }
     if (kind.music) {
