@@ -45,6 +45,15 @@ public:
     void run(const device::StopEvent& stop);
 
 private:
+    // Until an effect is started, devices that take part breathe through the colours at full
+    // brightness together rather than go dark.
+    static SyncState unstarted_state() {
+        SyncState state;
+        state.speed = 2;
+        state.brightness = 4;
+        state.colourful = true;
+        return state;
+    }
     // Lock held.
     bool any_taking_part() const;
     // One step if due; how long until the next is due.
@@ -57,7 +66,7 @@ private:
     std::condition_variable roused_;
     bool woken_ = false;
     std::vector<device::CTavrinUSBDevice*> devices_;
-    SyncState state_;
+    SyncState state_ = unstarted_state();
     StepCadence cadence_;
 };
 

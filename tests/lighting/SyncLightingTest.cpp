@@ -112,6 +112,13 @@ TEST_F(SyncLightingTest, OnlyDevicesTakingPartShowTheCommonColour) {
     mouse->set_view(&mouse_page);
     const ColorRecord mouse_before = mouse->color(0);
     start_worker();  // idle: nobody takes part yet
+    // Ticked before any effect was started, devices breathe the colours rather than go dark.
+    SyncState unstarted = sync.state();
+    EXPECT_TRUE(unstarted.colourful);
+    int brightest = 0;
+    for (int step = 0; step < 64; ++step)
+        brightest = std::max<int>(brightest, sync_step(unstarted, step).brightness);
+    EXPECT_GT(brightest, 200);
     const device::LightRecord steady_green{.mode = 6, .brightness = 1, .green = 200};
     ASSERT_EQ(sync.start(device::ControllerKind::Keyboard, steady_green), SyncType::Steady);
     // Ticking a device rouses the idle worker; the common colour reaches every light.
