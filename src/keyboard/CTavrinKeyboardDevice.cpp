@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "device/FramePace.h"
 #include "keyboard/AssignmentTables.h"
 #include "keyboard/CodeTables.h"
 #include "keyboard/DeviceEvents.h"
@@ -464,6 +465,8 @@ bool CTavrinKeyboardDevice::build_and_send_frame() {
     if (!shown_frames_.wanted(frame, command_channel().dropped_light_packets(),
                               device::FrameFilter::Clock::now()))
         return false;
+    frames_.set_pace_ms(receiver_mode() ? device::kReceiverFramePaceMs
+                                        : device::kCableFramePaceMs);
     frames_.post(std::move(frame));
     return true;
 }
