@@ -43,6 +43,8 @@ constexpr double kHiddenCpuGoalPercent = 0.5;
 constexpr double kHiddenWakeupsGoal = 100;
 constexpr double kMusicCpuGoalPercent = 3;
 constexpr const char* kSpeakers = "speakers";
+// The pulsing tone sounds and pauses this long in turn.
+constexpr int kBeatPulseMs = 60;
 
 // The name the program gives its synchronised lighting worker.
 constexpr const char* kSyncThreadName = "sync lighting";
@@ -244,14 +246,18 @@ int capture_streams(const std::string& server) {
     return pclose(list) == 0 ? streams : -1;
 }
 
-// One hidden run against the private sound server with the keyboard starting in `mode`,
-// with or without a tone in the default output; `streams` gets the capture streams the server
-// had open halfway through the sample time.
+// What the default output plays during a run.
+enum class Sound { Silence, Tone, Beat };
+
+// One hidden run against the private sound server with the keyboard starting in `mode` and
+// `sound` in the default output; `streams` gets the capture streams the server had open
+// halfway through the sample time.
 bool measure_hidden_in_mode(const std::string& program, const std::string& server, int mode,
-                            bool tone, const char* label, Run& run, int& streams) {
+                            Sound sound, const char* label, Run& run, int& streams) {
     setenv("ILMO_DEMO_KEYBOARD_MODE", std::to_string(mode).c_str(), 1);
     std::optional<ilmo::capture::testing::ToneSource> playing;
-    if (tone) playing.emplace(server, kSpeakers, 440);
+    if (sound != Sound::Silence)
+        playing.emplace(server, kSpeakers, 440, sound == Sound::Beat ? kBeatPulseMs : 0);
     std::thread count([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(kSettleMs + kSampleMs / 2));
         streams = capture_streams(server);
@@ -263,9 +269,10 @@ bool measure_hidden_in_mode(const std::string& program, const std::string& serve
 }
 
 // The program hidden in the music mode against a private sound server whose default output
-// is a plain null sink, silent and with a tone; and, to tell the costs apart, in the host
-// colour mode (30), whose frames stream the same way without any music. False when a run
-// failed.
+// is a plain null sink: silent, with a steady tone (which, the bands being the changes between
+// notices, draws little after its start), and with the tone pulsing (the picture changes at
+// nearly every step, as with music); and, to tell the costs apart, in the host colour mode
+// (30), whose frames are made the same way without any music. False when a run failed.
 bool measure_music(const std::string& program) {
     ilmo::audio::testing::PrivatePulseDaemon daemon;
     if (!daemon.start()) {
@@ -280,22 +287,23 @@ bool measure_music(const std::string& program) {
     struct MusicRun {
         const char* label;
         int mode;
-        bool tone;
+        Sound sound;
         Run run;
         int streams = -1;
     };
-    MusicRun runs[] = {{"host colour", 30, false, {}},
-                       {"music silent", 21, false, {}},
-                       {"music tone", 21, true, {}}};
+    MusicRun runs[] = {{"host colour", 30, Sound::Silence, {}},
+                       {"music silent", 21, Sound::Silence, {}},
+                       {"music tone", 21, Sound::Tone, {}},
+                       {"music beat", 21, Sound::Beat, {}}};
     bool measured = true;
     for (MusicRun& r : runs) {
-        measured = measured && measure_hidden_in_mode(program, daemon.server(), r.mode, r.tone,
+        measured = measured && measure_hidden_in_mode(program, daemon.server(), r.mode, r.sound,
                                                       r.label, r.run, r.streams);
     }
     unsetenv("PULSE_SERVER");
     if (!measured) return false;
     for (const MusicRun& r : runs) {
-        const bool goal = r.tone;
+        const bool goal = r.sound != Sound::Silence;
         const bool met = r.run.cpu_percent < kMusicCpuGoalPercent;
         print_run(r.label, r.run, goal ? (met ? "goal met" : "goal missed") : "no goal");
         std::printf("             | capture streams on the server: %d\n", r.streams);

@@ -1,8 +1,9 @@
 // From a tone starting in the default output to the first keyboard frame that shows it, along
 // the program's own route: capture of the output's monitor, the levels notice queued to the
 // window's thread, the band step, the keyboard's audio input, the preview's music mode (audio
-// mode 0), the host frame on a 10 ms single-shot precise timer, and the emulated keyboard's
-// light frame memory. A private sound server with a null output; the tone is written through
+// mode 0), the host frame built on the window's thread when the preview's lights change (as
+// the keyboard page does; the page's frame timer only starts the stream), and the emulated
+// keyboard's light frame memory. A private sound server with a null output; the tone is written through
 // libpulse's simple API, and its instant is that of the first write of non-silent samples.
 // Repeated 20 times, the picture back at rest before each; prints median, best and worst and
 // where the time goes. Goal: under 50 ms.
@@ -65,7 +66,7 @@ struct Instants {
     std::optional<Clock::time_point> first_handover;  // the keyboard's audio input
     int notices_before_handover = 0;
     std::optional<Clock::time_point> step_drawn;    // the preview's lights first differ from rest
-    std::optional<Clock::time_point> frame_posted;  // the frame timer's first frame after that
+    std::optional<Clock::time_point> frame_posted;  // the first frame built after that
     std::optional<Clock::time_point> frame;         // the changed picture in the keyboard's memory
 };
 
@@ -76,7 +77,8 @@ std::vector<device::ColorRecord> preview_lights(const keyboard::CTavrinKeyboardD
 }
 
 // The window's side: notices queued to the Qt thread, band step, keyboard audio input.
-// It is also the page's view: the lighting thread reports each tick of the preview to it.
+// It is also the page's view: the lighting thread reports each tick of the preview to it,
+// and as the keyboard page does it has the keyboard build a frame on the Qt thread then.
 class WindowRoute final : public capture::CaptureWindow, public device::DeviceView {
 public:
     explicit WindowRoute(keyboard::CTavrinKeyboardDevice& keyboard) : keyboard_(keyboard) {}
@@ -84,12 +86,23 @@ public:
     void show_power(const device::PowerStatus&) override {}
     void select_function_tabs(const device::FunctionSwitchTabs&) override {}
     void lights_changed() override {
-        std::lock_guard lock(mutex_);
-        if (armed_ && instants_.first_handover && !instants_.step_drawn &&
-            preview_lights(keyboard_) != rest_lights_)
-            instants_.step_drawn = Clock::now();
+        {
+            std::lock_guard lock(mutex_);
+            if (armed_ && instants_.first_handover && !instants_.step_drawn &&
+                preview_lights(keyboard_) != rest_lights_)
+                instants_.step_drawn = Clock::now();
+        }
+        if (!keyboard_.frames_follow_lights() || frame_queued_.exchange(true)) return;
+        QMetaObject::invokeMethod(
+            &receiver_,
+            [this] {
+                frame_queued_ = false;
+                frame_built();
+                static_cast<void>(keyboard_.build_and_send_frame());
+            },
+            Qt::QueuedConnection);
     }
-    // The frame timer is about to build a frame from the preview's lights.
+    // A frame is about to be built from the preview's lights.
     void frame_built() {
         std::lock_guard lock(mutex_);
         if (armed_ && instants_.step_drawn && !instants_.frame_posted)
@@ -112,6 +125,15 @@ public:
             Qt::QueuedConnection);
     }
 
+    // Hands the band step `count` notices that change nothing (the last levels again), and
+    // returns when it has taken them: the bands' running means decay (a silent output sends
+    // no notices, so they keep the last tone's), and the every-third count moves on.
+    void unchanged_notices(int count) {
+        for (int i = 0; i < count; ++i)
+            QMetaObject::invokeMethod(
+                &receiver_, [this] { take(last_levels_); }, Qt::BlockingQueuedConnection);
+    }
+
     void arm() {
         std::lock_guard lock(mutex_);
         instants_ = Instants{};
@@ -127,9 +149,13 @@ private:
     void handle(const capture::CopyData& notice) {
         const auto levels =
             lighting::parse_levels_notice(notice.number, notice.byte_count, notice.bytes);
-        if (!levels) return;
+        if (levels) take(*levels);
+    }
+
+    void take(const lighting::FrequencyLevels& levels) {
+        last_levels_ = levels;
         const device::DeviceKind in_use[] = {device::DeviceKind::Keyboard};
-        const lighting::BandOutput bands = bands_.step(*levels, in_use);
+        const lighting::BandOutput bands = bands_.step(levels, in_use);
         if (!bands.keyboard) return;
         {
             std::lock_guard lock(mutex_);
@@ -140,7 +166,9 @@ private:
 
     keyboard::CTavrinKeyboardDevice& keyboard_;
     lighting::BandStep bands_;
+    lighting::FrequencyLevels last_levels_{};  // the Qt thread's
     QObject receiver_;
+    std::atomic<bool> frame_queued_{false};
     std::mutex mutex_;
     bool armed_ = false;
     Instants instants_;
@@ -229,11 +257,21 @@ struct Figures {
 
 // One tone from the picture at rest to the first frame that differs; nullopt when a stage
 // was not reached within the guard time.
+// Between tones the capture falls silent at a place of the every-third count that depends on
+// how long the last tone played. Before each tone the bands' means decay to nothing, and
+// `shift` more notices move the count, so the tones meet it at each of its three places in
+// turn, as music does.
+constexpr int kDecayNotices = 6;  // each quarters the means: 11000 / 4^6 < 3, drawn as silence
+
 std::optional<Instants> one_tone(const std::string& server, sim::SimBus& bus, WindowRoute& window,
-                                 const std::vector<uint8_t>& rest) {
-    if (!wait_for_rest(bus, rest)) {
-        std::fprintf(stderr, "the picture did not come back to rest\n");
-        return std::nullopt;
+                                 const std::vector<uint8_t>& rest, int shift = 0) {
+    // At rest the last tone's notices are all in; what the decay's notices draw fades again.
+    for (int notices : {kDecayNotices, shift}) {
+        if (!wait_for_rest(bus, rest)) {
+            std::fprintf(stderr, "the picture did not come back to rest\n");
+            return std::nullopt;
+        }
+        window.unchanged_notices(notices);
     }
     TonePlayer player(server);
     if (!player.ok()) return std::nullopt;
@@ -266,7 +304,7 @@ bool run_repeats(const std::string& server, sim::SimBus& bus, WindowRoute& windo
     if (!warm_up) return false;
     figures.warm_up_ms = ms(warm_up->tone, *warm_up->frame);
     for (int i = 0; i < kRepeats; ++i) {
-        const std::optional<Instants> at = one_tone(server, bus, window, rest);
+        const std::optional<Instants> at = one_tone(server, bus, window, rest, i % 3);
         if (!at) return false;
         figures.total.push_back(ms(at->tone, *at->frame));
         figures.to_notice.push_back(ms(at->tone, *at->first_notice));
@@ -306,8 +344,8 @@ void print_figures(const Figures& f, double usb_frame_ms) {
                 mean(f.notices));
     stage("first notice -> keyboard's audio input (queued call, every third notice)",
           f.to_handover);
-    stage("audio input -> preview drawn (the music step, 2 ticks of 16 ms)", f.to_step);
-    stage("preview drawn -> frame built (the 10 ms frame timer)", f.to_post);
+    stage("audio input -> preview drawn (the lighting thread's music step)", f.to_step);
+    stage("preview drawn -> frame built (queued to the window's thread)", f.to_post);
     stage("frame built -> frame in the keyboard (frame sender, USB packets)", f.to_memory);
     std::printf(
         "  (one frame takes %.1f ms in the USB model; a new one waits for the one in"
@@ -334,7 +372,8 @@ int main(int argc, char** argv) {
     light.mode = keyboard::kAudioMode;
     static_cast<void>(keyboard.change_lighting(light));
 
-    // The page's frame timer: single-shot and armed again after each frame, as the program's.
+    // The page's frame timer: single-shot, armed again only after a frame went out, as the
+    // program's; the frames then follow the preview's changes.
     QTimer frame_timer;
     frame_timer.setSingleShot(true);
     frame_timer.setTimerType(Qt::PreciseTimer);
@@ -342,8 +381,8 @@ int main(int argc, char** argv) {
     keyboard.set_view(&window);
     QObject::connect(&frame_timer, &QTimer::timeout, [&] {
         window.frame_built();
-        static_cast<void>(keyboard.build_and_send_frame());
-        frame_timer.start(presence::ItemTimerDelays::kFrameCableMs);
+        if (keyboard.build_and_send_frame())
+            frame_timer.start(presence::ItemTimerDelays::kFrameCableMs);
     });
     frame_timer.start(presence::ItemTimerDelays::kFirstFrameMs);
 

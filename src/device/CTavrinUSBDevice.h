@@ -86,8 +86,9 @@ public:
     // Reads the device's settings again after it asked for it (page timer 1002). Device work.
     virtual Result refresh_on_request() { return Result::kOk; }
     // Called by the page's frame timer on the UI thread: hands the host frame of a
-    // host-driven lighting mode to the device. Returns whether the device needs host frames
-    // now; when it does not, the frame timer rests until the page resumes it.
+    // host-driven lighting mode to the device. Returns whether a frame went out; when none
+    // did (no host-driven mode, or the device shows the picture already), the frame timer
+    // rests until the page resumes it.
     virtual bool build_and_send_frame() { return false; }
     // The device's frames are made from the preview and go out when its lights change, not
     // at the frame timer's pace: the page builds a frame at each change of the lights.

@@ -1,5 +1,7 @@
 #include "device/FrameSender.h"
 
+#include <chrono>
+
 namespace ilmo::device {
 
 FrameSender::FrameSender(CommandChannel& channel, TraceSink trace)
@@ -28,6 +30,11 @@ void FrameSender::post(std::vector<uint8_t> frame) {
     posted_.notify_one();
 }
 
+void FrameSender::set_pace_ms(int pace_ms) {
+    std::lock_guard lock(mutex_);
+    pace_ms_ = pace_ms;
+}
+
 void FrameSender::stop() {
     thread_.stop();
     std::lock_guard lock(mutex_);
@@ -45,15 +52,19 @@ uint64_t FrameSender::replaced() const {
 }
 
 void FrameSender::run(const StopEvent& stop) {
+    using Clock = std::chrono::steady_clock;
     while (true) {
         std::vector<uint8_t> frame;
+        int pace_ms = 0;
         {
             std::unique_lock lock(mutex_);
             posted_.wait(lock, [this] { return stopping_ || pending_.has_value(); });
             if (stopping_) return;
             frame = std::move(*pending_);
             pending_.reset();
+            pace_ms = pace_ms_;
         }
+        const auto started = Clock::now();
         const Result outcome = send_(frame);
         if (succeeded(outcome)) {
             std::lock_guard lock(mutex_);
@@ -61,6 +72,10 @@ void FrameSender::run(const StopEvent& stop) {
         } else if (stop.wait_for(kFailurePauseMs)) {
             return;
         }
+        // Frames made meanwhile wait out the pace; the newest of them goes next.
+        const auto paced = std::chrono::ceil<std::chrono::milliseconds>(
+            started + std::chrono::milliseconds(pace_ms) - Clock::now());
+        if (paced.count() > 0 && stop.wait_for(static_cast<int>(paced.count()))) return;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "device/FramePace.h"
 #include "keyboard/AssignmentTables.h"
 #include "keyboard/CodeTables.h"
 #include "keyboard/DeviceEvents.h"
@@ -153,6 +154,7 @@ Result CTavrinKeyboardDevice::load_after_attach() {
     }();
     if (!document.empty()) static_cast<void>(load_profile(document));
     const Result settings = command_channel().is_open() ? read_settings() : Result::kOk;
+    shown_frames_.forget();  // a keyboard attached again shows none of the host's frames
     redraw_page();
     restart_lighting_thread();
     return device::first_failure({initialised, settings});
@@ -319,6 +321,8 @@ Result CTavrinKeyboardDevice::write_lighting_settings(int profile_index, uint8_t
         outcome = channel.write_memory(address, record);
     }
     const Result ended = channel.end_transfer();
+    // A host-driven mode written anew starts from the host's next frame, even an unchanged one.
+    shown_frames_.forget();
     return device::first_failure({begun, outcome, ended});
 }
 
@@ -441,16 +445,27 @@ bool CTavrinKeyboardDevice::host_driven(int mode) const {
 }
 
 bool CTavrinKeyboardDevice::build_and_send_frame() {
-    if (!light_status() || !command_channel().is_open()) return false;
-    const device::LightRecord light = lighting_state();
-    if (!host_driven(light.mode)) return false;
-    std::vector<device::ColorRecord> lights(static_cast<size_t>(light_count()));
-    for (int i = 0; i < light_count(); ++i) lights[static_cast<size_t>(i)] = color(i);
+    // The mode and the lights are taken together, so a frame never mixes two steps.
+    std::vector<device::ColorRecord> lights;
+    const device::LightRecord light =
+        with_lights([&](const device::LightRecord& state, std::span<device::ColorRecord> shown) {
+            lights.assign(shown.begin(), shown.end());
+            return state;
+        });
+    if (!light_status() || !command_channel().is_open() || !host_driven(light.mode)) {
+        shown_frames_.forget();
+        return false;
+    }
     std::vector<uint8_t> frame;
     {
         std::lock_guard lock(state_mutex());
         frame = host_frame(lights, maps_.light_led, key_positions_);
     }
+    if (!shown_frames_.wanted(frame, command_channel().dropped_light_packets(),
+                              device::FrameFilter::Clock::now()))
+        return false;
+    frames_.set_pace_ms(receiver_mode() ? device::kReceiverFramePaceMs
+                                        : device::kCableFramePaceMs);
     frames_.post(std::move(frame));
     return true;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "device/EventReader.h"
+#include "device/FrameFilter.h"
 #include "device/FrameSender.h"
 #include "keyboard/KeyMaps.h"
 #include "keyboard/KeyboardView.h"
@@ -108,7 +109,11 @@ public:
     std::vector<profiles::KeyEntry> key_records() const;
     // Shows the profile's captions and options on the page.
     void redraw_page() override;
+    // In the host-driven modes: sends the preview's picture as a host frame when the keyboard
+    // does not show it yet (see FrameFilter); true when a frame went out.
     bool build_and_send_frame() override;
+    // The frames follow the preview's ticks, so a new picture goes out at once.
+    bool frames_follow_lights() const override { return true; }
     // The music lighting's bands (the first 25 of at most 500 values) go to the preview's
     // visualisers; in the music mode with the beat ripple chosen their beat starts a ripple
     // now and then, as a press of the ripple key would.
@@ -177,6 +182,7 @@ private:
 
     device::EventReader cable_events_;
     device::EventReader receiver_events_;
+    device::FrameFilter shown_frames_;
     device::FrameSender frames_;
 };
 

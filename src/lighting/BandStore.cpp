@@ -26,6 +26,11 @@ void BandStore::clear() {
     fresh_ = false;
 }
 
+bool BandStore::fresh() const {
+    std::lock_guard lock(mutex_);
+    return fresh_;
+}
+
 BandValues BandStore::stored() const {
     std::lock_guard lock(mutex_);
     return values_;

@@ -18,6 +18,8 @@ public:
     // The values stored since the last take, which empties the store; nothing when none came.
     std::optional<BandValues> take();
     void clear();
+    // Values were stored since the last take.
+    bool fresh() const;
     // What is stored and not yet taken; zeros when nothing is.
     BandValues stored() const;
 

@@ -11,10 +11,11 @@ namespace ilmo::lighting {
 namespace {
 
 constexpr int kMusicMode = 21;
-// Bands reach the keyboard with every third levels notice, about every 64-70 ms, and the
-// music mode steps every 32 ms. The bar visualisers that have no fade keep their picture over
-// the steps in between, or they would flash their silence picture every other step; after
-// this many steps without bands the music has stopped and they show silence.
+// Bands reach the keyboard with every third levels notice, about every 35 ms; the music mode
+// shows them at once, and between them steps every 32 ms. The bar visualisers that have no
+// fade keep their picture over the steps without bands, or they would flash their silence
+// picture now and then; after this many steps without bands the music has stopped and they
+// show silence.
 constexpr int kStepsHeldWithoutBands = 4;
 
 std::optional<PressAnswer> answer_of(int mode) {
@@ -103,6 +104,10 @@ void KeyboardPreview::restart(const device::LightRecord& lighting) {
 int KeyboardPreview::step_ticks(const device::LightRecord& lighting) const {
     const int ticks = ticks_per_step(lighting.mode, lighting.speed);
     return ticks > 0 ? ticks : kStandbyTicks;
+}
+
+bool KeyboardPreview::step_wanted_now() const {
+    return prepared_mode() == kMusicMode && bands_.fresh();
 }
 
 void KeyboardPreview::run_step(device::LightRecord& lighting, std::span<device::ColorRecord> lights,

@@ -27,7 +27,8 @@ public:
     // The colour the host-driven colour mode shows; until one is given, the record's colour.
     void set_host_color(device::Rgb color) { host_color_ = color; }
     // The music bands as the audio path hands them over (the first 25 are kept). The music
-    // mode shows them at its next step, once. Safe to call from any thread.
+    // mode shows them once, at its next tick: new bands do not wait for the mode's pace, and
+    // that step stands for the pace's next one. Safe to call from any thread.
     void set_band_levels(std::span<const int> levels) { bands_.store(levels); }
     // The bands stored and not yet shown.
     BandValues band_levels() const { return bands_.stored(); }
@@ -37,6 +38,7 @@ public:
 private:
     void restart(const device::LightRecord& lighting) override;
     int step_ticks(const device::LightRecord& lighting) const override;
+    bool step_wanted_now() const override;
     void music_step(KeyCanvas& canvas, device::LightRecord& lighting);
     void run_step(device::LightRecord& lighting, std::span<device::ColorRecord> lights,
                   int64_t now_ms) override;

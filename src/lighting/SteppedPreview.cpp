@@ -23,13 +23,19 @@ void SteppedPreview::tick(device::LightRecord& lighting, std::span<device::Color
         restart_pending_ = false;
     }
     last_lighting_ = lighting;
-    if (cadence_.due(now_ms, step_ticks(lighting))) run_step(lighting, lights, now_ms);
+    const int ticks = step_ticks(lighting);
+    if (step_wanted_now()) {
+        cadence_.step_early(now_ms, ticks);
+        run_step(lighting, lights, now_ms);
+    } else if (cadence_.due(now_ms, ticks)) {
+        run_step(lighting, lights, now_ms);
+    }
     draw_between_steps(lights, now_ms);
     per_light_.apply(lights, now_ms);
 }
 
 int64_t SteppedPreview::next_due_ms(const device::LightRecord& lighting, int64_t now_ms) const {
-    if (prepared_mode_ != lighting.mode || restart_pending_) return now_ms;
+    if (prepared_mode_ != lighting.mode || restart_pending_ || step_wanted_now()) return now_ms;
     const std::optional<int64_t> due = earlier(
         earlier(cadence_.next_due_ms(now_ms, step_ticks(lighting)), per_light_.next_due_ms(now_ms)),
         between_steps_due_ms(now_ms));

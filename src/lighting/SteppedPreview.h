@@ -26,6 +26,8 @@ protected:
     virtual int step_ticks(const device::LightRecord& lighting) const = 0;
     virtual void run_step(device::LightRecord& lighting, std::span<device::ColorRecord> lights,
                           int64_t now_ms) = 0;
+    // The mode has something new to show that should not wait for its pace.
+    virtual bool step_wanted_now() const { return false; }
     // Drawing a mode does on every tick, between its steps; and when that next changes.
     virtual void draw_between_steps(std::span<device::ColorRecord>, int64_t) {}
     virtual std::optional<int64_t> between_steps_due_ms(int64_t) const { return std::nullopt; }

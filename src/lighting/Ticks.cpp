@@ -49,6 +49,12 @@ bool StepCadence::due(int64_t now_ms, int threshold_ticks) {
     return true;
 }
 
+void StepCadence::step_early(int64_t now_ms, int threshold_ticks) {
+    const int64_t tick = tick_of(now_ms);
+    if (due(now_ms, threshold_ticks)) return;  // the pace's own step was due anyway
+    if (last_step_tick_ <= tick) last_step_tick_ += threshold_ticks;
+}
+
 int64_t StepCadence::next_due_ms(int64_t now_ms, int threshold_ticks) const {
     if (!started_) return now_ms;
     return tick_start_ms(last_step_tick_ + threshold_ticks);

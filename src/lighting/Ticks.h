@@ -35,6 +35,10 @@ public:
     // True (and the count starts over) when `threshold_ticks` ticks have passed since the
     // last step. A thread that woke late runs one step, not the ones it missed.
     bool due(int64_t now_ms, int threshold_ticks);
+    // A step run before its time (something new to show) stands for the next step of the
+    // pace, so the pace's count of steps holds; while that step is still ahead, further early
+    // steps claim no more.
+    void step_early(int64_t now_ms, int threshold_ticks);
     // When the next step falls due; `now_ms` for a fresh cadence.
     int64_t next_due_ms(int64_t now_ms, int threshold_ticks) const;
 

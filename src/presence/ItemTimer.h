@@ -2,6 +2,8 @@
 // The timers a device selector item runs for its page. The numbers are the item's timer ids,
 // shared with the page's own timers (1002-1004), which the window routes to the page.
 
+#include "device/FramePace.h"
+
 namespace ilmo::presence {
 
 enum class ItemTimer : int {
@@ -18,8 +20,8 @@ struct ItemTimerDelays {
     static constexpr int kPresenceAfterConnectMs = 500;
     static constexpr int kPresenceRetryMs = 3000;
     static constexpr int kFirstFrameMs = 5;
-    static constexpr int kFrameReceiverMs = 50;
-    static constexpr int kFrameCableMs = 10;
+    static constexpr int kFrameReceiverMs = device::kReceiverFramePaceMs;
+    static constexpr int kFrameCableMs = device::kCableFramePaceMs;
     static constexpr int kFirstPowerMs = 50;
     static constexpr int kPowerMs = 5000;
     static constexpr int kFirstLinkWatchMs = 2000;

@@ -32,6 +32,9 @@ void preset_keyboard_mode(SimBus& bus) {
 std::shared_ptr<SimBus> plugged_bus() {
     auto bus = std::make_shared<SimBus>();
     bus->set_usb_timing(true);
+    // Nobody reads a demo's packet log: kept, it would hold every report the program sends
+    // for as long as it runs (hundreds a second while a host-driven mode streams frames).
+    bus->packet_log().set_recording(false);
     bus->plug_all();
     preset_keyboard_mode(*bus);
     return bus;

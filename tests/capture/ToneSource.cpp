@@ -13,8 +13,9 @@
 
 namespace ilmo::capture::testing {
 
-ToneSource::ToneSource(std::string server, std::string sink, double frequency_hz)
-    : frequency_hz_(frequency_hz) {
+ToneSource::ToneSource(std::string server, std::string sink, double frequency_hz, int pulse_ms)
+    : frequency_hz_(frequency_hz),
+      pulse_frames_(pulse_ms > 0 ? static_cast<uint64_t>(kSinkRateHz * pulse_ms / 1000) : 0) {
     // A socket rather than a pipe: a write to a player that has gone fails instead of
     // raising SIGPIPE in the test.
     int ends[2];
@@ -52,7 +53,9 @@ void ToneSource::write_tone() {
     for (uint64_t frame = 0; !stop_;) {
         for (size_t i = 0; i < chunk.size(); i += kSinkChannels, ++frame) {
             const double phase = 2 * std::numbers::pi * frequency_hz_ * frame / kSinkRateHz;
-            const auto value = static_cast<int16_t>(std::lround(kAmplitude * std::sin(phase)));
+            const bool silent = pulse_frames_ > 0 && (frame / pulse_frames_) % 2 == 1;
+            const auto value = static_cast<int16_t>(
+                silent ? 0 : std::lround(kAmplitude * std::sin(phase)));
             for (int channel = 0; channel < kSinkChannels; ++channel) chunk[i + channel] = value;
         }
         const auto* bytes = reinterpret_cast<const char*>(chunk.data());

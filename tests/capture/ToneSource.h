@@ -1,11 +1,12 @@
 #pragma once
-// Plays a steady sine into one sink of a sound server until it is destroyed or the server
-// goes away: pacat plays what a thread of the test writes to it. pacat runs in a process of
-// its own, so the only libpulse client inside the test is the one under test.
+// Plays a sine into one sink of a sound server until it is destroyed or the server goes away:
+// pacat plays what a thread of the test writes to it. pacat runs in a process of its own, so
+// the only libpulse client inside the test is the one under test.
 
 #include <sys/types.h>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <thread>
 
@@ -23,7 +24,8 @@ inline double tone_hz_for_bin(int bin) {
 
 class ToneSource {
 public:
-    ToneSource(std::string server, std::string sink, double frequency_hz);
+    // Steady; with `pulse_ms` the tone sounds for that long, then is silent as long, in turn.
+    ToneSource(std::string server, std::string sink, double frequency_hz, int pulse_ms = 0);
     ~ToneSource();
     ToneSource(const ToneSource&) = delete;
     ToneSource& operator=(const ToneSource&) = delete;
@@ -32,6 +34,7 @@ private:
     void write_tone();
 
     const double frequency_hz_;
+    const uint64_t pulse_frames_;  // 0: steady
     pid_t player_ = -1;
     int to_player_ = -1;
     std::atomic<bool> stop_{false};

@@ -356,17 +356,25 @@ TEST_F(KeyboardControllerTest, HostColourFramesGoOutOnlyWhileTheLightStatusIsOn)
         read_again = true;
     });
     while (!read_again) {
-        EXPECT_TRUE(keyboard.build_and_send_frame());
+        static_cast<void>(keyboard.build_and_send_frame());
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     work.join();
     // Every light shows the host colour at full brightness: 100 x 255 / 256 = 99.
     const size_t escape_led = memory(FirmwareMemory::LedTable, 0, 126)[0];
     ASSERT_TRUE(eventually([&] {
-        EXPECT_TRUE(keyboard.build_and_send_frame());
+        static_cast<void>(keyboard.build_and_send_frame());
         return memory(FirmwareMemory::LightFrame, escape_led * 3, 3) ==
                std::vector<uint8_t>{99, 0, 0};
     }));
+    EXPECT_FALSE(keyboard.build_and_send_frame()) << "the keyboard shows this picture already";
+    // The mode written anew, or the keyboard attached again: the same picture goes out.
+    ASSERT_EQ(keyboard.write_lighting(), Result::kOk);
+    EXPECT_TRUE(keyboard.build_and_send_frame());
+    keyboard.detach();
+    plug_and_load();
+    ASSERT_TRUE(eventually([&] { return keyboard.color(0) == device::ColorRecord{100, 0, 0, 255}; }));
+    EXPECT_TRUE(keyboard.build_and_send_frame());
     keyboard.detach();
 }
 
@@ -388,7 +396,7 @@ TEST_F(KeyboardControllerTest, MusicBandsReachTheFramesInTheProfilesMusicColours
     // Frames go out from a sender thread: the keyboard's memory shows one a moment later.
     ASSERT_TRUE(eventually([&] {
         keyboard.audio_input(loud);
-        EXPECT_TRUE(keyboard.build_and_send_frame());
+        static_cast<void>(keyboard.build_and_send_frame());
         const std::vector<uint8_t> shown = memory(FirmwareMemory::LightFrame, escape_led * 3, 3);
         return shown[0] == 0 && shown[1] == 0 && shown[2] > 100;
     }));

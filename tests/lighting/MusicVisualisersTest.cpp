@@ -223,6 +223,24 @@ TEST(KeyboardMusicMode, ShowsEachValueOnceAndHoldsBarsBetweenNotices) {
     EXPECT_EQ(page.step()[38], lit(kForeground));  // then silence's picture
 }
 
+// New bands are drawn at the tick they arrive, not at the pace's next step; that step is
+// then skipped, so lit keys fade at the pace's rate.
+TEST(KeyboardMusicMode, NewBandsShowAtOnceInThePlaceOfTheNextStep) {
+    MusicPreview page;
+    page.preview.set_music_lighting(music(0));
+    const auto tick_at = [&](int64_t now_ms) {
+        page.preview.tick(page.lighting, page.lights, now_ms);
+        return page.lights[0];
+    };
+    tick_at(0);  // entering steps at once; the next step is due at 32 ms
+    page.preview.set_band_levels(std::vector<int>(25, 4200));
+    EXPECT_EQ(page.preview.next_due_ms(page.lighting, 5), 5);
+    EXPECT_EQ(tick_at(5), lit(kForeground));
+    EXPECT_EQ(page.preview.next_due_ms(page.lighting, 6), 4 * kTickMs);
+    EXPECT_EQ(tick_at(2 * kTickMs), lit(kForeground));
+    EXPECT_EQ(tick_at(4 * kTickMs), with_brightness(kForeground, scale_byte(255, 230)));
+}
+
 TEST(KeyboardMusicMode, TheRippleModeAnswersTheBeatInTheMusicColours) {
     MusicPreview page;
     page.preview.set_music_lighting(music(2));

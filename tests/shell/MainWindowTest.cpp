@@ -53,6 +53,15 @@ QLabel* indicator_label(CMpDevicePowerUI* indicator, const char* name) {
     return ui::find_control<QLabel>(indicator, QString::fromLatin1(name));
 }
 
+// A levels notice of `bytes` bytes with every level at `level`.
+capture::CopyData levels_notice(int level, uint32_t bytes) {
+    capture::CopyData data{capture::kLevelsNotice, bytes, {}};
+    for (int i = 0; i < capture::kLevelCount; ++i)
+        for (int b = 0; b < 4; ++b) data.bytes.push_back(uint8_t(uint32_t(level) >> (8 * b)));
+    data.bytes.resize(bytes);
+    return data;
+}
+
 int visible_items(CMainWnd& window) {
     int shown = 0;
     for (int i = 0; i < window.page_count(); ++i) shown += window.item(i)->isVisibleTo(&window);
@@ -249,17 +258,11 @@ private slots:
         QTRY_VERIFY(rig.window().music_link() != nullptr);
 
         // Loud and quiet in turn: the changes between notices are the beat.
-        const auto notice = [](int level, uint32_t bytes) {
-            capture::CopyData data{capture::kLevelsNotice, bytes, {}};
-            for (int i = 0; i < capture::kLevelCount; ++i)
-                for (int b = 0; b < 4; ++b) data.bytes.push_back(uint8_t(uint32_t(level) >> (8 * b)));
-            data.bytes.resize(bytes);
-            return data;
-        };
         std::thread capture_thread([&] {
             for (int i = 0; i < 60; ++i) {
-                rig.window().music_link()->copy_data(notice(i % 2 ? 8192 : 0, 1999));  // ignored
-                rig.window().music_link()->copy_data(notice(i % 2 ? 8192 : 0, capture::kLevelsBytes));
+                rig.window().music_link()->copy_data(levels_notice(i % 2 ? 8192 : 0, 1999));  // ignored
+                rig.window().music_link()->copy_data(
+                    levels_notice(i % 2 ? 8192 : 0, capture::kLevelsBytes));
             }
         });
         capture_thread.join();
@@ -271,6 +274,54 @@ private slots:
         rig.destroy_window();
         QCOMPARE(entry.registered_window(), nullptr);
         QVERIFY(!entry.running());
+    }
+
+    // The keyboard is handed the keyboard's 25 bands, not the mouse's 10, and what they draw
+    // reaches the keyboard in its host frames.
+    void musicBandsOfTheKeyboardReachItsFrames() {
+        testing::ShellRig rig;
+        rig.window().initialise();
+        rig.bus().plug(SimProduct::Keyboard);
+        rig.bus().plug(SimProduct::Mouse);
+        QTRY_VERIFY(rig.window().item(kKeyboardPage)->isVisibleTo(&rig.window()));
+        QTRY_VERIFY(rig.window().item(kMousePage)->isVisibleTo(&rig.window()));
+        auto* keyboard = dynamic_cast<keyboard::CTavrinKeyboardDevice*>(
+            rig.window().page(kKeyboardPage)->controller());
+        QVERIFY(keyboard != nullptr);
+        // Loaded: what it reads from the keyboard no longer replaces the profile's mode.
+        QTRY_VERIFY(keyboard->loaded() &&
+                    !rig.window().presence()->device_work_running(kKeyboardPage));
+        const std::filesystem::path document = keyboard->profile_data().document_path();
+        Json::Value doc = profiles::read_json_file(document);
+        doc["Device"][0]["LightInfo"]["SelectItem"] = 21;
+        Json::Value& music = doc["Device"][0]["AudioLightInfo"];
+        music["AudioMode"] = 0;  // column c shows band c
+        music["7ColorFlags"] = 0;
+        for (const char* key : {"BkColorR", "BkColorG", "BkColorB", "FgColorR", "FgColorG"})
+            music[key] = 0;
+        music["FgColorB"] = 200;
+        QVERIFY(profiles::write_json_file(document, doc));
+        static_cast<void>(keyboard->load_profile(document));
+        QTRY_VERIFY(rig.window().music_link() != nullptr);
+
+        // Levels swinging over the whole range in every band: each column lights its keys.
+        // The mouse's bands would light at most ten of the 23 columns, under half the keys.
+        int notices = 0;
+        const auto most_keys_lit = [&] {
+            for (int i = 0; i < 3; ++i, ++notices)
+                rig.window().music_link()->copy_data(
+                    levels_notice(notices % 2 ? 8192 : 0, capture::kLevelsBytes));
+            const size_t frame_bytes = size_t(keyboard->information().key_positions()) * 3;
+            const std::vector<uint8_t> frame =
+                rig.bus().with_firmware(SimProduct::Keyboard, [&](sim::Firmware& f) {
+                    return f.read(sim::FirmwareMemory::LightFrame, 0, frame_bytes);
+                });
+            size_t lit = 0;
+            for (size_t led = 0; led + 2 < frame.size(); led += 3)
+                lit += frame[led] == 0 && frame[led + 1] == 0 && frame[led + 2] > 100;
+            return lit * 2 > frame.size() / 3;
+        };
+        QTRY_VERIFY(most_keys_lit());
     }
 
     void receiverLinkWaitLeavesTheWindowFree() {

@@ -115,5 +115,16 @@ TEST(FactorySettings, DemoKeyboardStartsInTheModeTheEnvironmentNames) {
     EXPECT_EQ(demo_keyboard_mode("256"), factory_mode);
 }
 
+// A demo runs for as long as the program does: its bus counts what the program sends and
+// keeps none of it.
+TEST(FactorySettings, TheDemoBusKeepsNoReports) {
+    DemoRig demo;
+    const auto keyboard = demo.backend().open(demo.bus()->command_path(SimProduct::Keyboard), {});
+    ASSERT_TRUE(keyboard);
+    ASSERT_TRUE(transact(*keyboard, read_request(0x03, 0, 34)));
+    EXPECT_EQ(demo.bus()->packet_log().counters(SimProduct::Keyboard).reports_received, 1);
+    EXPECT_TRUE(demo.bus()->packet_log().reports().empty());
+}
+
 }  // namespace
 }  // namespace ilmo::sim
