@@ -366,6 +366,22 @@ void CDevicePage::change_system_options(const keyboard::SystemOptions& options) 
                                   });
 }
 
+void CDevicePage::write_lighting() {
+    auto* device = dynamic_cast<keyboard::LightingDevice*>(controller_.get());
+    if (device == nullptr || !device->command_channel().is_open() || !device_hooks_.run_device_work)
+        return;
+    device_hooks_.run_device_work(
+        [device] { return device->write_lighting_to_device(); },
+        [this, device](device::Result outcome) {
+            if (!device::succeeded(outcome) && profile_panel_ != nullptr)
+                if (const auto& trace = profile_panel_->trace_sink())
+                    trace(device::failure_trace("writing the lighting", outcome));
+            if (device->build_and_send_frame() && device_hooks_.resume_frames)
+                device_hooks_.resume_frames();
+            redraw();
+        });
+}
+
 void CDevicePage::start_firmware_updater() {
     if (deferred_to_owner_thread(this, [this] { start_firmware_updater(); })) return;
     // The updater program ships separately; until it is there the user hears why nothing

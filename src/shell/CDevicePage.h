@@ -97,6 +97,9 @@ public:
     // The lighting panel and what joins it to the controller; null without either.
     LightPageBinding* light_binding() const { return light_binding_.get(); }
     CLightControlUI* light_panel() const;
+    // Device work: the controller's lighting goes to a connected device; then the page shows
+    // it, and a mode whose frames the host makes starts them.
+    void write_lighting();
 
     // DeviceView
     void show_power(const device::PowerStatus& status) override;

@@ -169,8 +169,6 @@ private:
     void apply_page_lighting(int page_index, const device::LightRecord& record);
     // The same for a game's passing lighting: the profile keeps the user's.
     void show_game_lighting(int page_index, const device::LightRecord& record);
-    // Device work writing the page's lighting in memory, then the page redrawn.
-    void write_page_lighting(int page_index);
 
     CDeviceProfileUI::Hooks profile_hooks(CDevicePage* page);
     DeviceHooks device_hooks(int page_index);

@@ -86,29 +86,14 @@ void CMainWnd::apply_page_lighting(int page_index, const device::LightRecord& re
     // A profile that could not be saved still lights the device; the next change saves again.
     if (!device->change_lighting(record))
         trace(QStringLiteral("saving the lighting of page %1 failed").arg(page_index));
-    write_page_lighting(page_index);
+    page(page_index)->write_lighting();
 }
 
 void CMainWnd::show_game_lighting(int page_index, const device::LightRecord& record) {
     keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
     if (device == nullptr) return;
     device->show_passing_lighting(record);
-    write_page_lighting(page_index);
-}
-
-void CMainWnd::write_page_lighting(int page_index) {
-    keyboard::LightingDevice* device = lighting_device(page(page_index)->controller());
-    if (device == nullptr) return;
-    presence()->run_device_work(
-        page_index, [device] { return device->write_lighting_to_device(); },
-        [this, page_index, device](device::Result outcome) {
-            if (!device::succeeded(outcome))
-                trace(QString::fromStdString(
-                    device::failure_trace("writing the lighting to the device", outcome)));
-            // A host-driven mode needs the page's frames again.
-            if (device->build_and_send_frame()) presence()->resume_frames(page_index);
-            if (CDevicePage* shown = page(page_index)) shown->redraw();
-        });
+    page(page_index)->write_lighting();
 }
 
 void CMainWnd::handle_game_event(const QString& name, int wparam, int lparam) {

@@ -185,7 +185,7 @@ void LightPageBinding::change_lighting(const device::LightRecord& record) {
     if (device::with_running_effect(record, current) == current) return refresh();
     if (!device_.change_lighting(record)) notify_write_failed();
     refresh();
-    write_lighting();
+    page_.write_lighting();
 }
 
 void LightPageBinding::take_swatch(QRgb colour) {
@@ -213,22 +213,6 @@ void LightPageBinding::take_music_swatch(QRgb colour) {
     }
     if (!device_.change_audio_light(record)) notify_write_failed();
     panel_.show_audio_light(device_.audio_light());
-}
-
-void LightPageBinding::write_lighting() {
-    const DeviceHooks& hooks = page_.device_hooks();
-    if (!device_.command_channel().is_open() || !hooks.run_device_work) return;
-    keyboard::LightingDevice* device = &device_;
-    hooks.run_device_work([device] { return device->write_lighting_to_device(); },
-                          [this](device::Result outcome) {
-                              if (!device::succeeded(outcome))
-                                  trace(device::failure_trace("writing the lighting", outcome));
-                              page_.refresh_lights();
-                              const DeviceHooks& after = page_.device_hooks();
-                              // A mode whose frames the host makes starts them here.
-                              if (device_.build_and_send_frame() && after.resume_frames)
-                                  after.resume_frames();
-                          });
 }
 
 void LightPageBinding::notify_write_failed() const {

@@ -56,7 +56,6 @@ private:
     // The lights take `colour` in the profile's custom group; in the per-key mode the
     // keyboard gets its colour table at once.
     void paint_keys(const std::vector<int>& lights, QRgb colour);
-    void write_lighting();
     void write_per_key_colours();
     void notify_write_failed() const;
     void trace(const std::string& line) const;
